@@ -1,0 +1,301 @@
+// Public interface of the calculation engine: parse trees, the parser, the evaluator, the built-in
+// function table, the declaration store with its interpretation, and library files.
+//
+// The engine is plain C++ with no knowledge of windows, files or clocks. It talks outwards only through
+// the hooks declared at the end of this header, which a front end installs before any engine call.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+
+// ---------------------------------------------------------------------------------------------------
+// Failures
+
+// Syntax failure codes raised by the parser.
+enum class ptFehlerCode : std::int32_t {
+    BracketError = 0,
+    UnknownFunction = 1,
+    UnknownConstant = 2,
+    BadVariable = 3,
+    EmptyOperand = 4,
+    ArgumentCount = 5,
+};
+
+// Everything the parser can raise: a syntax failure, a rejected number literal, or input nested too
+// deeply to be handled safely. Front ends catch this one type and report "parse error".
+class cParseFailure : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class cSyntaxError : public cParseFailure {
+public:
+    explicit cSyntaxError(ptFehlerCode code);
+    ptFehlerCode code;
+};
+
+// A number text that the decimal conversion rejects (also a value beyond the double range).
+class cConversionError : public cParseFailure {
+public:
+    explicit cConversionError(std::string_view text);
+};
+
+// A formula nested deeper than the parser and evaluator can handle without exhausting the stack.
+class cNestingTooDeep : public cParseFailure {
+public:
+    cNestingTooDeep();
+};
+
+// A floating-point failure raised at the operation that caused it, or evaluation nested too deeply.
+// Front ends catch this type (and any other std::exception from an evaluation) and report "calc error".
+class cCalcFailure : public std::runtime_error {
+public:
+    enum class Kind { DivisionByZero, InvalidOperation, Overflow, TooDeep };
+    explicit cCalcFailure(Kind kind);
+    Kind kind;
+};
+
+// ---------------------------------------------------------------------------------------------------
+// Parse trees
+
+enum class ptNodeKind : std::int32_t {
+    UserCall = 0,
+    BasicCall = 1,
+    ConstRef = 2,
+    Var = 3,
+    Add = 4,
+    Sub = 5,
+    Mul = 6,
+    Div = 7,
+    Pow = 8,
+    Neg = 9,
+    Num = 10,
+    Sum = 11,
+    Pro = 12,
+    Integral = 13,
+    Derivative = 14,
+    Solve = 15,
+};
+
+// One node of a parse tree. A node owns its children, which lie in one array that is never
+// reallocated, so nodes keep their addresses for the lifetime of the tree (constant reference lists
+// point at them).
+class cNode {
+public:
+    cNode() = default;
+    cNode(const cNode& other);
+    cNode& operator=(const cNode& other);
+    cNode(cNode&&) noexcept = default;
+    cNode& operator=(cNode&&) noexcept = default;
+    ~cNode();
+
+    ptNodeKind kind = ptNodeKind::Num;
+    std::int32_t index = 0;
+    std::unique_ptr<cNode[]> children;  // null exactly when childCount is 0
+    std::uint16_t childCount = 0;
+    double number = 0.0;
+};
+
+constexpr int VariableCount = 26;
+
+// One parsed formula with its own variables a to z and the bookkeeping of its running evaluation.
+class cParseTree {
+public:
+    // An empty tree: all variables 0, no root, no text.
+    cParseTree();
+    // Prepares and parses the formula; raises what the parser raises.
+    explicit cParseTree(std::string_view formula);
+    ~cParseTree();
+    cParseTree(const cParseTree&) = delete;
+    cParseTree& operator=(const cParseTree&) = delete;
+
+    // Replaces the formula and keeps the variables; raises what the parser raises.
+    void Parse(std::string_view formula);
+    // Value of the root; opens and closes the tree's progress line. Precondition: a parse succeeded.
+    double Evaluate();
+
+    bool SetVariable(char letter, double value);
+    double GetVariable(char letter) const;
+
+    // Adds (releases) every constant-reference node of this tree to (from) its constant's list.
+    void RecordRefs();
+    void ReleaseRefs();
+
+    double vars[VariableCount];
+    std::unique_ptr<cNode> root;
+    std::optional<std::string> text;  // the prepared text; empty optional in a tree made without text
+    std::int32_t workTotal;
+    std::int32_t workDone;
+    std::uint16_t progressLine = 0;
+    std::uint8_t quiet = 0;
+
+private:
+    double EvalNode(const cNode& node);
+    std::int32_t CountWork(const cNode& node);
+    void FinishStep();
+
+    double EvalUserCall(const cNode& node);
+    double EvalBasicCall(const cNode& node);
+    double EvalSumOrPro(const cNode& node);
+    double EvalIntegral(const cNode& node);
+    double EvalDerivative(const cNode& node);
+    double EvalSolve(const cNode& node);
+    std::int32_t CountSumOrPro(const cNode& node);
+    double& BoundVariable(const cNode& letterNode);
+};
+
+cParseTree* NewParseTree();
+void DeleteParseTree(cParseTree*& tree);
+
+// Maps the low byte of value (read as a signed character) to a variable letter; anything but a to z
+// gives 'a'.
+char ToVarLetter(std::int32_t value);
+
+// ---------------------------------------------------------------------------------------------------
+// Text preparation and the parser's building blocks
+
+bool IsNameChar(char c);
+bool IsNumberStart(char c);
+// Keeps only the characters with codes 33 to 126.
+std::string CompactText(std::string_view text);
+// Replaces each character literal 'c' by the decimal code of c.
+std::string ReplaceCharLiterals(std::string_view text);
+
+// The decimal separator of number literals, constant definitions and the result text. Front ends set
+// it from the user's locale; '.' until then.
+extern char DecimalSeparator;
+
+// Converts a whole number text as the formula language writes it (optionally with a leading sign when
+// allowSign is set). Raises cConversionError for anything else or a value beyond the double range.
+double ConvertDecimal(std::string_view text, bool allowSign);
+
+// ---------------------------------------------------------------------------------------------------
+// Built-in functions
+
+using tBasicFn0 = double (*)();
+using tBasicFn1 = double (*)(double);
+
+class cBasicFunction {
+public:
+    tBasicFn0 fn0 = nullptr;  // used when argCount is 0
+    tBasicFn1 fn1 = nullptr;  // used when argCount is 1
+    std::optional<std::string> name;
+    std::uint16_t argCount = 0;
+};
+
+extern std::unique_ptr<cBasicFunction[]> BasicFunctions;
+extern std::int32_t BasicCount;
+
+void RegisterBasicFunction(std::uint16_t position, const char* name, tBasicFn0 fn);
+void RegisterBasicFunction(std::uint16_t position, const char* name, tBasicFn1 fn);
+
+// Settings the engine reads; the front end sets them before InitEngine.
+extern std::int32_t MaxConst;    // default 100
+extern std::int32_t MaxFunc;     // default 30
+extern std::uint16_t RefAlloc;   // default 10
+extern std::uint16_t AngleMode;  // 0 radians, 1 degrees (default), 2 grads
+
+// Allocates the constant and function tables at their capacities and fills the built-in table for
+// AngleMode. DoneEngine frees all three.
+void InitEngine();
+void DoneEngine();
+
+// ---------------------------------------------------------------------------------------------------
+// Declarations
+
+class cConstant {
+public:
+    void AddRef(cNode* node);
+    void RemoveRef(cNode* node);
+    void RenumberRefs(std::int32_t newIndex);
+
+    double value = 0.0;
+    std::optional<std::string> name;  // set by interpretation; empty optional before
+    std::optional<std::string> description;
+    std::optional<std::string> definition;
+    std::uint32_t refCount = 0;
+    std::unique_ptr<cNode*[]> refs;  // null when there is no array
+    std::uint32_t refCapacity = 0;   // number of elements refs has room for
+};
+
+class cUserFunction {
+public:
+    std::int16_t paramCount = 0;
+    std::unique_ptr<cParseTree> tree;
+    std::optional<std::string> name;
+    std::optional<std::string> description;
+    std::optional<std::string> definition;
+};
+
+extern std::unique_ptr<cConstant[]> Constants;
+extern std::int32_t ConstCount;
+extern std::unique_ptr<cUserFunction[]> UserFunctions;
+extern std::int32_t FuncCount;
+extern std::unique_ptr<cConstant[]> WorkConstants;
+extern std::int32_t WorkConstCount;
+extern bool ConstWorkOpen;
+extern std::unique_ptr<cUserFunction[]> WorkFunctions;
+extern std::int32_t WorkFuncCount;
+extern bool FuncWorkOpen;
+extern bool InterpretingFuncs;
+extern std::int32_t InterpretedFuncs;
+
+void BeginConstWork();
+void BeginFuncWork();
+bool AddConstant(std::string_view definition, std::string_view description);
+bool AddFunction(std::string_view definition, std::string_view description);
+bool ModifyConstant(std::uint32_t index, std::string_view definition, std::string_view description);
+bool ModifyFunction(std::uint32_t index, std::string_view definition, std::string_view description);
+bool DeleteConstant(std::uint32_t index);
+bool DeleteFunction(std::uint32_t index);
+std::optional<std::string> GetConstDefinition(std::uint32_t index);
+std::optional<std::string> GetConstDescription(std::uint32_t index);
+std::optional<std::string> GetFuncDefinition(std::uint32_t index);
+std::optional<std::string> GetFuncDescription(std::uint32_t index);
+std::int32_t GetConstCount();
+std::int32_t GetFuncCount();
+std::int32_t CommitConstWork();
+std::int32_t CommitFuncWork();
+void DiscardConstWork();
+void DiscardFuncWork();
+
+bool InterpretConstant(cConstant& constant);
+bool InterpretFunction(cUserFunction& function);
+void SubstituteParameter(std::string& text, char oldChar, char newChar);
+
+// ---------------------------------------------------------------------------------------------------
+// Library files
+
+bool WriteString(std::string_view text);
+bool ReadString(std::string& text);
+bool SaveConstLibrary();
+bool SaveFuncLibrary();
+std::int32_t LoadConstLibrary();
+std::int32_t LoadFuncLibrary();
+
+// ---------------------------------------------------------------------------------------------------
+// Hooks the front end installs
+
+enum ProgressActivity : std::uint32_t {
+    ActivityIdle = 0,
+    ActivityCalculating = 1,
+    ActivitySaving = 2,
+    ActivityLoading = 3,
+    ActivityInterpreting = 4,
+};
+
+using tProgressHook = void (*)(std::uint16_t line, std::uint32_t activity, std::uint32_t total,
+                               std::uint32_t done);
+using tReadHook = std::int32_t (*)(void* buffer, std::int32_t count);
+using tWriteHook = std::int32_t (*)(const void* buffer, std::int32_t count);
+// Receives the math library's error reports ("%s: %s error" with e.g. "sqrt" and "DOMAIN").
+using tMathErrorHook = void (*)(const char* function, const char* kind);
+
+extern tProgressHook ProgressHook;
+extern tReadHook ReadHook;
+extern tWriteHook WriteHook;
+extern tMathErrorHook MathErrorHook;

@@ -1,0 +1,1 @@
+// TEMPORARY: lets the tree configure before the CLI tests land. Delete when main is merged.

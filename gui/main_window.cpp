@@ -164,10 +164,10 @@ void TFMain::BuildMenu() {
     Help_Dokumentation = AddItem(help, QStringLiteral("Documentation"), QKeySequence(Qt::Key_F1));
     Help_About = AddItem(help, QStringLiteral("About"));
 
-    QList<QKeySequence> shortcuts;
+    QList<QAction*> withShortcuts;
     for (auto* action : findChildren<QAction*>())
-        if (!action->shortcut().isEmpty()) shortcuts.append(action->shortcut());
-    new cShortcutPrecedence(this, shortcuts);
+        if (!action->shortcut().isEmpty()) withShortcuts.append(action);
+    new cShortcutPrecedence(this, withShortcuts);
 }
 
 void TFMain::ConnectCommands() {

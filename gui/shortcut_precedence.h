@@ -2,20 +2,22 @@
 // take Del (and other keys it knows) for itself, and the menu command would not run.
 #pragma once
 
-#include <QKeySequence>
 #include <QList>
 #include <QObject>
 
+class QAction;
 class QWidget;
 
 class cShortcutPrecedence : public QObject {
 public:
-    // Watches every child of window; shortcuts are those of the window's menu commands.
-    cShortcutPrecedence(QWidget* window, QList<QKeySequence> shortcuts);
+    // Watches every child of window; actions are the window's menu commands with shortcuts.
+    cShortcutPrecedence(QWidget* window, QList<QAction*> actions);
 
 protected:
     bool eventFilter(QObject* object, QEvent* event) override;
 
 private:
-    QList<QKeySequence> shortcuts_;
+    QAction* ActionFor(QEvent* event) const;
+
+    QList<QAction*> actions_;
 };

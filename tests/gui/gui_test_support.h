@@ -44,7 +44,7 @@ public:
     QList<cShown> messages;
     QStringList fileDialogCaptions;
     QList<std::pair<QString, QString>> texts;  // caption and text of each text viewer
-    std::optional<QString> clipboard;
+    QString clipboard;                         // null until something is copied
     QStringList unexpected;
 };
 

@@ -95,10 +95,8 @@ TEST_F(BindingOperatorsTest, WorkCountsAndProgress) {
         std::int32_t total;
         std::int32_t done;
     } cases[] = {
-        {"sum('i';1;10;i)", 1 + 1 + 1 + 10 * 1 + 1, 14},
-        {"sum('i';5;1;i)", 1 + 1 + 1 + (-3) * 1 + 1, 4},
-        {"integral('x';0;1;x)", 1 + 1 + 1 + 120 + 1, 127},
-        {"derivative('x';1;x^3)", 1 + 1 + 2 * 3 + 1, 9},
+        {"sum('i';1;10;i)", 1 + 1 + 1 + 10 * 1 + 1, 14},   {"sum('i';5;1;i)", 1 + 1 + 1 + (-3) * 1 + 1, 4},
+        {"integral('x';0;1;x)", 1 + 1 + 1 + 120 + 1, 127}, {"derivative('x';1;x^3)", 1 + 1 + 2 * 3 + 1, 9},
         {"solve('x';0;2;x)", 1 + 1 + 1 + 40 + 1, 46},
     };
     for (const auto& c : cases) {

@@ -47,8 +47,8 @@ TEST_F(BuiltinsTest, TrigonometryFollowsTheAngleMode) {
 }
 
 TEST_F(BuiltinsTest, EveryEntryHasItsNameAndArgumentCount) {
-    const char* names[] = {"ln",     "exp",    "sqrt",   "sin",  "cos",  "tan", "arcsin",
-                           "arccos", "arctan", "sinh",   "cosh", "tanh", "pi",  "e"};
+    const char* names[] = {"ln",     "exp",    "sqrt", "sin",  "cos",  "tan", "arcsin",
+                           "arccos", "arctan", "sinh", "cosh", "tanh", "pi",  "e"};
     for (std::uint16_t mode : {0, 1, 2, 3}) {
         UseAngleMode(mode);
         ASSERT_EQ(BasicCount, 14);

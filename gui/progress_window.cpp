@@ -52,7 +52,6 @@ TFProgress::TFProgress()
         LStat[i] = label;
         PStat[i] = bar;
     }
-    LineText.fill({});
 }
 
 void TFProgress::RefreshLines() {

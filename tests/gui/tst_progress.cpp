@@ -31,8 +31,12 @@ private:
     tProgressClock previous_;
 };
 
-QString Label(int line) { return FProgress->LStat[line]->text(); }
-int Bar(int line) { return FProgress->PStat[line]->value(); }
+QString Label(int line) {
+    return FProgress->LStat[line]->text();
+}
+int Bar(int line) {
+    return FProgress->PStat[line]->value();
+}
 
 }  // namespace
 
@@ -56,7 +60,9 @@ private:
     std::unique_ptr<cProgramFixture> program_;
 };
 
-void ProgressTest::init() { program_ = std::make_unique<cProgramFixture>(); }
+void ProgressTest::init() {
+    program_ = std::make_unique<cProgramFixture>();
+}
 
 void ProgressTest::cleanup() {
     QVERIFY(program_->watchdog.Unexpected().isEmpty());
@@ -70,7 +76,8 @@ void ProgressTest::firstReportShowsAndDrawsLaterOnesWaitForTheNextSecond() {
     QVERIFY(!FMain->isEnabled());
     QCOMPARE(Label(0), QStringLiteral("calculating (0/250)"));
     QCOMPARE(Bar(0), 0);
-    for (int line = 1; line < 4; ++line) QCOMPARE(Label(line), QStringLiteral("idle"));
+    for (int line = 1; line < 4; ++line)
+        QCOMPARE(Label(line), QStringLiteral("idle"));
 
     ProgressHandler(0, 1, 250, 17);
     QCOMPARE(Label(0), QStringLiteral("calculating (0/250)"));
@@ -95,11 +102,11 @@ void ProgressTest::report_data() {
     QTest::newRow("saving") << 0 << 2u << 10u << 5u << "saving to file (5/10)" << 50;
     QTest::newRow("loading") << 3 << 3u << 4u << 1u << "loading from file (1/4)" << 25;
     QTest::newRow("unknown activity has no name") << 0 << 9u << 10u << 5u << " (5/10)" << 50;
-    QTest::newRow("large counts do not wrap") << 0 << 1u << 200000000u << 100000000u
-                                              << "calculating (100000000/200000000)" << 50;
+    QTest::newRow("large counts do not wrap")
+        << 0 << 1u << 200000000u << 100000000u << "calculating (100000000/200000000)" << 50;
     QTest::newRow("total 0 gives an empty bar") << 0 << 1u << 0u << 5u << "calculating (5/0)" << 0;
-    QTest::newRow("more done than estimated fills the bar") << 0 << 1u << 10u << 15u << "calculating (15/10)"
-                                                            << 100;
+    QTest::newRow("more done than estimated fills the bar")
+        << 0 << 1u << 10u << 15u << "calculating (15/10)" << 100;
 }
 
 void ProgressTest::report() {

@@ -26,7 +26,7 @@ constexpr cLineGeometry LineGeometry[TFProgress::LineCount] = {
 
 // Labels are right-aligned at x 138 and grow to the left with their text.
 constexpr int LabelRight = 138;
-constexpr int LabelLeft = 4;
+constexpr int LabelLeft = 2;
 
 }  // namespace
 

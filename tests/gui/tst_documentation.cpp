@@ -92,7 +92,8 @@ void DocumentationTest::aMissingFileIsReported() {
 
 void DocumentationTest::readmeIsShippedBesideTheProgram() {
     const QByteArray text = ReadFile(QStringLiteral(ORVANE_PROGRAM_FOLDER "/readme.txt"));
-    for (const char* topic : {"F2", "sum(", "integral(", "derivative(", "solve(", "Orvane.ini", "parse error"})
+    for (const char* topic :
+         {"F2", "sum(", "integral(", "derivative(", "solve(", "Orvane.ini", "parse error"})
         QVERIFY2(text.contains(topic), topic);
 }
 

@@ -131,15 +131,19 @@ void TFMain::BuildComponents() {
 
 void TFMain::BuildMenu() {
     auto* bar = menuBar();
-    auto* file = bar->addMenu(QStringLiteral("File"));
+    // The menus get Alt mnemonics, so that every command is reachable from the keyboard.
+    File_Menue = bar->addMenu(QStringLiteral("&File"));
+    auto* file = File_Menue;
     File_Open = AddItem(file, QStringLiteral("Open"), QKeySequence(Qt::CTRL | Qt::Key_O));
     File_Save = AddItem(file, QStringLiteral("Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
 
-    auto* edit = bar->addMenu(QStringLiteral("Edit"));
+    Edit_Menue = bar->addMenu(QStringLiteral("&Edit"));
+    auto* edit = Edit_Menue;
     Edit_Constants = AddItem(edit, QStringLiteral("Constants"));
     Edit_Functions = AddItem(edit, QStringLiteral("Functions"));
     Edit_Preferences = AddItem(edit, QStringLiteral("Preferences"));
-    auto* size = edit->addMenu(QStringLiteral("Size"));
+    Edit_Size = edit->addMenu(QStringLiteral("Size"));
+    auto* size = Edit_Size;
     Edit_Size_Tiny = AddItem(size, QStringLiteral("tiny"));
     Edit_Size_Small = AddItem(size, QStringLiteral("small"));
     Edit_Size_Normal = AddItem(size, QStringLiteral("normal"));
@@ -153,7 +157,8 @@ void TFMain::BuildMenu() {
     Edit_Clear = AddItem(edit, QStringLiteral("Clear"), QKeySequence(Qt::Key_Delete));
     Edit_CopyResult = AddItem(edit, QStringLiteral("Copy result"), QKeySequence(Qt::Key_Insert));
 
-    auto* palettes = bar->addMenu(QStringLiteral("Palettes"));
+    Palettes_Menue = bar->addMenu(QStringLiteral("&Palettes"));
+    auto* palettes = Palettes_Menue;
     Palettes_Variables =
         AddItem(palettes, QStringLiteral("Variables"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_V));
     Palettes_Constants =
@@ -163,7 +168,8 @@ void TFMain::BuildMenu() {
     Palettes_Functions_builtin = AddItem(palettes, QStringLiteral("Functions (built-in)"),
                                          QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_B));
 
-    auto* help = bar->addMenu(QStringLiteral("Help"));
+    Help_Menue = bar->addMenu(QStringLiteral("&Help"));
+    auto* help = Help_Menue;
     Help_Dokumentation = AddItem(help, QStringLiteral("Documentation"), QKeySequence(Qt::Key_F1));
     Help_About = AddItem(help, QStringLiteral("About"));
 

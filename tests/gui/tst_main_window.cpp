@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
@@ -30,6 +31,8 @@ private slots:
     void init();
     void cleanup();
 
+    void menuItems_data();
+    void menuItems();
     void calculate_data();
     void calculate();
     void failedCalculationLeavesZeroForTheMemoryKeys();
@@ -62,6 +65,66 @@ void MainWindowTest::cleanup() {
              qPrintable(program_->watchdog.Unexpected().join(", ")));
     QVERIFY2(program_->dialogs.unexpected.isEmpty(), qPrintable(program_->dialogs.unexpected.join(", ")));
     program_.reset();
+}
+
+void MainWindowTest::menuItems_data() {
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QKeySequence>("shortcut");
+    const auto row = [](const char* item, const char* menu, const char* caption, const char* keys) {
+        QTest::newRow(item) << item << menu << caption << QKeySequence(QString::fromLatin1(keys));
+    };
+    row("File_Open", "File", "Open", "Ctrl+O");
+    row("File_Save", "File", "Save", "Ctrl+S");
+    row("Edit_Constants", "Edit", "Constants", "");
+    row("Edit_Functions", "Edit", "Functions", "");
+    row("Edit_Preferences", "Edit", "Preferences", "");
+    row("Edit_Size_Tiny", "Size", "tiny", "");
+    row("Edit_Size_Small", "Size", "small", "");
+    row("Edit_Size_Normal", "Size", "normal", "");
+    row("Edit_Calculate", "Edit", "Calculate", "F2");
+    row("Edit_Clear", "Edit", "Clear", "Del");
+    row("Edit_CopyResult", "Edit", "Copy result", "Ins");
+    row("Palettes_Variables", "Palettes", "Variables", "Ctrl+Alt+V");
+    row("Palettes_Constants", "Palettes", "Constants", "Ctrl+Alt+C");
+    row("Palettes_Functions_user", "Palettes", "Functions (user-defined)", "Ctrl+Alt+F");
+    row("Palettes_Functions_builtin", "Palettes", "Functions (built-in)", "Ctrl+Alt+B");
+    row("Help_Dokumentation", "Help", "Documentation", "F1");
+    row("Help_About", "Help", "About", "");
+}
+
+void MainWindowTest::menuItems() {
+    QFETCH(QString, item);
+    QFETCH(QString, menu);
+    QFETCH(QString, caption);
+    QFETCH(QKeySequence, shortcut);
+    const QMap<QString, QAction*> actions{
+        {"File_Open", FMain->File_Open},
+        {"File_Save", FMain->File_Save},
+        {"Edit_Constants", FMain->Edit_Constants},
+        {"Edit_Functions", FMain->Edit_Functions},
+        {"Edit_Preferences", FMain->Edit_Preferences},
+        {"Edit_Size_Tiny", FMain->Edit_Size_Tiny},
+        {"Edit_Size_Small", FMain->Edit_Size_Small},
+        {"Edit_Size_Normal", FMain->Edit_Size_Normal},
+        {"Edit_Calculate", FMain->Edit_Calculate},
+        {"Edit_Clear", FMain->Edit_Clear},
+        {"Edit_CopyResult", FMain->Edit_CopyResult},
+        {"Palettes_Variables", FMain->Palettes_Variables},
+        {"Palettes_Constants", FMain->Palettes_Constants},
+        {"Palettes_Functions_user", FMain->Palettes_Functions_user},
+        {"Palettes_Functions_builtin", FMain->Palettes_Functions_builtin},
+        {"Help_Dokumentation", FMain->Help_Dokumentation},
+        {"Help_About", FMain->Help_About},
+    };
+    QAction* action = actions.value(item);
+    QVERIFY(action);
+    QCOMPARE(action->text(), caption);
+    QCOMPARE(action->shortcut(), shortcut);
+    const auto* owner = qobject_cast<QMenu*>(action->parent());
+    QVERIFY(owner);
+    QCOMPARE(owner->title().remove(QLatin1Char('&')), menu);
 }
 
 void MainWindowTest::calculate_data() {

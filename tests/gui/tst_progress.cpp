@@ -175,9 +175,12 @@ void ProgressTest::calculationShowsProgressAndBlocksTheMainWindow() {
     QTimer::singleShot(0, FMain, [&] {
         sawProgress = FProgress->isVisible();
         mainWasEnabled = FMain->isEnabled();
-        // Neither a second calculation nor closing the window may reach the engine meanwhile.
+        // Neither a second calculation, nor another command, nor closing the window may reach the
+        // engine or the window meanwhile.
         QTest::keyClick(FMain->EFormel, Qt::Key_F2);
         FMain->Edit_Calculate->trigger();
+        QTest::keyClick(FMain->EFormel, Qt::Key_Delete);
+        QTest::keySequence(FMain, QKeySequence("Ctrl+Alt+V"));
         closed = FMain->close();
     });
     FMain->EFormel->setText("sum('i';1;2000;i)");
@@ -186,6 +189,8 @@ void ProgressTest::calculationShowsProgressAndBlocksTheMainWindow() {
     QVERIFY(!mainWasEnabled);
     QVERIFY(!closed);
     QCOMPARE(FMain->LErgebnis->text(), QStringLiteral("2001000"));
+    QCOMPARE(FMain->EFormel->text(), QStringLiteral("sum('i';1;2000;i)"));
+    QVERIFY(!FPalettes->isVisible());
     QVERIFY(program_->dialogs.messages.isEmpty());
     QVERIFY(!FProgress->isVisible());
     QVERIFY(FMain->isEnabled());

@@ -48,6 +48,7 @@ TFMain::TFMain(const QString& programFolder) : programFolder_(programFolder) {
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     BuildComponents();
     BuildMenu();
+    NameComponents();
     ConnectCommands();
     SetSize(Edit_Size_Normal, 502, 237);
 
@@ -177,6 +178,48 @@ void TFMain::BuildMenu() {
     for (auto* action : findChildren<QAction*>())
         if (!action->shortcut().isEmpty()) withShortcuts.append(action);
     new cShortcutPrecedence(this, withShortcuts);
+}
+
+void TFMain::NameComponents() {
+    // The design names, so that the other windows' code and the tests can find a component by name.
+    const std::pair<QObject*, const char*> components[] = {
+        {EFormel, "EFormel"},
+        {LErgebnis, "LErgebnis"},
+        {GroupBox1, "GroupBox1"},
+        {EStoreVar, "EStoreVar"},
+        {BStoreVar, "BStoreVar"},
+        {BM, "BM"},
+        {BMplus, "BMplus"},
+        {BMminus, "BMminus"},
+        {BCalculate, "BCalculate"},
+        {BClear, "BClear"},
+        {StatusBox, "StatusBox"},
+        {MState, "MState"},
+        {File_Menue, "File_Menue"},
+        {Edit_Menue, "Edit_Menue"},
+        {Edit_Size, "Edit_Size"},
+        {Palettes_Menue, "Palettes_Menue"},
+        {Help_Menue, "Help_Menue"},
+        {File_Open, "File_Open"},
+        {File_Save, "File_Save"},
+        {Edit_Constants, "Edit_Constants"},
+        {Edit_Functions, "Edit_Functions"},
+        {Edit_Preferences, "Edit_Preferences"},
+        {Edit_Size_Tiny, "Edit_Size_Tiny"},
+        {Edit_Size_Small, "Edit_Size_Small"},
+        {Edit_Size_Normal, "Edit_Size_Normal"},
+        {Edit_Calculate, "Edit_Calculate"},
+        {Edit_Clear, "Edit_Clear"},
+        {Edit_CopyResult, "Edit_CopyResult"},
+        {Palettes_Variables, "Palettes_Variables"},
+        {Palettes_Constants, "Palettes_Constants"},
+        {Palettes_Functions_user, "Palettes_Functions_user"},
+        {Palettes_Functions_builtin, "Palettes_Functions_builtin"},
+        {Help_Dokumentation, "Help_Dokumentation"},
+        {Help_About, "Help_About"},
+    };
+    for (const auto& [component, name] : components)
+        component->setObjectName(QLatin1String(name));
 }
 
 void TFMain::ConnectCommands() {

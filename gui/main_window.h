@@ -115,6 +115,7 @@ private:
 
     void BuildComponents();
     void BuildMenu();
+    void NameComponents();
     void ConnectCommands();
     void EngineStateLines();
     void FormClose();

@@ -99,26 +99,7 @@ void MainWindowTest::menuItems() {
     QFETCH(QString, menu);
     QFETCH(QString, caption);
     QFETCH(QKeySequence, shortcut);
-    const QMap<QString, QAction*> actions{
-        {"File_Open", FMain->File_Open},
-        {"File_Save", FMain->File_Save},
-        {"Edit_Constants", FMain->Edit_Constants},
-        {"Edit_Functions", FMain->Edit_Functions},
-        {"Edit_Preferences", FMain->Edit_Preferences},
-        {"Edit_Size_Tiny", FMain->Edit_Size_Tiny},
-        {"Edit_Size_Small", FMain->Edit_Size_Small},
-        {"Edit_Size_Normal", FMain->Edit_Size_Normal},
-        {"Edit_Calculate", FMain->Edit_Calculate},
-        {"Edit_Clear", FMain->Edit_Clear},
-        {"Edit_CopyResult", FMain->Edit_CopyResult},
-        {"Palettes_Variables", FMain->Palettes_Variables},
-        {"Palettes_Constants", FMain->Palettes_Constants},
-        {"Palettes_Functions_user", FMain->Palettes_Functions_user},
-        {"Palettes_Functions_builtin", FMain->Palettes_Functions_builtin},
-        {"Help_Dokumentation", FMain->Help_Dokumentation},
-        {"Help_About", FMain->Help_About},
-    };
-    QAction* action = actions.value(item);
+    auto* action = FMain->findChild<QAction*>(item);
     QVERIFY(action);
     QCOMPARE(action->text(), caption);
     QCOMPARE(action->shortcut(), shortcut);

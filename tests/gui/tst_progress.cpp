@@ -54,7 +54,6 @@ private slots:
     void endCallHidesAndEnablesTheMainWindow();
     void modalWindowKeepsTheMainWindowBlockedUntilItCloses();
     void calculationShowsProgressAndBlocksTheMainWindow();
-    void progressWindowLooks();
 
 private:
     std::unique_ptr<cProgramFixture> program_;
@@ -195,15 +194,6 @@ void ProgressTest::calculationShowsProgressAndBlocksTheMainWindow() {
     QVERIFY(!FProgress->isVisible());
     QVERIFY(FMain->isEnabled());
     QVERIFY(FMain->BCalculate->isEnabled());
-}
-
-void ProgressTest::progressWindowLooks() {
-    QCOMPARE(FProgress->windowTitle(), QStringLiteral("Please wait ..."));
-    QCOMPARE(FProgress->size(), QSize(319, 119));
-    QVERIFY(FProgress->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
-    QVERIFY(!FProgress->windowFlags().testFlag(Qt::WindowCloseButtonHint));
-    QCOMPARE(FProgress->PStat[0]->height(), 16);
-    QCOMPARE(FProgress->PStat[3]->height(), 9);
 }
 
 QTEST_MAIN(ProgressTest)

@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <limits>
 
 #include "Parser_core.h"
 #include "app_texts.h"
@@ -79,6 +80,8 @@ void TFMain::BuildComponents() {
     EFormel = new QLineEdit(QStringLiteral("<formula>"), client);
     EFormel->setGeometry(8, 8, 474, 25);
     EFormel->setFont(FormulaFont());
+    // No length limit: QLineEdit would otherwise cut a pasted formula at 32767 characters.
+    EFormel->setMaxLength(std::numeric_limits<int>::max());
 
     LErgebnis = new QLabel(QStringLiteral("<result>"), client);
     auto resultFont = FormulaFont();

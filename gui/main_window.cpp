@@ -51,7 +51,7 @@ TFMain::TFMain(const QString& programFolder) : programFolder_(programFolder) {
     BuildMenu();
     NameComponents();
     ConnectCommands();
-    SetSize(Edit_Size_Normal, 502, 237);
+    Edit_Size_NormalClick();
 
     InstallEngineHooks();
     DecimalSeparator = LocaleDecimalSeparator();

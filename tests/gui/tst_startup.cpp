@@ -14,6 +14,7 @@ private slots:
     void engineStateLines_data();
     void engineStateLines();
     void initialState();
+    void closingTheMainWindowEndsTheProgram();
 };
 
 void StartupTest::windowsExistWithTheirCaptions() {
@@ -60,6 +61,15 @@ void StartupTest::initialState() {
     QVERIFY(FMain->Edit_Size_Normal->isChecked());
     for (char letter = 'a'; letter <= 'z'; ++letter)
         QCOMPARE(FMain->MainTree()->GetVariable(letter), 0.0);
+}
+
+void StartupTest::closingTheMainWindowEndsTheProgram() {
+    cProgramFixture program;
+    bool ended = false;
+    connect(FMain, &TFMain::Closed, this, [&] { ended = true; });
+    QVERIFY(FMain->close());
+    QVERIFY(ended);
+    QCOMPARE(FMain->MainTree(), nullptr);
 }
 
 QTEST_MAIN(StartupTest)

@@ -1,0 +1,1 @@
+// TEMPORARY placeholder until the command line tests exist. Delete after merging main.

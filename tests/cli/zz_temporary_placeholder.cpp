@@ -1,1 +1,0 @@
-// TEMPORARY placeholder until the command line tests exist. Delete after merging main.

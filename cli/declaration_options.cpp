@@ -1,17 +1,9 @@
 #include "declaration_options.h"
 
 #include "Parser_core.h"
+#include "cli_options.h"
 #include "library_file_io.h"
 #include "library_messages.h"
-
-const char* const DeclarationOptionsHelp =
-    "  -c DEF                   declare a constant, e.g. -c 'g=9.81' (repeatable)\n"
-    "  -f DEF                   declare a user function, e.g. -f 'h(t)=g*t^2/2' (repeatable)\n"
-    "  --load FILE              load a constant (.ovc) or function (.ovf) library (repeatable)\n"
-    "  --save-constants FILE    save the constants as a library\n"
-    "  --save-functions FILE    save the user functions as a library\n"
-    "  Libraries are loaded first, in order; then all constants are declared, then all functions;\n"
-    "  then the libraries are saved and the formulas calculated.\n";
 
 namespace {
 
@@ -41,9 +33,8 @@ bool Save(const std::optional<std::string>& path, LibraryKind kind, std::ostream
 
 }  // namespace
 
-OptionMatch TakeDeclarationOption(const std::vector<std::string>& arguments, std::size_t& position,
-                                  DeclarationOptions& options) {
-    const std::string& option = arguments[position];
+bool TakeDeclarationOption(int argc, const char* const argv[], int& position, DeclarationOptions& options) {
+    const std::string_view option = argv[position];
     std::vector<std::string>* repeated = option == "-c"       ? &options.constants
                                          : option == "-f"     ? &options.functions
                                          : option == "--load" ? &options.libraries
@@ -51,15 +42,15 @@ OptionMatch TakeDeclarationOption(const std::vector<std::string>& arguments, std
     std::optional<std::string>* single = option == "--save-constants"   ? &options.saveConstants
                                          : option == "--save-functions" ? &options.saveFunctions
                                                                         : nullptr;
-    if (repeated == nullptr && single == nullptr) return OptionMatch::NotMine;
-    if (position + 1 >= arguments.size()) return OptionMatch::MissingValue;
+    if (repeated == nullptr && single == nullptr) return false;
+    if (position + 1 >= argc) throw cUsageError{std::string(option) + " needs a value"};
     ++position;
     if (repeated != nullptr) {
-        repeated->push_back(arguments[position]);
+        repeated->emplace_back(argv[position]);
     } else {
-        *single = arguments[position];
+        *single = argv[position];
     }
-    return OptionMatch::Taken;
+    return true;
 }
 
 int ApplyDeclarationOptions(const DeclarationOptions& options, std::ostream& errors) {

@@ -15,16 +15,10 @@ struct DeclarationOptions {
     std::optional<std::string> saveFunctions;
 };
 
-enum class OptionMatch { NotMine, Taken, MissingValue };
-
-// When arguments[position] is one of the options above, stores it with its value, moves position onto
-// the value and answers Taken; MissingValue when the value is missing.
-OptionMatch TakeDeclarationOption(const std::vector<std::string>& arguments, std::size_t& position,
-                                  DeclarationOptions& options);
+// When argv[position] is one of the options above, stores its value, moves position onto the value
+// and answers true. Throws cUsageError when the value is missing.
+bool TakeDeclarationOption(int argc, const char* const argv[], int& position, DeclarationOptions& options);
 
 // Loads the libraries in order, then commits all constants, then all functions, as the declaration
 // editor would, then saves. Answers 0, or the exit status 2 after telling errors why.
 int ApplyDeclarationOptions(const DeclarationOptions& options, std::ostream& errors);
-
-// The lines --help shows for these options.
-extern const char* const DeclarationOptionsHelp;

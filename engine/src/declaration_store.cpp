@@ -5,17 +5,6 @@
 
 #include "Parser_core.h"
 
-std::unique_ptr<cConstant[]> Constants;
-std::int32_t ConstCount = 0;
-std::unique_ptr<cUserFunction[]> UserFunctions;
-std::int32_t FuncCount = 0;
-std::unique_ptr<cConstant[]> WorkConstants;
-std::int32_t WorkConstCount = 0;
-bool ConstWorkOpen = false;
-std::unique_ptr<cUserFunction[]> WorkFunctions;
-std::int32_t WorkFuncCount = 0;
-bool FuncWorkOpen = false;
-
 namespace {
 
 // The pieces of one working copy, so that the edits are written once for both kinds.

@@ -2,9 +2,6 @@
 // function's definition its name, parameter count and parsed body.
 #include "Parser_core.h"
 
-bool InterpretingFuncs = false;
-std::int32_t InterpretedFuncs = 0;
-
 namespace {
 
 constexpr std::int16_t MaxParameters = VariableCount;

@@ -1,30 +1,18 @@
 // orvane-cli's declaration and library options, run on the real program in a temporary folder.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <random>
 
+#include "cli_runner.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 using namespace std::string_literals;
-
-struct Run {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-std::string Quote(const std::string& argument) {
-    std::string quoted = "'";
-    for (char c : argument)
-        quoted += c == '\'' ? "'\\''"s : std::string(1, c);
-    return quoted + "'";
-}
 
 std::string ReadFile(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -43,29 +31,12 @@ protected:
     }
     void TearDown() override { fs::remove_all(folder_); }
 
-    fs::path Path(const std::string& name) const { return folder_ / name; }
-
-    Run Cli(const std::vector<std::string>& arguments) const {
-        std::string command = Quote(ORVANE_CLI_PATH);
-        for (const std::string& argument : arguments)
-            command += " " + Quote(argument);
-        const fs::path errPath = Path("stderr.txt");
-        command += " 2>" + Quote(errPath.string());
-        Run run{};
-        FILE* pipe = popen(command.c_str(), "r");
-        char buffer[4096];
-        for (std::size_t n; (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-            run.out.append(buffer, n);
-        run.status = WEXITSTATUS(pclose(pipe));
-        run.err = ReadFile(errPath);
-        fs::remove(errPath);
-        return run;
-    }
+    std::string Path(const std::string& name) const { return (folder_ / name).string(); }
 
     std::vector<std::string> FolderEntries() const {
         std::vector<std::string> names;
         for (const auto& entry : fs::directory_iterator(folder_))
-            names.push_back(entry.path().filename());
+            names.push_back(entry.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;
     }
@@ -83,8 +54,9 @@ struct CliCase {
 };
 
 const CliCase DeclarationCases[] = {
-    {"constant and function", {"-c", "g=9.81", "-f", "h(t)=g*t^2/2", "h(2)"}, 0, "19.62\n", ""},
-    {"constants come before functions", {"-f", "h(t)=g*t", "-c", "g=2", "h(3)"}, 0, "6\n", ""},
+    {"constant and function", {"-c", "gg=9.81", "-f", "h(t)=gg*t^2/2", "h(2)"}, 0, "19.62\n", ""},
+    {"a one-letter name in a body is a variable", {"-c", "g=9.81", "-f", "h(t)=g*t", "h(2)"}, 0, "0\n", ""},
+    {"constants come before functions", {"-f", "h(t)=gg*t", "-c", "gg=2", "h(3)"}, 0, "6\n", ""},
     {"functions call earlier functions", {"-f", "f(x)=x+1", "-f", "g(x)=f(x)*2", "g(1)"}, 0, "4\n", ""},
     {"invalid constant", {"-c", "g=9.81", "-c", "x=abc", "1"}, 2, "", "declaration 1 is invalid: x=abc\n"},
     {"later function called",
@@ -101,30 +73,30 @@ const CliCase DeclarationCases[] = {
 
 TEST_F(DeclarationOptionsTest, DeclarationsAreCommittedOrReported) {
     for (const CliCase& c : DeclarationCases) {
-        const Run run = Cli(c.arguments);
-        EXPECT_EQ(run.status, c.status) << c.what;
+        const cCliRun run = RunCli(c.arguments);
+        EXPECT_EQ(run.exitStatus, c.status) << c.what;
         EXPECT_EQ(run.out, c.out) << c.what;
         EXPECT_EQ(run.err, c.err) << c.what;
     }
 }
 
 TEST_F(DeclarationOptionsTest, SavedLibrariesHoldTheDeclarationsByteForByte) {
-    const Run run = Cli({"-c", "g=9.81", "-f", "h(t)=g*t", "--save-constants", Path("c.ovc"),
-                         "--save-functions", Path("f.ovf")});
-    ASSERT_EQ(run.status, 0) << run.err;
-    EXPECT_EQ(ReadFile(Path("c.ovc")), "OVC\x01\x01\x01\x00\x00\x00\x06\x00g=9.81\x00\x00"s);
-    EXPECT_EQ(ReadFile(Path("f.ovf")), "OVF\x01\x01\x01\x00\x00\x00\x08\x00h(t)=g*t\x00\x00"s);
+    const cCliRun run = RunCli({"-c", "gg=9.81", "-f", "h(t)=gg*t", "--save-constants", Path("c.ovc"),
+                                "--save-functions", Path("f.ovf")});
+    ASSERT_EQ(run.exitStatus, 0) << run.err;
+    EXPECT_EQ(ReadFile(Path("c.ovc")), "OVC\x01\x01\x01\x00\x00\x00\x07\x00gg=9.81\x00\x00"s);
+    EXPECT_EQ(ReadFile(Path("f.ovf")), "OVF\x01\x01\x01\x00\x00\x00\x09\x00h(t)=gg*t\x00\x00"s);
     EXPECT_EQ(FolderEntries(), (std::vector<std::string>{"c.ovc", "f.ovf"}));
 }
 
 TEST_F(DeclarationOptionsTest, LoadedLibrariesWorkAndSaveBackIdentically) {
-    ASSERT_EQ(Cli({"-c", "g=9.81", "-c", "k=2", "-f", "h(t)=g*t^2/2", "-f", "d(x)=h(x)*k", "--save-constants",
-                   Path("c.ovc"), "--save-functions", Path("f.ovf")})
-                  .status,
+    ASSERT_EQ(RunCli({"-c", "gg=9.81", "-c", "kk=2", "-f", "h(t)=gg*t^2/2", "-f", "d(x)=h(x)*kk",
+                      "--save-constants", Path("c.ovc"), "--save-functions", Path("f.ovf")})
+                  .exitStatus,
               0);
-    const Run run = Cli({"--load", Path("c.ovc"), "--load", Path("f.ovf"), "--save-constants", Path("c2.ovc"),
-                         "--save-functions", Path("f2.ovf"), "d(2)"});
-    ASSERT_EQ(run.status, 0) << run.err;
+    const cCliRun run = RunCli({"--load", Path("c.ovc"), "--load", Path("f.ovf"), "--save-constants",
+                                Path("c2.ovc"), "--save-functions", Path("f2.ovf"), "d(2)"});
+    ASSERT_EQ(run.exitStatus, 0) << run.err;
     EXPECT_EQ(run.out, "39.24\n");
     EXPECT_EQ(ReadFile(Path("c2.ovc")), ReadFile(Path("c.ovc")));
     EXPECT_EQ(ReadFile(Path("f2.ovf")), ReadFile(Path("f.ovf")));
@@ -155,25 +127,25 @@ const LoadFailureCase LoadFailures[] = {
 TEST_F(DeclarationOptionsTest, ALoadFailureShowsItsTextAndExitsWithTwo) {
     for (const LoadFailureCase& c : LoadFailures) {
         WriteFile(Path("lib"), c.bytes);
-        const Run run = Cli({"--load", Path("lib"), "1"});
-        EXPECT_EQ(run.status, 2) << c.what;
+        const cCliRun run = RunCli({"--load", Path("lib"), "1"});
+        EXPECT_EQ(run.exitStatus, 2) << c.what;
         EXPECT_EQ(run.out, "") << c.what;
         EXPECT_EQ(run.err, c.err) << c.what;
     }
 }
 
 TEST_F(DeclarationOptionsTest, AMissingLibraryIsReported) {
-    const Run run = Cli({"--load", Path("none.ovc"), "1"});
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, Path("none.ovc").string() + ": No such file or directory\n");
+    const cCliRun run = RunCli({"--load", Path("none.ovc"), "1"});
+    EXPECT_EQ(run.exitStatus, 2);
+    EXPECT_EQ(run.err, Path("none.ovc") + ": No such file or directory\n");
 }
 
 // A name too long for a length field makes the engine's save fail part way through.
 TEST_F(DeclarationOptionsTest, AFailedSaveKeepsTheOldFileAndLeavesNoTemporaryFile) {
     WriteFile(Path("c.ovc"), "old contents");
-    const Run run =
-        Cli({"-c", "k=1", "-c", std::string(70000, 'n') + "=1", "--save-constants", Path("c.ovc")});
-    EXPECT_EQ(run.status, 2);
+    const cCliRun run =
+        RunCli({"-c", "k=1", "-c", std::string(70000, 'n') + "=1", "--save-constants", Path("c.ovc")});
+    EXPECT_EQ(run.exitStatus, 2);
     EXPECT_EQ(run.err,
               "Error: While trying to perform file operations, Orvane encountered an error. You may want to "
               "restart "
@@ -183,9 +155,9 @@ TEST_F(DeclarationOptionsTest, AFailedSaveKeepsTheOldFileAndLeavesNoTemporaryFil
 }
 
 TEST_F(DeclarationOptionsTest, ASaveIntoAMissingFolderIsReported) {
-    const Run run = Cli({"-c", "k=1", "--save-constants", Path("missing/c.ovc")});
-    EXPECT_EQ(run.status, 2);
-    EXPECT_EQ(run.err, Path("missing/c.ovc").string() + ": No such file or directory\n");
+    const cCliRun run = RunCli({"-c", "k=1", "--save-constants", Path("missing/c.ovc")});
+    EXPECT_EQ(run.exitStatus, 2);
+    EXPECT_EQ(run.err, Path("missing/c.ovc") + ": No such file or directory\n");
 }
 
 }  // namespace

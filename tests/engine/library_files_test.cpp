@@ -212,4 +212,31 @@ TEST_F(LibraryTest, SavedConstantsLoadBackIdentically) {
     EXPECT_EQ(Constants[1].description, "empty name");
 }
 
+TEST_F(LibraryTest, AFunctionLibraryCallingALaterFunctionAnswersItsCombinedPosition) {
+    DeclareFunctions({"old(x)=x"});
+    file.bytes = Library("OVF", 2, {"f(x)=x", "", "g(x)=h(x)", "", "h(x)=x", ""});
+    EXPECT_EQ(LoadFuncLibrary(), 2);
+    ASSERT_EQ(FuncCount, 1);
+    EXPECT_EQ(UserFunctions[0].definition, "old(x)=x");
+    EXPECT_FALSE(FuncWorkOpen);
+}
+
+TEST_F(LibraryTest, SavedFunctionsLoadBackAndWork) {
+    DeclareConstants({"gg=9.81"});
+    DeclareFunctions({"h(t)=gg*t^2/2", "d(x)=h(x)*2"});
+    ASSERT_TRUE(SaveFuncLibrary());
+    const std::string saved = file.bytes;
+    BeginFuncWork();
+    ASSERT_TRUE(DeleteFunction(1));
+    ASSERT_TRUE(DeleteFunction(0));
+    ASSERT_EQ(CommitFuncWork(), -1);
+    file.readPosition = 0;
+    ASSERT_EQ(LoadFuncLibrary(), -1);
+    EXPECT_EQ(Evaluate("d(2)"), 39.24);
+    EXPECT_EQ(Constants[0].refCount, 1u);
+    file = FakeLibraryFile{};
+    ASSERT_TRUE(SaveFuncLibrary());
+    EXPECT_EQ(file.bytes, saved);
+}
+
 }  // namespace

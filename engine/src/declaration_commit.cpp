@@ -2,11 +2,10 @@
 // the working copy becomes the live table only when all of them succeed. A failed commit changes no
 // live table and no reference list and leaves the working copy open.
 #include "Parser_core.h"
+#include "declaration_progress.h"
 
 namespace {
 
-void ReportProgress(std::uint32_t activity, std::uint32_t total, std::uint32_t done);
-void EndProgress();
 template <class Interpret, class Entry>
 bool Succeeds(Interpret interpret, Entry& entry);
 bool InterpretWorkFunction(cUserFunction& function);
@@ -21,17 +20,17 @@ std::int32_t CommitFuncWork() {
     if (!FuncWorkOpen) return -1;
     const auto total = static_cast<std::uint32_t>(WorkFuncCount);
     InterpretedFuncs = 0;
-    ReportProgress(ActivityInterpreting, total, 0);
+    ReportDeclarationProgress(ActivityInterpreting, total, 0);
     for (std::int32_t i = 0; i < WorkFuncCount; ++i) {
         if (!Succeeds(InterpretWorkFunction, WorkFunctions[i])) {
             ForgetInterpretations(i);
-            EndProgress();
+            EndDeclarationProgress();
             return i;
         }
         ++InterpretedFuncs;
-        ReportProgress(ActivityInterpreting, total, static_cast<std::uint32_t>(i) + 1);
+        ReportDeclarationProgress(ActivityInterpreting, total, static_cast<std::uint32_t>(i) + 1);
     }
-    EndProgress();
+    EndDeclarationProgress();
     InterpretedFuncs = 0;
     ReplaceLiveFunctions();
     return -1;
@@ -40,29 +39,21 @@ std::int32_t CommitFuncWork() {
 std::int32_t CommitConstWork() {
     if (!ConstWorkOpen) return -1;
     const auto total = static_cast<std::uint32_t>(WorkConstCount);
-    ReportProgress(ActivityInterpreting, total, 0);
+    ReportDeclarationProgress(ActivityInterpreting, total, 0);
     for (std::int32_t i = 0; i < WorkConstCount; ++i) {
         if (!Succeeds(InterpretConstant, WorkConstants[i])) {
             ForgetNames(i);
-            EndProgress();
+            EndDeclarationProgress();
             return i;
         }
-        ReportProgress(ActivityInterpreting, total, static_cast<std::uint32_t>(i) + 1);
+        ReportDeclarationProgress(ActivityInterpreting, total, static_cast<std::uint32_t>(i) + 1);
     }
-    EndProgress();
+    EndDeclarationProgress();
     ReplaceLiveConstants();
     return -1;
 }
 
 namespace {
-
-void ReportProgress(std::uint32_t activity, std::uint32_t total, std::uint32_t done) {
-    if (ProgressHook != nullptr) ProgressHook(0, activity, total, done);
-}
-
-void EndProgress() {
-    ReportProgress(ActivityIdle, 0, 0);
-}
 
 // Callers learn only which declaration failed, never why, so every exception counts as a failure.
 template <class Interpret, class Entry>

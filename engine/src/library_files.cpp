@@ -6,6 +6,7 @@
 #include <type_traits>
 
 #include "Parser_core.h"
+#include "declaration_progress.h"
 
 namespace {
 
@@ -46,7 +47,6 @@ template <class Number>
 bool WriteNumber(Number value);
 template <class Number>
 bool ReadNumber(Number& value);
-void ReportProgress(std::uint32_t activity, std::uint32_t total, std::uint32_t done);
 
 }  // namespace
 
@@ -91,13 +91,13 @@ template <class Entry>
 bool SaveLibrary(const char* magic, const std::unique_ptr<Entry[]>& table, std::int32_t count) {
     if (!WriteHeader(magic, count)) return false;
     const auto total = static_cast<std::uint32_t>(count);
-    ReportProgress(ActivitySaving, total, 0);
+    ReportDeclarationProgress(ActivitySaving, total, 0);
     bool written = true;
     for (std::int32_t i = 0; i < count && written; ++i) {
         written = WriteEntry(table[i].definition, table[i].description);
-        if (written) ReportProgress(ActivitySaving, total, static_cast<std::uint32_t>(i) + 1);
+        if (written) ReportDeclarationProgress(ActivitySaving, total, static_cast<std::uint32_t>(i) + 1);
     }
-    ReportProgress(ActivityIdle, 0, 0);
+    EndDeclarationProgress();
     return written;
 }
 
@@ -114,13 +114,13 @@ std::int32_t LoadLibrary(const char* magic, const WorkOperations& work) {
     std::int32_t count = 0;
     if (const std::int32_t failure = ReadHeader(magic, count); failure != Loaded) return failure;
     work.begin();
-    ReportProgress(ActivityLoading, static_cast<std::uint32_t>(count), 0);
+    ReportDeclarationProgress(ActivityLoading, static_cast<std::uint32_t>(count), 0);
     if (const std::int32_t failure = ReadEntries(count, work); failure != Loaded) {
         work.discard();
-        ReportProgress(ActivityIdle, 0, 0);
+        EndDeclarationProgress();
         return failure;
     }
-    ReportProgress(ActivityIdle, 0, 0);
+    EndDeclarationProgress();
     const std::int32_t committed = work.commit();
     if (committed != Loaded) work.discard();
     return committed;
@@ -144,7 +144,8 @@ std::int32_t ReadEntries(std::int32_t count, const WorkOperations& work) {
         std::string description;
         if (!ReadString(definition) || !ReadString(description)) return ShortRead;
         if (!work.add(definition, description)) return TableFull;
-        ReportProgress(ActivityLoading, static_cast<std::uint32_t>(count), static_cast<std::uint32_t>(i) + 1);
+        ReportDeclarationProgress(ActivityLoading, static_cast<std::uint32_t>(count),
+                                  static_cast<std::uint32_t>(i) + 1);
     }
     return Loaded;
 }
@@ -179,10 +180,6 @@ bool ReadNumber(Number& value) {
     }
     value = static_cast<Number>(bits);
     return true;
-}
-
-void ReportProgress(std::uint32_t activity, std::uint32_t total, std::uint32_t done) {
-    if (ProgressHook != nullptr) ProgressHook(0, activity, total, done);
 }
 
 }  // namespace

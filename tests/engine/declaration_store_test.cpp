@@ -165,6 +165,18 @@ TEST_F(StoreTest, AReadPastTheCountAnswersNothing) {
     EXPECT_EQ(GetConstDescription(0), std::nullopt);
 }
 
+// The capacities are read once at start-up; should one shrink later, every live entry still has its
+// place in the working copy.
+TEST_F(FullConstTableTest, AWorkingCopyHoldsEveryLiveEntryEvenWhenTheCapacityShrank) {
+    std::vector<cNode> none;
+    PutLiveConstant("a1=1", none);
+    PutLiveConstant("a2=2", none);
+    MaxConst = 1;
+    BeginConstWork();
+    EXPECT_EQ(GetConstDefinition(1), "a2=2");
+    EXPECT_FALSE(AddConstant("a3=3", ""));
+}
+
 TEST_F(StoreTest, AnEmptyDescriptionIsKeptApartFromNone) {
     BeginConstWork();
     ASSERT_TRUE(AddConstant("k=1", ""));

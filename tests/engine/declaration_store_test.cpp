@@ -92,19 +92,6 @@ TEST_F(StoreTest, DeletingEntryZeroOfThreeMovesTheRestDownAndEmptiesTheLastSlot)
     EXPECT_FALSE(freed.definition || freed.description || freed.name || freed.tree);
 }
 
-TEST_F(StoreTest, DeletingAConstantKeepsTheOthersReferenceLists) {
-    std::vector<cNode> none;
-    std::vector<cNode> two(2);
-    PutLiveConstant("k=1", none);
-    PutLiveConstant("c=2", two);
-    BeginConstWork();
-    ASSERT_TRUE(DeleteConstant(0));
-    EXPECT_EQ(WorkConstants[0].refCount, 2u);
-    EXPECT_EQ(WorkConstants[0].refs[1], &two[1]);
-    EXPECT_EQ(WorkConstants[1].refs, nullptr);
-    EXPECT_EQ(WorkConstants[1].refCount, 0u);
-}
-
 TEST_F(StoreTest, AReferencedConstantCanBeNeitherModifiedNorDeleted) {
     std::vector<cNode> one(1);
     PutLiveConstant("c=2", one);
@@ -128,14 +115,6 @@ TEST_F(StoreTest, OpeningCopiesTextsAndExactSizeReferenceLists) {
     EXPECT_NE(copy.refs.get(), Constants[0].refs.get());
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(copy.refs[i], &three[i]);
-}
-
-TEST_F(StoreTest, ModifyReplacesBothTextsAndNothingElse) {
-    BeginFuncWork();
-    ASSERT_TRUE(AddFunction("f(x)=x", "old"));
-    ASSERT_TRUE(ModifyFunction(0, "f(x)=2*x", ""));
-    EXPECT_EQ(GetFuncDefinition(0), "f(x)=2*x");
-    EXPECT_EQ(GetFuncDescription(0), "");
 }
 
 TEST_F(StoreTest, OpeningTwiceKeepsTheEdits) {
@@ -175,12 +154,6 @@ TEST_F(FullConstTableTest, AWorkingCopyHoldsEveryLiveEntryEvenWhenTheCapacityShr
     BeginConstWork();
     EXPECT_EQ(GetConstDefinition(1), "a2=2");
     EXPECT_FALSE(AddConstant("a3=3", ""));
-}
-
-TEST_F(StoreTest, AnEmptyDescriptionIsKeptApartFromNone) {
-    BeginConstWork();
-    ASSERT_TRUE(AddConstant("k=1", ""));
-    EXPECT_EQ(GetConstDescription(0), std::optional<std::string>(""));
 }
 
 }  // namespace

@@ -188,12 +188,6 @@ TEST_F(LibraryTest, AShortReadEndsTheProgressDisplay) {
     EXPECT_EQ(progress, (std::vector<ProgressCall>{{0, 3, 2, 0}, {0, 3, 2, 1}, {0, 0, 0, 0}}));
 }
 
-TEST_F(LibraryTest, AHeaderFailureMakesNoProgressCalls) {
-    file.bytes = "XYZ";
-    ASSERT_EQ(LoadFuncLibrary(), -4);
-    EXPECT_TRUE(progress.empty());
-}
-
 TEST_F(LibraryTest, SavedConstantsLoadBackIdentically) {
     DeclareConstants({"g=9.81", "=5", "c = 3e8"});
     BeginConstWork();

@@ -1,6 +1,4 @@
-// The constants' reference lists: growth and shrinking in steps of RefAlloc, renumbering, tree walks.
-#include <numeric>
-
+// The constants' reference lists: growth and shrinking in steps of RefAlloc, and the tree walks.
 #include "declaration_fixture.h"
 
 namespace {
@@ -90,40 +88,9 @@ TEST_F(ReferenceListTest, AnExactSizeCopyIsNeverWrittenPastItsEnd) {
     EXPECT_EQ(copy.refs[3], &nodes[3]);
 }
 
-TEST_F(ReferenceListTest, RenumberingPointsEveryReferringNodeAtTheNewIndex) {
-    cConstant constant;
-    std::vector<cNode> nodes(3);
-    for (cNode& node : nodes)
-        constant.AddRef(&node);
-    constant.RenumberRefs(7);
-    for (const cNode& node : nodes)
-        EXPECT_EQ(node.index, 7);
-}
-
-// Builds c0 * (c1 - c0) by hand, as the parser would.
-void BuildTreeUsingConstants(cParseTree& tree) {
-    auto leaf = [](ptNodeKind kind, std::int32_t index, cNode& node) {
-        node.kind = kind;
-        node.index = index;
-    };
-    tree.root = std::make_unique<cNode>();
-    cNode& mul = *tree.root;
-    mul.kind = ptNodeKind::Mul;
-    mul.children = std::make_unique<cNode[]>(2);
-    mul.childCount = 2;
-    leaf(ptNodeKind::ConstRef, 0, mul.children[0]);
-    cNode& sub = mul.children[1];
-    sub.kind = ptNodeKind::Sub;
-    sub.children = std::make_unique<cNode[]>(2);
-    sub.childCount = 2;
-    leaf(ptNodeKind::ConstRef, 1, sub.children[0]);
-    leaf(ptNodeKind::ConstRef, 0, sub.children[1]);
-}
-
 TEST_F(ReferenceListTest, ATreeRecordsItsConstantNodesInPreOrderAndReleasesThem) {
-    ConstCount = 2;
-    cParseTree tree;
-    BuildTreeUsingConstants(tree);
+    DeclareConstants({"kk=1", "cc=2"});
+    cParseTree tree("kk*(cc-kk)");
     tree.RecordRefs();
     ASSERT_EQ(Constants[0].refCount, 2u);
     EXPECT_EQ(Constants[0].refs[0], &tree.root->children[0]);
@@ -133,13 +100,6 @@ TEST_F(ReferenceListTest, ATreeRecordsItsConstantNodesInPreOrderAndReleasesThem)
     tree.ReleaseRefs();
     EXPECT_EQ(Constants[0].refs, nullptr);
     EXPECT_EQ(Constants[1].refs, nullptr);
-}
-
-TEST_F(ReferenceListTest, ATreeWithoutRootRecordsNothing) {
-    cParseTree tree;
-    tree.RecordRefs();
-    tree.ReleaseRefs();
-    EXPECT_EQ(Constants[0].refCount, 0u);
 }
 
 }  // namespace

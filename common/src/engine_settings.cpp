@@ -1,0 +1,53 @@
+#include "engine_settings.h"
+
+#include "Parser_core.h"
+#include "profile_file.h"
+
+namespace {
+
+std::uint16_t LowWord(std::int32_t value) {
+    return static_cast<std::uint16_t>(static_cast<std::uint32_t>(value) & 0xFFFFu);
+}
+
+std::int32_t CapacityOrDefault(std::int32_t value, std::int32_t defaultValue) {
+    return (value < 0 || value > MaxCapacity) ? defaultValue : value;
+}
+
+}  // namespace
+
+cSettingsFileValues ReadSettingsFile(const std::filesystem::path& path) {
+    const auto file = cProfileFile::Load(path);
+    cSettingsFileValues values;
+    values.maxConst = file.ReadInteger(ParserSection, MaxConstKey, DefaultMaxConst);
+    values.maxFunc = file.ReadInteger(ParserSection, MaxFuncKey, DefaultMaxFunc);
+    values.refAlloc = file.ReadInteger(ParserSection, RefAllocKey, DefaultRefAlloc);
+    values.angleMode = file.ReadInteger(CalculationSection, AngleModeKey, DefaultAngleMode);
+    return values;
+}
+
+cEngineSettings ReadEngineSettings(const std::filesystem::path& path) {
+    const auto values = ReadSettingsFile(path);
+    cEngineSettings settings;
+    settings.maxConst = CapacityOrDefault(values.maxConst, DefaultMaxConst);
+    settings.maxFunc = CapacityOrDefault(values.maxFunc, DefaultMaxFunc);
+    settings.refAlloc = LowWord(values.refAlloc);
+    settings.angleMode = LowWord(values.angleMode);
+    if (settings.angleMode > 2) settings.angleMode = DefaultAngleMode;
+    return settings;
+}
+
+bool WriteSettingsFile(const std::filesystem::path& path, const cSettingsFileValues& values) {
+    auto file = cProfileFile::Load(path);
+    file.WriteInteger(ParserSection, MaxConstKey, values.maxConst);
+    file.WriteInteger(ParserSection, MaxFuncKey, values.maxFunc);
+    file.WriteInteger(ParserSection, RefAllocKey, values.refAlloc);
+    file.WriteInteger(CalculationSection, AngleModeKey, values.angleMode);
+    return file.Save(path);
+}
+
+void ApplyEngineSettings(const cEngineSettings& settings) {
+    MaxConst = settings.maxConst;
+    MaxFunc = settings.maxFunc;
+    RefAlloc = settings.refAlloc;
+    AngleMode = settings.angleMode;
+}

@@ -1,0 +1,34 @@
+// The seven windows of the program. They are created once, in a fixed order, and live until the end;
+// every window reaches another through its global instance (FMain, FEdit, FProgress, FConfig,
+// FPalettes, FInfoText, FCredits), which this object sets and clears.
+#pragma once
+
+#include <QString>
+#include <memory>
+
+#include "config_window.h"
+#include "credits_window.h"
+#include "edit_window.h"
+#include "info_window.h"
+#include "main_window.h"
+#include "palettes_window.h"
+#include "progress_window.h"
+
+class cAppWindows {
+public:
+    // programFolder: where the settings file and readme.txt are (the executable's folder).
+    explicit cAppWindows(const QString& programFolder);
+    ~cAppWindows();
+    cAppWindows(const cAppWindows&) = delete;
+    cAppWindows& operator=(const cAppWindows&) = delete;
+
+private:
+    // In creation order; destroyed in the reverse order, the main window (and with it the engine) last.
+    std::unique_ptr<TFMain> main_;
+    std::unique_ptr<TFEdit> edit_;
+    std::unique_ptr<TFProgress> progress_;
+    std::unique_ptr<TFConfig> config_;
+    std::unique_ptr<TFPalettes> palettes_;
+    std::unique_ptr<TFInfoText> infoText_;
+    std::unique_ptr<TFCredits> credits_;
+};

@@ -1,0 +1,72 @@
+#include "dialogs.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+
+#include "app_texts.h"
+#include "text_viewer.h"
+
+namespace {
+
+class cQtDialogs final : public cDialogs {
+public:
+    QMessageBox::StandardButton Message(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
+                                        const QString& text, QMessageBox::StandardButtons buttons) override {
+        QMessageBox box(icon, caption, text, buttons, parent);
+        return static_cast<QMessageBox::StandardButton>(box.exec());
+    }
+
+    std::optional<cFileChoice> OpenFile(QWidget* parent, const QString& caption,
+                                        const QStringList& filters) override {
+        QFileDialog dialog(parent, caption);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        return Run(dialog, filters);
+    }
+
+    std::optional<cFileChoice> SaveFile(QWidget* parent, const QString& caption,
+                                        const QStringList& filters) override {
+        QFileDialog dialog(parent, caption);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::DontConfirmOverwrite);
+        return Run(dialog, filters);
+    }
+
+    void ShowText(QWidget* parent, const QString& caption, const QString& text) override {
+        cTextViewer viewer(parent, caption, text);
+        viewer.exec();
+    }
+
+    void SetClipboardText(const QString& text) override { QApplication::clipboard()->setText(text); }
+
+private:
+    static std::optional<cFileChoice> Run(QFileDialog& dialog, const QStringList& filters) {
+        dialog.setNameFilters(filters);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+        const auto index = static_cast<int>(filters.indexOf(dialog.selectedNameFilter()));
+        return cFileChoice{dialog.selectedFiles().front(), index < 0 ? 0 : index};
+    }
+};
+
+cDialogs* current = nullptr;
+
+}  // namespace
+
+cDialogs& Dialogs() {
+    static cQtDialogs qtDialogs;
+    return current ? *current : qtDialogs;
+}
+
+void ShowMessage(QWidget* parent, const QString& text) {
+    Dialogs().Message(parent, QMessageBox::NoIcon, ApplicationTitle, text, QMessageBox::Ok);
+}
+
+cDialogsOverride::cDialogsOverride(cDialogs& replacement) : previous_(current) {
+    current = &replacement;
+}
+
+cDialogsOverride::~cDialogsOverride() {
+    current = previous_;
+}

@@ -1,0 +1,26 @@
+// Program entry: the application titled "Orvane", its seven windows, and the message loop until the
+// main window closes.
+#include <QApplication>
+#include <exception>
+
+#include "app_texts.h"
+#include "app_windows.h"
+#include "dialogs.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(ApplicationTitle);
+    // The tool windows (palettes, progress) do not keep the program running; the main window decides.
+    QApplication::setQuitOnLastWindowClosed(false);
+    try {
+        cAppWindows windows(QApplication::applicationDirPath());
+        QObject::connect(FMain, &TFMain::Closed, &application, &QApplication::quit);
+        FMain->show();
+        QApplication::exec();
+    } catch (const std::exception& failure) {
+        // Only a failure while building the windows can get here; the commands catch their own.
+        Dialogs().Message(nullptr, QMessageBox::Critical, ApplicationTitle,
+                          QString::fromLocal8Bit(failure.what()));
+    }
+    return 0;
+}

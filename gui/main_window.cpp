@@ -1,0 +1,297 @@
+#include "main_window.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCloseEvent>
+#include <QDir>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <limits>
+
+#include "Parser_core.h"
+#include "app_texts.h"
+#include "engine_hooks.h"
+#include "shortcut_precedence.h"
+
+TFMain* FMain = nullptr;
+
+namespace {
+
+constexpr QSize DesignClientSize(486, 188);
+constexpr int FormulaRightMargin = 4;
+
+// The decimal separator of the user's locale, when it is a single 8-bit character.
+char LocaleDecimalSeparator() {
+    const QString point = QLocale::system().decimalPoint();
+    if (point.size() == 1 && point.front().unicode() < 256) return static_cast<char>(point.front().unicode());
+    return '.';
+}
+
+QAction* AddItem(QMenu* menu, const QString& caption, const QKeySequence& shortcut = {}) {
+    auto* action = menu->addAction(caption);
+    action->setShortcut(shortcut);
+    return action;
+}
+
+}  // namespace
+
+TFMain::TFMain(const QString& programFolder) : programFolder_(programFolder) {
+    setWindowTitle(ProgramCaption);
+    setFont(DialogFont());
+    // Fixed size: single border, minimise button, no maximise button.
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    BuildComponents();
+    BuildMenu();
+    NameComponents();
+    ConnectCommands();
+    Edit_Size_NormalClick();
+
+    InstallEngineHooks();
+    DecimalSeparator = LocaleDecimalSeparator();
+    engine_.emplace(ReadEngineSettings(QFile::encodeName(SettingsFilePath()).toStdString()));
+    mainTree_.reset(NewParseTree());
+    EngineStateLines();
+    EFormel->setFocus();
+}
+
+TFMain::~TFMain() {
+    FormClose();
+}
+
+QString TFMain::SettingsFilePath() const {
+    return QDir(programFolder_).filePath(QString::fromLatin1(SettingsFileName));
+}
+
+QString TFMain::DocumentationFilePath() const {
+    return QDir(programFolder_).filePath(QStringLiteral("readme.txt"));
+}
+
+void TFMain::BuildComponents() {
+    auto* client = new QWidget(this);
+    setCentralWidget(client);
+
+    EFormel = new QLineEdit(QStringLiteral("<formula>"), client);
+    EFormel->setGeometry(8, 8, 474, 25);
+    EFormel->setFont(FormulaFont());
+    // No length limit: QLineEdit would otherwise cut a pasted formula at 32767 characters.
+    EFormel->setMaxLength(std::numeric_limits<int>::max());
+
+    LErgebnis = new QLabel(QStringLiteral("<result>"), client);
+    auto resultFont = FormulaFont();
+    resultFont.setBold(true);
+    LErgebnis->setFont(resultFont);
+    LErgebnis->setStyleSheet(QStringLiteral("color: blue"));
+    LErgebnis->setGeometry(8, 39, 474, 18);
+    // The result can be selected with the mouse as well as copied with Ins.
+    LErgebnis->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    GroupBox1 = new QGroupBox(QStringLiteral("Keyboard"), client);
+    GroupBox1->setGeometry(8, 63, 182, 119);
+    EStoreVar = new QLineEdit(QStringLiteral("a"), GroupBox1);
+    EStoreVar->setGeometry(8, 16, 17, 21);
+    EStoreVar->setMaxLength(1);
+    EStoreVar->setAlignment(Qt::AlignCenter);
+    BStoreVar = new cUpDown(GroupBox1);
+    BStoreVar->setGeometry(24, 16, 15, 24);
+    BM = new QPushButton(QStringLiteral("[M]"), GroupBox1);
+    BM->setGeometry(71, 16, 32, 24);
+    BMplus = new QPushButton(QStringLiteral("[M+]"), GroupBox1);
+    BMplus->setGeometry(110, 16, 32, 24);
+    BMminus = new QPushButton(QStringLiteral("[M-]"), GroupBox1);
+    BMminus->setGeometry(142, 16, 32, 24);
+    BCalculate = new QPushButton(QStringLiteral("Calculate"), GroupBox1);
+    BCalculate->setGeometry(8, 86, 64, 25);
+    BClear = new QPushButton(QStringLiteral("Clear"), GroupBox1);
+    BClear->setGeometry(110, 86, 64, 25);
+    for (auto* button : {BM, BMplus, BMminus, BCalculate, BClear})
+        button->setAutoDefault(false);
+
+    StatusBox = new QGroupBox(QStringLiteral("Engine state"), client);
+    StatusBox->setGeometry(197, 63, 285, 119);
+    MState = new QPlainTextEdit(QStringLiteral("<engine state>"), StatusBox);
+    MState->setGeometry(8, 16, 269, 95);
+    MState->setFrameShape(QFrame::NoFrame);
+    MState->setReadOnly(true);
+    // Black on silver also while the window is disabled, so the state stays readable under the
+    // progress window.
+    MState->setStyleSheet(QStringLiteral("background-color: silver; color: black"));
+
+    setTabOrder(EFormel, EStoreVar);
+    setTabOrder(EStoreVar, BM);
+    setTabOrder(BM, BMplus);
+    setTabOrder(BMplus, BMminus);
+    setTabOrder(BMminus, BCalculate);
+    setTabOrder(BCalculate, BClear);
+    setTabOrder(BClear, MState);
+    EStoreVar->installEventFilter(this);
+}
+
+void TFMain::BuildMenu() {
+    auto* bar = menuBar();
+    // The menus get Alt mnemonics, so that every command is reachable from the keyboard.
+    File_Menue = bar->addMenu(QStringLiteral("&File"));
+    auto* file = File_Menue;
+    File_Open = AddItem(file, QStringLiteral("Open"), QKeySequence(Qt::CTRL | Qt::Key_O));
+    File_Save = AddItem(file, QStringLiteral("Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
+
+    Edit_Menue = bar->addMenu(QStringLiteral("&Edit"));
+    auto* edit = Edit_Menue;
+    Edit_Constants = AddItem(edit, QStringLiteral("Constants"));
+    Edit_Functions = AddItem(edit, QStringLiteral("Functions"));
+    Edit_Preferences = AddItem(edit, QStringLiteral("Preferences"));
+    Edit_Size = edit->addMenu(QStringLiteral("Size"));
+    auto* size = Edit_Size;
+    Edit_Size_Tiny = AddItem(size, QStringLiteral("tiny"));
+    Edit_Size_Small = AddItem(size, QStringLiteral("small"));
+    Edit_Size_Normal = AddItem(size, QStringLiteral("normal"));
+    sizeGroup_ = new QActionGroup(this);
+    for (auto* item : {Edit_Size_Tiny, Edit_Size_Small, Edit_Size_Normal}) {
+        item->setCheckable(true);
+        sizeGroup_->addAction(item);
+    }
+    edit->addSeparator();
+    Edit_Calculate = AddItem(edit, QStringLiteral("Calculate"), QKeySequence(Qt::Key_F2));
+    Edit_Clear = AddItem(edit, QStringLiteral("Clear"), QKeySequence(Qt::Key_Delete));
+    Edit_CopyResult = AddItem(edit, QStringLiteral("Copy result"), QKeySequence(Qt::Key_Insert));
+
+    Palettes_Menue = bar->addMenu(QStringLiteral("&Palettes"));
+    auto* palettes = Palettes_Menue;
+    Palettes_Variables =
+        AddItem(palettes, QStringLiteral("Variables"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_V));
+    Palettes_Constants =
+        AddItem(palettes, QStringLiteral("Constants"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_C));
+    Palettes_Functions_user = AddItem(palettes, QStringLiteral("Functions (user-defined)"),
+                                      QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_F));
+    Palettes_Functions_builtin = AddItem(palettes, QStringLiteral("Functions (built-in)"),
+                                         QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_B));
+
+    Help_Menue = bar->addMenu(QStringLiteral("&Help"));
+    auto* help = Help_Menue;
+    Help_Dokumentation = AddItem(help, QStringLiteral("Documentation"), QKeySequence(Qt::Key_F1));
+    Help_About = AddItem(help, QStringLiteral("About"));
+
+    QList<QAction*> withShortcuts;
+    for (auto* action : findChildren<QAction*>())
+        if (!action->shortcut().isEmpty()) withShortcuts.append(action);
+    new cShortcutPrecedence(this, withShortcuts);
+}
+
+void TFMain::NameComponents() {
+    // The design names, so that the other windows' code and the tests can find a component by name.
+    const std::pair<QObject*, const char*> components[] = {
+        {EFormel, "EFormel"},
+        {LErgebnis, "LErgebnis"},
+        {GroupBox1, "GroupBox1"},
+        {EStoreVar, "EStoreVar"},
+        {BStoreVar, "BStoreVar"},
+        {BM, "BM"},
+        {BMplus, "BMplus"},
+        {BMminus, "BMminus"},
+        {BCalculate, "BCalculate"},
+        {BClear, "BClear"},
+        {StatusBox, "StatusBox"},
+        {MState, "MState"},
+        {File_Menue, "File_Menue"},
+        {Edit_Menue, "Edit_Menue"},
+        {Edit_Size, "Edit_Size"},
+        {Palettes_Menue, "Palettes_Menue"},
+        {Help_Menue, "Help_Menue"},
+        {File_Open, "File_Open"},
+        {File_Save, "File_Save"},
+        {Edit_Constants, "Edit_Constants"},
+        {Edit_Functions, "Edit_Functions"},
+        {Edit_Preferences, "Edit_Preferences"},
+        {Edit_Size_Tiny, "Edit_Size_Tiny"},
+        {Edit_Size_Small, "Edit_Size_Small"},
+        {Edit_Size_Normal, "Edit_Size_Normal"},
+        {Edit_Calculate, "Edit_Calculate"},
+        {Edit_Clear, "Edit_Clear"},
+        {Edit_CopyResult, "Edit_CopyResult"},
+        {Palettes_Variables, "Palettes_Variables"},
+        {Palettes_Constants, "Palettes_Constants"},
+        {Palettes_Functions_user, "Palettes_Functions_user"},
+        {Palettes_Functions_builtin, "Palettes_Functions_builtin"},
+        {Help_Dokumentation, "Help_Dokumentation"},
+        {Help_About, "Help_About"},
+    };
+    for (const auto& [component, name] : components)
+        component->setObjectName(QLatin1String(name));
+}
+
+void TFMain::ConnectCommands() {
+    connect(BCalculate, &QPushButton::clicked, this, &TFMain::Edit_CalculateClick);
+    connect(Edit_Calculate, &QAction::triggered, this, &TFMain::Edit_CalculateClick);
+    connect(BClear, &QPushButton::clicked, this, &TFMain::Edit_ClearClick);
+    connect(Edit_Clear, &QAction::triggered, this, &TFMain::Edit_ClearClick);
+    connect(Edit_CopyResult, &QAction::triggered, this, &TFMain::Edit_CopyResultClick);
+    connect(BStoreVar, &cUpDown::Click, this, &TFMain::BStoreVarClick);
+    connect(EStoreVar, &QLineEdit::textChanged, this, &TFMain::EStoreVarChange);
+    connect(BM, &QPushButton::clicked, this, &TFMain::BMClick);
+    connect(BMplus, &QPushButton::clicked, this, &TFMain::BMplusClick);
+    connect(BMminus, &QPushButton::clicked, this, &TFMain::BMminusClick);
+    connect(Edit_Size_Tiny, &QAction::triggered, this, &TFMain::Edit_Size_TinyClick);
+    connect(Edit_Size_Small, &QAction::triggered, this, &TFMain::Edit_Size_SmallClick);
+    connect(Edit_Size_Normal, &QAction::triggered, this, &TFMain::Edit_Size_NormalClick);
+    connect(Edit_Constants, &QAction::triggered, this, &TFMain::Edit_ConstantsClick);
+    connect(Edit_Functions, &QAction::triggered, this, &TFMain::Edit_FunctionsClick);
+    connect(Edit_Preferences, &QAction::triggered, this, &TFMain::Edit_PreferencesClick);
+    connect(Palettes_Variables, &QAction::triggered, this, &TFMain::Palettes_VariablesClick);
+    connect(Palettes_Constants, &QAction::triggered, this, &TFMain::Palettes_ConstantsClick);
+    connect(Palettes_Functions_user, &QAction::triggered, this, &TFMain::Palettes_Functions_userClick);
+    connect(Palettes_Functions_builtin, &QAction::triggered, this, &TFMain::Palettes_Functions_builtinClick);
+    connect(Help_Dokumentation, &QAction::triggered, this, &TFMain::Help_DokumentationClick);
+    connect(Help_About, &QAction::triggered, this, &TFMain::Help_AboutClick);
+    connect(File_Open, &QAction::triggered, this, &TFMain::File_OpenClick);
+    connect(File_Save, &QAction::triggered, this, &TFMain::File_SaveClick);
+}
+
+void TFMain::EngineStateLines() {
+    static const char* const angleNames[] = {"rad", "deg", "gra"};
+    MState->clear();
+    MState->appendPlainText(QStringLiteral("memory > constants: %1; functions: %2; ref alloc: %3")
+                                .arg(static_cast<std::uint32_t>(MaxConst))
+                                .arg(static_cast<std::uint32_t>(MaxFunc))
+                                .arg(RefAlloc));
+    MState->appendPlainText(QStringLiteral("flags > ") +
+                            QString::fromLatin1(AngleMode <= 2 ? angleNames[AngleMode] : "?"));
+}
+
+void TFMain::closeEvent(QCloseEvent* event) {
+    // While the engine works (the window is disabled, events run from the progress handler) its tables
+    // must not go away under it.
+    if (calculating_ || !isEnabled()) {
+        event->ignore();
+        return;
+    }
+    FormClose();
+    event->accept();
+    emit Closed();
+}
+
+void TFMain::FormClose() {
+    mainTree_.reset();
+    engine_.reset();
+}
+
+void TFMain::cTreeDeleter::operator()(cParseTree* tree) const {
+    DeleteParseTree(tree);
+}
+
+bool TFMain::eventFilter(QObject* object, QEvent* event) {
+    // The arrow keys in the letter field work like the arrow buttons beside it.
+    if (object == EStoreVar && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            BStoreVarClick(key == Qt::Key_Up ? cUpDown::Button::Next : cUpDown::Button::Previous);
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(object, event);
+}

@@ -1,0 +1,136 @@
+// The main window: the formula, its result, the memory keys and the engine state. Constructing it
+// joins the program to the engine (hooks, settings, engine tables, the window's own parse tree);
+// closing it tears the engine down.
+#pragma once
+
+#include <QMainWindow>
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+#include "engine_session.h"
+#include "up_down.h"
+
+class QAction;
+class QActionGroup;
+class QGroupBox;
+class QIODevice;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class cParseTree;
+
+class TFMain : public QMainWindow {
+    Q_OBJECT
+public:
+    // programFolder: the folder of the running executable, which holds "Orvane.ini" and "readme.txt".
+    explicit TFMain(const QString& programFolder);
+    ~TFMain() override;
+
+    QString SettingsFilePath() const;
+    QString DocumentationFilePath() const;
+
+    // Commands (menu items and buttons).
+    void Edit_CalculateClick();
+    void Edit_ClearClick();
+    void Edit_CopyResultClick();
+    void BStoreVarClick(cUpDown::Button button);
+    void EStoreVarChange();
+    void BMClick();
+    void BMplusClick();
+    void BMminusClick();
+    void Edit_Size_TinyClick();
+    void Edit_Size_SmallClick();
+    void Edit_Size_NormalClick();
+    void Edit_ConstantsClick();
+    void Edit_FunctionsClick();
+    void Edit_PreferencesClick();
+    void Palettes_VariablesClick();
+    void Palettes_ConstantsClick();
+    void Palettes_Functions_userClick();
+    void Palettes_Functions_builtinClick();
+    void Help_DokumentationClick();
+    void Help_AboutClick();
+    // File > Open and File > Save load and save library files; they set LibraryStream meanwhile.
+    void File_OpenClick();
+    void File_SaveClick();
+
+    // The main window's own parse tree with the variables a to z.
+    cParseTree* MainTree() const { return mainTree_.get(); }
+    double LastResult = 0.0;
+    std::int32_t LastRefreshSecond = 0;
+    QIODevice* LibraryStream = nullptr;  // the library file being loaded or saved, owned by the command
+
+    // Components, named as in the form's design.
+    QLineEdit* EFormel;
+    QLabel* LErgebnis;
+    QGroupBox* GroupBox1;
+    QLineEdit* EStoreVar;
+    cUpDown* BStoreVar;
+    QPushButton* BM;
+    QPushButton* BMplus;
+    QPushButton* BMminus;
+    QPushButton* BCalculate;
+    QPushButton* BClear;
+    QGroupBox* StatusBox;
+    QPlainTextEdit* MState;
+
+    QMenu* File_Menue;
+    QMenu* Edit_Menue;
+    QMenu* Edit_Size;
+    QMenu* Palettes_Menue;
+    QMenu* Help_Menue;
+    QAction* File_Open;
+    QAction* File_Save;
+    QAction* Edit_Constants;
+    QAction* Edit_Functions;
+    QAction* Edit_Preferences;
+    QAction* Edit_Size_Tiny;
+    QAction* Edit_Size_Small;
+    QAction* Edit_Size_Normal;
+    QAction* Edit_Calculate;
+    QAction* Edit_Clear;
+    QAction* Edit_CopyResult;
+    QAction* Palettes_Variables;
+    QAction* Palettes_Constants;
+    QAction* Palettes_Functions_user;
+    QAction* Palettes_Functions_builtin;
+    QAction* Help_Dokumentation;
+    QAction* Help_About;
+
+signals:
+    // The window has closed and the engine is down; the program ends.
+    void Closed();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* object, QEvent* event) override;
+
+private:
+    struct cTreeDeleter {
+        void operator()(cParseTree* tree) const;
+    };
+
+    void BuildComponents();
+    void BuildMenu();
+    void NameComponents();
+    void ConnectCommands();
+    void EngineStateLines();
+    void FormClose();
+    void ShowFailure(const QString& message);
+    void SetCalculateEnabled(bool enabled);
+    char StoreLetter() const;
+    void SetSize(QAction* item, int outerWidth, int outerHeight);
+    void ShowPalette(int tab);
+
+    QString programFolder_;
+    QActionGroup* sizeGroup_;
+    bool calculating_ = false;
+    // Declared in this order so that the tree goes before the engine tables it may refer to.
+    std::optional<cEngineSession> engine_;
+    std::unique_ptr<cParseTree, cTreeDeleter> mainTree_;
+};
+
+extern TFMain* FMain;

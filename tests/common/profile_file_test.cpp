@@ -1,0 +1,96 @@
+// The profile file: reading rule, case-insensitive names, writes that keep foreign lines.
+#include "profile_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+struct IntegerCase {
+    const char* name;
+    const char* text;
+    std::int32_t expected;  // what ReadInteger answers with default -7
+};
+
+class ReadIntegerTest : public testing::TestWithParam<IntegerCase> {};
+
+TEST_P(ReadIntegerTest, AnswersTheValueOrTheDefault) {
+    const auto& c = GetParam();
+    const cProfileFile file(std::string("[S]\nK=") + c.text + "\n");
+    EXPECT_EQ(file.ReadInteger("S", "K", -7), c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ProfileFile, ReadIntegerTest,
+    testing::Values(IntegerCase{"plain", "100", 100}, IntegerCase{"negative", "-5", -5},
+                    IntegerCase{"plus sign", "+12", 12}, IntegerCase{"blanks around", "  42  ", 42},
+                    IntegerCase{"empty", "", -7}, IntegerCase{"trailing letters", "12abc", -7},
+                    IntegerCase{"hexadecimal", "0x10", -7}, IntegerCase{"two numbers", "1 2", -7},
+                    IntegerCase{"beyond 32 bits", "4294967296", -7},
+                    IntegerCase{"largest", "2147483647", 2147483647}, IntegerCase{"signs twice", "+-3", -7},
+                    IntegerCase{"decimal point", "1.5", -7}),
+    [](const auto& info) {
+        std::string name = info.param.name;
+        for (auto& c : name)
+            if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+        return name;
+    });
+
+TEST(ProfileFile, NamesMatchWithoutRegardToCase) {
+    const cProfileFile file("[pArSeR]\nmaxCONST=5\n");
+    EXPECT_EQ(file.ReadInteger("Parser", "MaxConst", 0), 5);
+}
+
+TEST(ProfileFile, MissingSectionOrKeyGivesTheDefault) {
+    const cProfileFile file("[Parser]\nMaxConst=5\n");
+    EXPECT_EQ(file.ReadInteger("Calculation", "MaxConst", 9), 9);
+    EXPECT_EQ(file.ReadInteger("Parser", "MaxFunc", 8), 8);
+}
+
+TEST(ProfileFile, KeysBelongToTheirSectionOnly) {
+    const cProfileFile file("[A]\nK=1\n[B]\nK=2\n");
+    EXPECT_EQ(file.ReadInteger("A", "K", 0), 1);
+    EXPECT_EQ(file.ReadInteger("B", "K", 0), 2);
+}
+
+TEST(ProfileFile, CommentsAreNotKeys) {
+    const cProfileFile file("[A]\n;K=1\n#K=2\n");
+    EXPECT_EQ(file.ReadInteger("A", "K", 0), 0);
+}
+
+TEST(ProfileFile, WritingIntoAnEmptyFileAddsSectionsInWriteOrder) {
+    cProfileFile file;
+    file.WriteInteger("Parser", "MaxConst", 100);
+    file.WriteInteger("Parser", "MaxFunc", 30);
+    file.WriteInteger("Calculation", "AngleMode", 1);
+    EXPECT_EQ(file.Text(), "[Parser]\nMaxConst=100\nMaxFunc=30\n[Calculation]\nAngleMode=1\n");
+}
+
+TEST(ProfileFile, WritingKeepsForeignLinesAndReplacesOnlyTheValue) {
+    cProfileFile file("; my settings\r\n[parser]\r\nmaxconst=5\r\nColour=red\r\n\r\n[Other]\r\nX=1\r\n");
+    file.WriteInteger("Parser", "MaxConst", 7);
+    file.WriteInteger("Parser", "MaxFunc", 3);
+    EXPECT_EQ(file.Text(), "; my settings\n[parser]\nmaxconst=7\nColour=red\nMaxFunc=3\n\n[Other]\nX=1\n");
+}
+
+TEST(ProfileFile, SaveAndLoadRoundTrip) {
+    const auto path = std::filesystem::path(testing::TempDir()) / "profile round trip.ini";
+    cProfileFile file;
+    file.WriteString("S", "K", "v");
+    ASSERT_TRUE(file.Save(path));
+    EXPECT_EQ(cProfileFile::Load(path).ReadString("s", "k"), "v");
+    std::filesystem::remove(path);
+}
+
+TEST(ProfileFile, LoadingAMissingFileGivesAnEmptyProfile) {
+    const auto file = cProfileFile::Load("/nonexistent folder/Orvane.ini");
+    EXPECT_EQ(file.Text(), "");
+}
+
+TEST(ProfileFile, SaveIntoAMissingFolderFailsCleanly) {
+    EXPECT_FALSE(cProfileFile("[S]\n").Save("/nonexistent folder/Orvane.ini"));
+}
+
+}  // namespace

@@ -1,0 +1,98 @@
+#include "gui_test_support.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTest>
+
+QMessageBox::StandardButton cScriptedDialogs::Message(QWidget* /*parent*/, QMessageBox::Icon icon,
+                                                      const QString& caption, const QString& text,
+                                                      QMessageBox::StandardButtons buttons) {
+    messages.append({icon, caption, text, buttons});
+    if (answers.empty()) {
+        if (buttons != QMessageBox::Ok) unexpected.append(text);
+        for (int bit = 0; bit < 32; ++bit) {
+            const auto button = static_cast<QMessageBox::StandardButton>(1u << bit);
+            if (buttons.testFlag(button)) return button;
+        }
+        return QMessageBox::Ok;
+    }
+    const auto answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+std::optional<cFileChoice> cScriptedDialogs::OpenFile(QWidget* /*parent*/, const QString& caption,
+                                                      const QStringList& /*filters*/) {
+    fileDialogCaptions.append(caption);
+    if (fileAnswers.empty()) {
+        unexpected.append(caption);
+        return std::nullopt;
+    }
+    const cFileChoice answer = fileAnswers.front();
+    fileAnswers.pop_front();
+    if (answer.path.isEmpty()) return std::nullopt;
+    return answer;
+}
+
+std::optional<cFileChoice> cScriptedDialogs::SaveFile(QWidget* parent, const QString& caption,
+                                                      const QStringList& filters) {
+    return OpenFile(parent, caption, filters);
+}
+
+void cScriptedDialogs::ShowText(QWidget* /*parent*/, const QString& caption, const QString& text) {
+    texts.append({caption, text});
+}
+
+QStringList cScriptedDialogs::MessageTexts() const {
+    QStringList result;
+    for (const auto& shown : messages)
+        result.append(shown.text);
+    return result;
+}
+
+cModalWatchdog::cModalWatchdog() {
+    QObject::connect(&timer_, &QTimer::timeout, [this] { Check(); });
+    timer_.start(50);
+}
+
+void cModalWatchdog::Check() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (!modal) return;
+    const bool expected = expected_.contains(modal);
+    (expected ? closed_ : unexpected_).append(modal->windowTitle());
+    if (auto* dialog = qobject_cast<QDialog*>(modal))
+        dialog->reject();
+    else
+        modal->close();
+}
+
+cProgramFixture::cProgramFixture(const QString& settingsText, const QString& folderName)
+    : folder_(QDir(root_.path()).filePath(folderName)), override_(dialogs) {
+    QDir().mkpath(folder_);
+    if (!settingsText.isNull()) {
+        QFile file(QDir(folder_).filePath(QStringLiteral("Orvane.ini")));
+        if (file.open(QIODevice::WriteOnly)) file.write(settingsText.toUtf8());
+    }
+    windows_ = std::make_unique<cAppWindows>(folder_);
+    FMain->show();
+    FMain->activateWindow();
+    QApplication::setActiveWindow(FMain);
+    if (!QTest::qWaitForWindowActive(FMain)) qWarning("the main window did not become active");
+}
+
+cProgramFixture::~cProgramFixture() {
+    windows_.reset();
+}
+
+cEnvironmentOverride::cEnvironmentOverride(const char* name, const QByteArray& value) : name_(name) {
+    if (qEnvironmentVariableIsSet(name)) previous_ = qgetenv(name);
+    qputenv(name, value);
+}
+
+cEnvironmentOverride::~cEnvironmentOverride() {
+    if (previous_)
+        qputenv(name_, *previous_);
+    else
+        qunsetenv(name_);
+}

@@ -1,0 +1,97 @@
+// What the window tests share: dialogs answered by the test, a watchdog for unexpected modal
+// windows, and the running program's windows in a temporary program folder.
+#pragma once
+
+#include <QDialog>
+#include <QList>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <deque>
+#include <memory>
+#include <optional>
+
+#include "app_windows.h"
+#include "dialogs.h"
+
+// Records every message box, file dialog, text viewer and clipboard write, and answers them from a
+// script. A box without a scripted answer is answered with its first button and noted as unexpected.
+class cScriptedDialogs final : public cDialogs {
+public:
+    struct cShown {
+        QMessageBox::Icon icon;
+        QString caption;
+        QString text;
+        QMessageBox::StandardButtons buttons;
+    };
+
+    QMessageBox::StandardButton Message(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
+                                        const QString& text, QMessageBox::StandardButtons buttons) override;
+    std::optional<cFileChoice> OpenFile(QWidget* parent, const QString& caption,
+                                        const QStringList& filters) override;
+    std::optional<cFileChoice> SaveFile(QWidget* parent, const QString& caption,
+                                        const QStringList& filters) override;
+    void ShowText(QWidget* parent, const QString& caption, const QString& text) override;
+    void SetClipboardText(const QString& text) override { clipboard = text; }
+
+    // The texts of the message boxes shown so far.
+    QStringList MessageTexts() const;
+
+    std::deque<QMessageBox::StandardButton> answers;
+    std::deque<cFileChoice> fileAnswers;  // an empty path cancels the dialog
+    QList<cShown> messages;
+    QStringList fileDialogCaptions;
+    QList<std::pair<QString, QString>> texts;  // caption and text of each text viewer
+    QString clipboard;                         // null until something is copied
+    QStringList unexpected;
+};
+
+// Closes every modal window that appears while it is alive and notes its caption, so that a test
+// fails instead of hanging. A test that opens a modal window on purpose lists it as expected.
+class cModalWatchdog {
+public:
+    cModalWatchdog();
+    void Expect(QWidget* window) { expected_.append(window); }
+    QStringList Unexpected() const { return unexpected_; }
+    QStringList Closed() const { return closed_; }
+
+private:
+    void Check();
+    QTimer timer_;
+    QList<QPointer<QWidget>> expected_;
+    QStringList unexpected_;
+    QStringList closed_;
+};
+
+// A temporary program folder (optionally with a settings file), the scripted dialogs and the seven
+// windows, with the main window shown and active.
+class cProgramFixture {
+public:
+    explicit cProgramFixture(const QString& settingsText = {},
+                             const QString& folderName = QStringLiteral("program"));
+    ~cProgramFixture();
+
+    QString Folder() const { return folder_; }
+
+    cScriptedDialogs dialogs;
+    cModalWatchdog watchdog;
+
+private:
+    QTemporaryDir root_;
+    QString folder_;
+    cDialogsOverride override_;
+    std::unique_ptr<cAppWindows> windows_;
+};
+
+// Replaces an environment variable for its lifetime.
+class cEnvironmentOverride {
+public:
+    cEnvironmentOverride(const char* name, const QByteArray& value);
+    ~cEnvironmentOverride();
+
+private:
+    const char* name_;
+    std::optional<QByteArray> previous_;
+};

@@ -14,11 +14,19 @@ const char* const UsageText =
     "  --angle rad|deg|gra  angle mode of the trigonometric functions (default: Orvane.ini\n"
     "                       beside this program, else degrees)\n"
     "  --vars               after the last formula, print the 26 variables\n"
+    "  -c DEF               declare a constant, e.g. -c 'g=9.81' (repeatable)\n"
+    "  -f DEF               declare a user function, e.g. -f 'h(t)=g*t^2/2' (repeatable)\n"
+    "  --load FILE          load a constant or function library (repeatable)\n"
+    "  --save-constants FILE, --save-functions FILE\n"
+    "                       save the constants or the user functions as a library\n"
+    "                       Libraries are loaded first, in order; then all constants are declared,\n"
+    "                       then all functions; then libraries are saved and formulas calculated.\n"
     "  --                   everything after this is a formula\n"
     "  --help               show this text\n"
     "  --version            show the version\n"
     "\n"
-    "Exit status: 0 when every formula succeeded, 1 when any failed, 2 for a usage error.\n";
+    "Exit status: 0 when every formula succeeded, 1 when any failed, 2 for a usage error or a\n"
+    "declaration, load or save that failed.\n";
 
 namespace {
 
@@ -60,6 +68,7 @@ cCliOptions ParseCommandLine(int argc, const char* const argv[]) {
             options.presetVariables.push_back(ParseAssignment(value()));
         } else if (argument == "--angle") {
             options.angleMode = ParseAngleMode(value());
+        } else if (TakeDeclarationOption(argc, argv, i, options.declarations)) {
         } else if (argument == "--vars") {
             options.printVariables = true;
         } else if (argument == "--help") {

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "declaration_options.h"
+
 struct cCliOptions {
     std::vector<std::pair<char, double>> presetVariables;  // --set LETTER=NUMBER, in order
     std::optional<std::uint16_t> angleMode;                // --angle rad|deg|gra
@@ -14,6 +16,7 @@ struct cCliOptions {
     bool showHelp = false;
     bool showVersion = false;
     std::vector<std::string> formulas;  // none: read standard input line by line
+    DeclarationOptions declarations;    // -c, -f, --load, --save-constants, --save-functions
 };
 
 // Throws cUsageError for anything it does not understand.

@@ -60,6 +60,8 @@ int Run(const cCliOptions& options) {
     ApplyEngineSettings(ReadEngineSettings(SettingsFilePath()));
     if (options.angleMode) AngleMode = *options.angleMode;
     cEngine engine;
+    if (const int status = ApplyDeclarationOptions(options.declarations, std::cerr); status != 0)
+        return status;
     const auto tree = std::make_unique<cParseTree>();
     for (const auto& [letter, value] : options.presetVariables)
         tree->SetVariable(letter, value);

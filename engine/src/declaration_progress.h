@@ -1,0 +1,12 @@
+// Commits, saves and loads all report on progress line 0.
+#pragma once
+
+#include "Parser_core.h"
+
+inline void ReportDeclarationProgress(std::uint32_t activity, std::uint32_t total, std::uint32_t done) {
+    ProgressHook(0, activity, total, done);
+}
+
+inline void EndDeclarationProgress() {
+    ProgressHook(0, ActivityIdle, 0, 0);
+}

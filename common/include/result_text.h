@@ -1,4 +1,6 @@
-// TEMPORARY stand-in until the real result text lands on main; take main's version when merging.
+// How the calculator shows a value: 15 significant digits, fixed-point or with "E", "NAN" and "INF".
 #pragma once
+
 #include <string>
+
 std::string ResultText(double value, char decimalSeparator);

@@ -1,0 +1,78 @@
+// Nanoseconds per evaluated node: every node makes one progress call, so the figure includes the
+// cost of the hook. Run: build/dev/bench/evaluation_bench
+#include <benchmark/benchmark.h>
+
+#include <ctime>
+#include <string>
+
+#include "Parser_core.h"
+
+namespace {
+
+std::uint64_t ProgressCalls = 0;
+
+void CountingHook(std::uint16_t, std::uint32_t, std::uint32_t, std::uint32_t) {
+    ++ProgressCalls;
+}
+
+// What the GUI's progress handler does on a call that does not redraw: build nothing, store the
+// line's counts, and compare a cheap clock's second with the last refresh.
+struct cDisplayState {
+    std::uint32_t activity[4];
+    std::uint64_t percent[4];
+    std::time_t lastRefreshSecond;
+} Display;
+
+void DisplayLikeHook(std::uint16_t line, std::uint32_t activity, std::uint32_t total, std::uint32_t done) {
+    ++ProgressCalls;
+    if (line > 3) return;
+    Display.activity[line] = activity;
+    Display.percent[line] = total != 0 ? static_cast<std::uint64_t>(done) * 100u / total : 0u;
+    timespec now;
+    clock_gettime(CLOCK_REALTIME_COARSE, &now);
+    if (now.tv_sec != Display.lastRefreshSecond) Display.lastRefreshSecond = now.tv_sec;
+}
+
+class cEngineSession {
+public:
+    explicit cEngineSession(tProgressHook hook) {
+        InitEngine();
+        ProgressHook = hook;
+    }
+    ~cEngineSession() { DoneEngine(); }
+};
+
+void RunFormula(benchmark::State& state, const std::string& formula, tProgressHook hook) {
+    cEngineSession session(hook);
+    cParseTree tree(formula);
+    ProgressCalls = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(tree.Evaluate());
+    state.counters["ns_per_node"] = benchmark::Counter(
+        static_cast<double>(ProgressCalls), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["nodes"] = static_cast<double>(ProgressCalls) / static_cast<double>(state.iterations());
+}
+
+std::string LargeFormula() {
+    std::string formula = "1";
+    for (int i = 0; i < 2000; ++i)
+        formula += "+x*" + std::to_string(i % 7 + 1) + "/(y+2)";
+    return formula;
+}
+
+void BM_LargeFormula_CountingHook(benchmark::State& state) {
+    RunFormula(state, LargeFormula(), CountingHook);
+}
+void BM_SumOfSquares_CountingHook(benchmark::State& state) {
+    RunFormula(state, "sum('i';1;10000000;i*i)", CountingHook);
+}
+void BM_SumOfSquares_DisplayHook(benchmark::State& state) {
+    RunFormula(state, "sum('i';1;10000000;i*i)", DisplayLikeHook);
+}
+
+}  // namespace
+
+BENCHMARK(BM_LargeFormula_CountingHook)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SumOfSquares_CountingHook)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SumOfSquares_DisplayHook)->Unit(benchmark::kMillisecond);
+BENCHMARK_MAIN();

@@ -1,0 +1,86 @@
+#include "cli_options.h"
+
+#include <string_view>
+
+#include "Parser_core.h"
+
+const char* const UsageText =
+    "Usage: orvane-cli [OPTIONS] [FORMULA ...]\n"
+    "Evaluates each FORMULA in turn, or each line of standard input when none is given, in one\n"
+    "shared set of variables a to z, and prints one result per formula (or <ERROR>).\n"
+    "\n"
+    "Options:\n"
+    "  --set LETTER=NUMBER  set a variable before the first formula (repeatable)\n"
+    "  --angle rad|deg|gra  angle mode of the trigonometric functions (default: Orvane.ini\n"
+    "                       beside this program, else degrees)\n"
+    "  --vars               after the last formula, print the 26 variables\n"
+    "  -c DEF               declare a constant, e.g. -c 'g=9.81' (repeatable)\n"
+    "  -f DEF               declare a user function, e.g. -f 'h(t)=g*t^2/2' (repeatable)\n"
+    "  --load FILE          load a constant or function library (repeatable)\n"
+    "  --save-constants FILE, --save-functions FILE\n"
+    "                       save the constants or the user functions as a library\n"
+    "                       Libraries are loaded first, in order; then all constants are declared,\n"
+    "                       then all functions; then libraries are saved and formulas calculated.\n"
+    "  --                   everything after this is a formula\n"
+    "  --help               show this text\n"
+    "  --version            show the version\n"
+    "\n"
+    "Exit status: 0 when every formula succeeded, 1 when any failed, 2 for a usage error or a\n"
+    "declaration, load or save that failed.\n";
+
+namespace {
+
+std::pair<char, double> ParseAssignment(std::string_view text) {
+    if (text.size() < 3 || text[1] != '=' || text[0] < 'a' || text[0] > 'z') {
+        throw cUsageError{"--set expects LETTER=NUMBER with a letter a to z, not '" + std::string(text) +
+                          "'"};
+    }
+    try {
+        return {text[0], ConvertDecimal(text.substr(2), true)};
+    } catch (const cConversionError&) {
+        throw cUsageError{"--set: '" + std::string(text.substr(2)) + "' is not a number"};
+    }
+}
+
+std::uint16_t ParseAngleMode(std::string_view text) {
+    if (text == "rad") return 0;
+    if (text == "deg") return 1;
+    if (text == "gra") return 2;
+    throw cUsageError{"--angle expects rad, deg or gra, not '" + std::string(text) + "'"};
+}
+
+}  // namespace
+
+cCliOptions ParseCommandLine(int argc, const char* const argv[]) {
+    cCliOptions options;
+    bool onlyFormulas = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view argument = argv[i];
+        auto value = [&]() -> std::string_view {
+            if (i + 1 >= argc) throw cUsageError{std::string(argument) + " needs a value"};
+            return argv[++i];
+        };
+        if (onlyFormulas) {
+            options.formulas.emplace_back(argument);
+        } else if (argument == "--") {
+            onlyFormulas = true;
+        } else if (argument == "--set") {
+            options.presetVariables.push_back(ParseAssignment(value()));
+        } else if (argument == "--angle") {
+            options.angleMode = ParseAngleMode(value());
+        } else if (TakeDeclarationOption(argc, argv, i, options.declarations)) {
+        } else if (argument == "--vars") {
+            options.printVariables = true;
+        } else if (argument == "--help") {
+            options.showHelp = true;
+        } else if (argument == "--version") {
+            options.showVersion = true;
+        } else if (argument.starts_with("--")) {
+            throw cUsageError{"unknown option " + std::string(argument)};
+        } else {
+            // Anything else is a formula, so that -2^2 needs no "--" before it.
+            options.formulas.emplace_back(argument);
+        }
+    }
+    return options;
+}

@@ -1,0 +1,29 @@
+// The command line of orvane-cli.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "declaration_options.h"
+
+struct cCliOptions {
+    std::vector<std::pair<char, double>> presetVariables;  // --set LETTER=NUMBER, in order
+    std::optional<std::uint16_t> angleMode;                // --angle rad|deg|gra
+    bool printVariables = false;                           // --vars
+    bool showHelp = false;
+    bool showVersion = false;
+    std::vector<std::string> formulas;  // none: read standard input line by line
+    DeclarationOptions declarations;    // -c, -f, --load, --save-constants, --save-functions
+};
+
+// Throws cUsageError for anything it does not understand.
+cCliOptions ParseCommandLine(int argc, const char* const argv[]);
+
+struct cUsageError {
+    std::string message;
+};
+
+extern const char* const UsageText;

@@ -1,0 +1,22 @@
+// Library files on disk for the command line: the engine reads and writes them through its hooks,
+// which these functions point at an open file for the length of one load or save.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// The loader's result for the file: the kind comes from the file's magic, and a file that is no
+// function library goes to the constant loader, which answers -4 (or -2 when it is too short for a
+// magic). Answers nothing and sets problem when the file cannot be opened.
+struct LibraryLoad {
+    std::int32_t result = -1;
+    std::string problem;
+};
+LibraryLoad LoadLibraryFile(const std::string& path);
+
+enum class LibraryKind { Constants, Functions };
+
+// Writes the live table of that kind to path. The file is replaced only when every byte was written:
+// the library goes to a temporary file in the same folder, which then takes the name. Answers an
+// empty text on success, else what went wrong.
+std::string SaveLibraryFile(const std::string& path, LibraryKind kind);

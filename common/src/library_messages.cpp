@@ -1,0 +1,28 @@
+#include "library_messages.h"
+
+const char* const FileOperationErrorText =
+    "Error: While trying to perform file operations, Orvane encountered an error. You may want to "
+    "restart windows.";
+
+std::string LoadFailureText(std::int32_t result) {
+    switch (result) {
+        case -2:
+            return FileOperationErrorText;
+        case -3:
+            return "Error: The loading process of this library has been canceled. The memory area which is "
+                   "reserved for this purpose is full. You can avoid this by setting a larger value in the "
+                   "preferences.";
+        case -4:
+            return "Error: This is not a valid Orvane library file.";
+        case -5:
+            return "Error: This library cannot be read, because it was created by a version of Orvane which "
+                   "uses another file format for libraries. You may want to upgrate to an appropriate "
+                   "version.";
+        default:
+            if (result < 0) return std::string();
+            return "Error: While trying to load this library, Orvane has found an invalid declaration. The "
+                   "library cannot be loaded. You may want to contact the person who supplied this "
+                   "library.\n(declaration " +
+                   std::to_string(result) + ")";
+    }
+}

@@ -1,0 +1,24 @@
+// The engine-wide tables and settings. The declaration store and InitEngine fill them; the parser
+// and the evaluator read them.
+#include "Parser_core.h"
+
+std::int32_t MaxConst = 100;
+std::int32_t MaxFunc = 30;
+std::uint16_t RefAlloc = 10;
+std::uint16_t AngleMode = 1;
+
+std::unique_ptr<cBasicFunction[]> BasicFunctions;
+std::int32_t BasicCount = 0;
+
+std::unique_ptr<cConstant[]> Constants;
+std::int32_t ConstCount = 0;
+std::unique_ptr<cUserFunction[]> UserFunctions;
+std::int32_t FuncCount = 0;
+std::unique_ptr<cConstant[]> WorkConstants;
+std::int32_t WorkConstCount = 0;
+bool ConstWorkOpen = false;
+std::unique_ptr<cUserFunction[]> WorkFunctions;
+std::int32_t WorkFuncCount = 0;
+bool FuncWorkOpen = false;
+bool InterpretingFuncs = false;
+std::int32_t InterpretedFuncs = 0;

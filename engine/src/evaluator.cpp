@@ -1,0 +1,171 @@
+// The evaluator: counts the work of a tree, walks it, and reports one progress step per node.
+#include <cstdint>
+
+#include "Parser_core.h"
+#include "checked_arithmetic.h"
+#include "checked_math.h"
+#include "evaluation_depth.h"
+#include "truncation.h"
+
+double cParseTree::Evaluate() {
+    if (!root) throw std::logic_error("evaluation of a tree that holds no formula");
+    cEvaluationDepth depth;
+    double value;
+    try {
+        workTotal = CountWork(*root);
+        workDone = 0;
+        ProgressHook(progressLine, ActivityCalculating, static_cast<std::uint32_t>(workTotal), 0);
+        value = EvalNode(*root);
+    } catch (...) {
+        // A failure inside a quiet stretch must not silence this tree's later calculations.
+        quiet = 0;
+        ProgressHook(progressLine, ActivityIdle, 0, 0);
+        throw;
+    }
+    ProgressHook(progressLine, ActivityIdle, 0, 0);
+    return value;
+}
+
+// The common last step of every node: counted always, reported unless the tree is quiet. The counters
+// wrap like the unsigned counts the progress display receives.
+inline void cParseTree::FinishStep() {
+    workDone = static_cast<std::int32_t>(static_cast<std::uint32_t>(workDone) + 1u);
+    if (quiet == 0) {
+        ProgressHook(progressLine, ActivityCalculating, static_cast<std::uint32_t>(workTotal),
+                     static_cast<std::uint32_t>(workDone));
+    }
+}
+
+double cParseTree::EvalNode(const cNode& node) {
+    double value;
+    const cNode* child = node.children.get();
+    switch (node.kind) {
+        case ptNodeKind::Num:
+            value = node.number;
+            break;
+        case ptNodeKind::Var:
+            value = vars[node.index];
+            break;
+        case ptNodeKind::ConstRef:
+            value = Constants[node.index].value;
+            break;
+        case ptNodeKind::Add: {
+            const double left = EvalNode(child[0]);
+            value = CheckedAdd(left, EvalNode(child[1]));
+            break;
+        }
+        case ptNodeKind::Sub: {
+            const double left = EvalNode(child[0]);
+            value = CheckedSub(left, EvalNode(child[1]));
+            break;
+        }
+        case ptNodeKind::Mul: {
+            const double left = EvalNode(child[0]);
+            value = CheckedMul(left, EvalNode(child[1]));
+            break;
+        }
+        case ptNodeKind::Div: {
+            const double left = EvalNode(child[0]);
+            value = CheckedDiv(left, EvalNode(child[1]));
+            break;
+        }
+        case ptNodeKind::Pow: {
+            // The exponent first: it may change a variable the base reads.
+            const double exponent = EvalNode(child[1]);
+            value = CheckedPow(EvalNode(child[0]), exponent);
+            break;
+        }
+        case ptNodeKind::Neg:
+            value = -EvalNode(child[0]);
+            break;
+        case ptNodeKind::BasicCall:
+            value = EvalBasicCall(node);
+            break;
+        case ptNodeKind::UserCall:
+            value = EvalUserCall(node);
+            break;
+        case ptNodeKind::Sum:
+        case ptNodeKind::Pro:
+            value = EvalSumOrPro(node);
+            break;
+        case ptNodeKind::Integral:
+            value = EvalIntegral(node);
+            break;
+        case ptNodeKind::Derivative:
+            value = EvalDerivative(node);
+            break;
+        case ptNodeKind::Solve:
+            value = EvalSolve(node);
+            break;
+        default:
+            value = 0.0;
+            break;
+    }
+    FinishStep();
+    return value;
+}
+
+double cParseTree::EvalBasicCall(const cNode& node) {
+    const cBasicFunction& entry = BasicFunctions[node.index];
+    if (node.childCount == 0) return entry.fn0();
+    return entry.fn1(EvalNode(node.children[0]));
+}
+
+// All arguments are evaluated before any is stored: an argument that calls the same function would
+// otherwise overwrite the callee's variables that earlier arguments had set.
+double cParseTree::EvalUserCall(const cNode& node) {
+    double arguments[VariableCount];
+    for (std::uint16_t j = 0; j < node.childCount; ++j) {
+        const double argument = EvalNode(node.children[j]);
+        if (j < VariableCount) arguments[j] = argument;
+    }
+    cParseTree& callee = *UserFunctions[node.index].tree;
+    for (std::uint16_t j = 0; j < node.childCount && j < VariableCount; ++j) {
+        callee.SetVariable(static_cast<char>('a' + j), arguments[j]);
+    }
+    callee.progressLine = static_cast<std::uint16_t>(progressLine + 1);
+    cEvaluationDepth::CheckRoomForCall();
+    return callee.Evaluate();
+}
+
+std::int32_t cParseTree::CountWork(const cNode& node) {
+    const cNode* child = node.children.get();
+    std::uint32_t count = 1;
+    switch (node.kind) {
+        case ptNodeKind::Sum:
+        case ptNodeKind::Pro:
+            return CountSumOrPro(node);
+        case ptNodeKind::Integral:
+            count += CountWork(child[0]) + CountWork(child[1]) + CountWork(child[2]) +
+                     120u * static_cast<std::uint32_t>(CountWork(child[3]));
+            break;
+        case ptNodeKind::Derivative:
+            count += CountWork(child[0]) + CountWork(child[1]) +
+                     2u * static_cast<std::uint32_t>(CountWork(child[2]));
+            break;
+        case ptNodeKind::Solve:
+            count += CountWork(child[0]) + CountWork(child[1]) + CountWork(child[2]) +
+                     40u * static_cast<std::uint32_t>(CountWork(child[3]));
+            break;
+        default:
+            for (std::uint16_t i = 0; i < node.childCount; ++i)
+                count += CountWork(child[i]);
+            break;
+    }
+    return static_cast<std::int32_t>(count);
+}
+
+// The bounds are evaluated quietly to learn the number of iterations; a reversed range gives a
+// negative factor, as 32-bit arithmetic does.
+std::int32_t cParseTree::CountSumOrPro(const cNode& node) {
+    const cNode* child = node.children.get();
+    quiet = 1;
+    const std::int32_t from = TruncateToInt32(EvalNode(child[1]));
+    const std::int32_t to = TruncateToInt32(EvalNode(child[2]));
+    quiet = 0;
+    const std::uint32_t iterations = static_cast<std::uint32_t>(to) - static_cast<std::uint32_t>(from) + 1u;
+    const std::uint32_t count = static_cast<std::uint32_t>(CountWork(child[0])) + CountWork(child[1]) +
+                                CountWork(child[2]) +
+                                iterations * static_cast<std::uint32_t>(CountWork(child[3])) + 1u;
+    return static_cast<std::int32_t>(count);
+}

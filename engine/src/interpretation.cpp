@@ -1,0 +1,80 @@
+// Interpretation of declarations: a constant's definition becomes its name and value, a user
+// function's definition its name, parameter count and parsed body.
+#include "Parser_core.h"
+
+namespace {
+
+constexpr std::int16_t MaxParameters = VariableCount;
+
+std::string CompactDefinition(const std::optional<std::string>& definition);
+bool StandsAlone(const std::string& text, std::size_t position);
+bool EndsAfterDigitOrPoint(char previous);
+
+}  // namespace
+
+// name=number. Raises when the number text is not a number in its entirety.
+bool InterpretConstant(cConstant& constant) {
+    const std::string text = CompactDefinition(constant.definition);
+    const std::size_t equals = text.find('=');
+    if (equals == std::string::npos) return false;
+    constant.name = text.substr(0, equals);
+    constant.value = ConvertDecimal(std::string_view(text).substr(equals + 1), true);
+    return true;
+}
+
+// name(p;q;...)=body. Parameter k becomes variable letter a+k of the body's tree. Raises when the
+// parser rejects the body.
+bool InterpretFunction(cUserFunction& function) {
+    const std::string text = CompactDefinition(function.definition);
+    const std::size_t equals = text.find('=');
+    if (equals == std::string::npos) return false;
+    const std::string head = text.substr(0, equals);
+    std::string body = text.substr(equals + 1);
+    const std::size_t open = head.find('(');
+    if (head.empty() || head.back() != ')' || open == std::string::npos) return false;
+
+    std::int16_t count = 0;
+    if (!head.ends_with("()")) {
+        // The head ends with ')', so a place after ';' always lies inside the head.
+        for (std::size_t place = open + 1;; place += 2) {
+            // Letters past z are no variables: a 27th parameter could never be read in the body.
+            if (!IsNameChar(head[place]) || count == MaxParameters) return false;
+            SubstituteParameter(body, head[place], static_cast<char>('a' + count));
+            ++count;
+            if (head[place + 1] != ';') break;
+        }
+    }
+    function.name = head.substr(0, open);
+    function.paramCount = count;
+    function.tree = std::make_unique<cParseTree>(body);
+    return true;
+}
+
+// Replaces oldChar where it stands alone as a one-letter name, left to right on the text as the
+// earlier replacements left it.
+void SubstituteParameter(std::string& text, char oldChar, char newChar) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == oldChar && StandsAlone(text, i)) text[i] = newChar;
+    }
+}
+
+namespace {
+
+std::string CompactDefinition(const std::optional<std::string>& definition) {
+    return definition ? CompactText(*definition) : std::string();
+}
+
+// After a digit or a point the letter belongs to a number, as the e of 1e5 does.
+bool StandsAlone(const std::string& text, std::size_t position) {
+    const std::size_t last = text.size() - 1;
+    if (position == 0) return last == 0 || !IsNameChar(text[1]);
+    const char previous = text[position - 1];
+    if (IsNameChar(previous) || EndsAfterDigitOrPoint(previous)) return false;
+    return position == last || !IsNameChar(text[position + 1]);
+}
+
+bool EndsAfterDigitOrPoint(char previous) {
+    return (previous >= '0' && previous <= '9') || previous == '.';
+}
+
+}  // namespace

@@ -1,0 +1,188 @@
+// Library files: the declarations of one kind as definition and description texts, read and written
+// only through ReadHook and WriteHook. Layout, little-endian without padding: the magic "OVC" or "OVF",
+// the version 257 in 2 bytes, the entry count in 4 bytes, then per entry two strings, each a 2-byte
+// length followed by that many bytes.
+#include <cstring>
+#include <type_traits>
+
+#include "Parser_core.h"
+
+namespace {
+
+constexpr std::uint16_t FormatVersion = 257;
+constexpr std::size_t MaxStringLength = 0xFFFF;
+constexpr char ConstMagic[] = "OVC";
+constexpr char FuncMagic[] = "OVF";
+
+enum LoadResult : std::int32_t {
+    Loaded = -1,
+    ShortRead = -2,
+    TableFull = -3,
+    NotALibrary = -4,
+    OtherVersion = -5,
+};
+
+// The working-copy operations a load goes through, per kind.
+struct WorkOperations {
+    void (*begin)();
+    bool (*add)(std::string_view definition, std::string_view description);
+    std::int32_t (*commit)();
+    void (*discard)();
+};
+
+constexpr WorkOperations ConstWork{BeginConstWork, AddConstant, CommitConstWork, DiscardConstWork};
+constexpr WorkOperations FuncWork{BeginFuncWork, AddFunction, CommitFuncWork, DiscardFuncWork};
+
+template <class Entry>
+bool SaveLibrary(const char* magic, const std::unique_ptr<Entry[]>& table, std::int32_t count);
+bool WriteHeader(const char* magic, std::int32_t count);
+bool WriteEntry(const std::optional<std::string>& definition, const std::optional<std::string>& description);
+std::int32_t LoadLibrary(const char* magic, const WorkOperations& work);
+std::int32_t ReadHeader(const char* magic, std::int32_t& count);
+std::int32_t ReadEntries(std::int32_t count, const WorkOperations& work);
+bool WriteBytes(const void* bytes, std::size_t count);
+bool ReadBytes(void* bytes, std::size_t count);
+template <class Number>
+bool WriteNumber(Number value);
+template <class Number>
+bool ReadNumber(Number& value);
+void ReportProgress(std::uint32_t activity, std::uint32_t total, std::uint32_t done);
+
+}  // namespace
+
+// A text longer than a length field can say is refused rather than stored cut: its file would
+// silently hold another declaration than the one saved.
+bool WriteString(std::string_view text) {
+    if (text.size() > MaxStringLength) return false;
+    return WriteNumber(static_cast<std::uint16_t>(text.size())) && WriteBytes(text.data(), text.size());
+}
+
+// The text ends at its first NUL byte, as the program's texts do, so that saving it again writes what
+// the program holds. On failure text is left as it was.
+bool ReadString(std::string& text) {
+    std::uint16_t length = 0;
+    if (!ReadNumber(length)) return false;
+    std::string buffer(length, '\0');
+    if (!ReadBytes(buffer.data(), length)) return false;
+    buffer.resize(std::strlen(buffer.c_str()));
+    text = std::move(buffer);
+    return true;
+}
+
+bool SaveConstLibrary() {
+    return SaveLibrary(ConstMagic, Constants, ConstCount);
+}
+
+bool SaveFuncLibrary() {
+    return SaveLibrary(FuncMagic, UserFunctions, FuncCount);
+}
+
+std::int32_t LoadConstLibrary() {
+    return LoadLibrary(ConstMagic, ConstWork);
+}
+
+std::int32_t LoadFuncLibrary() {
+    return LoadLibrary(FuncMagic, FuncWork);
+}
+
+namespace {
+
+template <class Entry>
+bool SaveLibrary(const char* magic, const std::unique_ptr<Entry[]>& table, std::int32_t count) {
+    if (!WriteHeader(magic, count)) return false;
+    const auto total = static_cast<std::uint32_t>(count);
+    ReportProgress(ActivitySaving, total, 0);
+    bool written = true;
+    for (std::int32_t i = 0; i < count && written; ++i) {
+        written = WriteEntry(table[i].definition, table[i].description);
+        if (written) ReportProgress(ActivitySaving, total, static_cast<std::uint32_t>(i) + 1);
+    }
+    ReportProgress(ActivityIdle, 0, 0);
+    return written;
+}
+
+bool WriteHeader(const char* magic, std::int32_t count) {
+    return WriteBytes(magic, 3) && WriteNumber(FormatVersion) && WriteNumber(count);
+}
+
+bool WriteEntry(const std::optional<std::string>& definition, const std::optional<std::string>& description) {
+    return WriteString(definition.value_or(std::string())) &&
+           WriteString(description.value_or(std::string()));
+}
+
+std::int32_t LoadLibrary(const char* magic, const WorkOperations& work) {
+    std::int32_t count = 0;
+    if (const std::int32_t failure = ReadHeader(magic, count); failure != Loaded) return failure;
+    work.begin();
+    ReportProgress(ActivityLoading, static_cast<std::uint32_t>(count), 0);
+    if (const std::int32_t failure = ReadEntries(count, work); failure != Loaded) {
+        work.discard();
+        ReportProgress(ActivityIdle, 0, 0);
+        return failure;
+    }
+    ReportProgress(ActivityIdle, 0, 0);
+    const std::int32_t committed = work.commit();
+    if (committed != Loaded) work.discard();
+    return committed;
+}
+
+std::int32_t ReadHeader(const char* magic, std::int32_t& count) {
+    char fileMagic[3];
+    if (!ReadBytes(fileMagic, sizeof fileMagic)) return ShortRead;
+    if (std::memcmp(fileMagic, magic, sizeof fileMagic) != 0) return NotALibrary;
+    std::uint16_t version = 0;
+    if (!ReadNumber(version)) return ShortRead;
+    if (version != FormatVersion) return OtherVersion;
+    if (!ReadNumber(count)) return ShortRead;
+    return Loaded;
+}
+
+// A negative count reads nothing, like a count of 0.
+std::int32_t ReadEntries(std::int32_t count, const WorkOperations& work) {
+    for (std::int32_t i = 0; i < count; ++i) {
+        std::string definition;
+        std::string description;
+        if (!ReadString(definition) || !ReadString(description)) return ShortRead;
+        if (!work.add(definition, description)) return TableFull;
+        ReportProgress(ActivityLoading, static_cast<std::uint32_t>(count), static_cast<std::uint32_t>(i) + 1);
+    }
+    return Loaded;
+}
+
+bool WriteBytes(const void* bytes, std::size_t count) {
+    const auto requested = static_cast<std::int32_t>(count);
+    return WriteHook != nullptr && WriteHook(bytes, requested) == requested;
+}
+
+bool ReadBytes(void* bytes, std::size_t count) {
+    const auto requested = static_cast<std::int32_t>(count);
+    return ReadHook != nullptr && ReadHook(bytes, requested) == requested;
+}
+
+// Little-endian whatever the machine's byte order.
+template <class Number>
+bool WriteNumber(Number value) {
+    unsigned char bytes[sizeof(Number)];
+    const auto bits = static_cast<std::make_unsigned_t<Number>>(value);
+    for (std::size_t i = 0; i < sizeof(Number); ++i)
+        bytes[i] = static_cast<unsigned char>(bits >> (8 * i));
+    return WriteBytes(bytes, sizeof bytes);
+}
+
+template <class Number>
+bool ReadNumber(Number& value) {
+    unsigned char bytes[sizeof(Number)];
+    if (!ReadBytes(bytes, sizeof bytes)) return false;
+    std::make_unsigned_t<Number> bits = 0;
+    for (std::size_t i = sizeof(Number); i > 0; --i) {
+        bits = static_cast<std::make_unsigned_t<Number>>((bits << 8) | bytes[i - 1]);
+    }
+    value = static_cast<Number>(bits);
+    return true;
+}
+
+void ReportProgress(std::uint32_t activity, std::uint32_t total, std::uint32_t done) {
+    if (ProgressHook != nullptr) ProgressHook(0, activity, total, done);
+}
+
+}  // namespace

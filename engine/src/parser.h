@@ -1,0 +1,18 @@
+// The parser's entry points inside the engine.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "Parser_core.h"
+
+// Deepest nesting of brackets, calls and operator levels the parser accepts. Far above what a formula
+// of 5000 characters can reach, and low enough that parsing, evaluating, copying and destroying a tree
+// recurse safely within the default stack.
+constexpr int MaxNestingDepth = 5000;
+
+// The text a tree keeps: compacted, with character literals replaced by their codes.
+std::string PrepareFormula(std::string_view formula);
+
+// Parses a whole prepared text into a tree.
+cNode ParseFormula(const std::string& preparedText);

@@ -1,0 +1,100 @@
+// The reference lists that tie constants to the user-function nodes using them. A list lets the store
+// refuse to change a constant in use, and lets a constant commit point every referring node at its
+// constant's new position.
+#include <algorithm>
+#include <vector>
+
+#include "Parser_core.h"
+
+namespace {
+
+std::uint32_t AllocationStep();
+std::uint32_t RoundUpToStep(std::uint32_t count);
+void Reallocate(cConstant& constant, std::uint32_t capacity);
+template <class Visit>
+void ForEachConstRef(cNode* root, Visit visit);
+cConstant* ReferencedConstant(const cNode& node);
+
+}  // namespace
+
+// The array grows in steps of RefAlloc. Growing whenever the array is full (rather than only at
+// multiples of the step) gives the same sizes, and also keeps an exact-size copy made by
+// BeginConstWork from being written past its end.
+void cConstant::AddRef(cNode* node) {
+    if (refCount == refCapacity) Reallocate(*this, RoundUpToStep(refCount + 1));
+    refs[refCount] = node;
+    ++refCount;
+}
+
+void cConstant::RemoveRef(cNode* node) {
+    cNode** first = refs.get();
+    cNode** last = first + refCount;
+    cNode** found = std::find(first, last, node);
+    if (found == last) return;
+    std::copy(found + 1, last, found);
+    --refCount;
+    if (refCount == 0) {
+        refs.reset();
+        refCapacity = 0;
+    } else if (refCount % AllocationStep() == 0) {
+        Reallocate(*this, refCount);
+    }
+}
+
+void cConstant::RenumberRefs(std::int32_t newIndex) {
+    for (std::uint32_t i = 0; i < refCount; ++i)
+        refs[i]->index = newIndex;
+}
+
+void cParseTree::RecordRefs() {
+    ForEachConstRef(root.get(), [](cNode& node) {
+        if (cConstant* constant = ReferencedConstant(node)) constant->AddRef(&node);
+    });
+}
+
+void cParseTree::ReleaseRefs() {
+    ForEachConstRef(root.get(), [](cNode& node) {
+        if (cConstant* constant = ReferencedConstant(node)) constant->RemoveRef(&node);
+    });
+}
+
+namespace {
+
+// A step of 0 would divide by zero; the preferences dialog accepts 0, so it works as a step of 1.
+std::uint32_t AllocationStep() {
+    return std::max<std::uint32_t>(RefAlloc, 1);
+}
+
+std::uint32_t RoundUpToStep(std::uint32_t count) {
+    const std::uint32_t step = AllocationStep();
+    return (count + step - 1) / step * step;
+}
+
+void Reallocate(cConstant& constant, std::uint32_t capacity) {
+    auto refs = std::make_unique<cNode*[]>(capacity);
+    std::copy_n(constant.refs.get(), std::min(constant.refCount, capacity), refs.get());
+    constant.refs = std::move(refs);
+    constant.refCapacity = capacity;
+}
+
+// Pre-order, children in order, so that a list holds a body's references in text order. An explicit
+// stack keeps deeply nested bodies from exhausting the call stack.
+template <class Visit>
+void ForEachConstRef(cNode* root, Visit visit) {
+    if (root == nullptr) return;
+    std::vector<cNode*> pending{root};
+    while (!pending.empty()) {
+        cNode* node = pending.back();
+        pending.pop_back();
+        if (node->kind == ptNodeKind::ConstRef) visit(*node);
+        for (std::uint16_t i = node->childCount; i > 0; --i)
+            pending.push_back(&node->children[i - 1]);
+    }
+}
+
+cConstant* ReferencedConstant(const cNode& node) {
+    if (node.index < 0 || node.index >= ConstCount) return nullptr;
+    return &Constants[node.index];
+}
+
+}  // namespace

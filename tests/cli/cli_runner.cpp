@@ -1,0 +1,62 @@
+#include "cli_runner.h"
+
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+std::string ReadWhole(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream content;
+    content << file.rdbuf();
+    return content.str();
+}
+
+class cTempFile {
+public:
+    explicit cTempFile(const std::string& content) {
+        char pattern[] = "/tmp/orvane-cli-test-XXXXXX";
+        const int fd = mkstemp(pattern);
+        path = pattern;
+        if (fd >= 0) {
+            if (!content.empty() && write(fd, content.data(), content.size()) < 0) std::perror("write");
+            close(fd);
+        }
+    }
+    ~cTempFile() { std::remove(path.c_str()); }
+    std::string path;
+};
+
+}  // namespace
+
+cCliRun RunCli(const std::vector<std::string>& arguments, const std::string& input) {
+    cTempFile in(input), out(""), err("");
+    const pid_t child = fork();
+    if (child == 0) {
+        std::vector<char*> argv;
+        std::string program = ORVANE_CLI_PATH;
+        argv.push_back(program.data());
+        std::vector<std::string> copies(arguments);
+        for (auto& argument : copies)
+            argv.push_back(argument.data());
+        argv.push_back(nullptr);
+        dup2(open(in.path.c_str(), O_RDONLY), STDIN_FILENO);
+        dup2(open(out.path.c_str(), O_WRONLY | O_TRUNC), STDOUT_FILENO);
+        dup2(open(err.path.c_str(), O_WRONLY | O_TRUNC), STDERR_FILENO);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    cCliRun run;
+    run.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.out = ReadWhole(out.path);
+    run.err = ReadWhole(err.path);
+    return run;
+}

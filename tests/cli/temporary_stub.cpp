@@ -1,1 +1,0 @@
-// TEMPORARY: lets the tree configure before the CLI tests land. Delete when main is merged.

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "Parser_core.h"
+#include "progress_lines.h"
 
 namespace {
 
@@ -15,22 +16,19 @@ void CountingHook(std::uint16_t, std::uint32_t, std::uint32_t, std::uint32_t) {
     ++ProgressCalls;
 }
 
-// What the GUI's progress handler does on a call that does not redraw: build nothing, store the
-// line's counts, and compare a cheap clock's second with the last refresh.
-struct cDisplayState {
-    std::uint32_t activity[4];
-    std::uint64_t percent[4];
-    std::time_t lastRefreshSecond;
-} Display;
+// What the GUI's progress handler does on a call that does not redraw: store the line's counts and
+// compare the wall-clock second with the last refresh.
+cProgressLines Lines;
+std::time_t LastRefreshSecond = 0;
 
 void DisplayLikeHook(std::uint16_t line, std::uint32_t activity, std::uint32_t total, std::uint32_t done) {
     ++ProgressCalls;
-    if (line > 3) return;
-    Display.activity[line] = activity;
-    Display.percent[line] = total != 0 ? static_cast<std::uint64_t>(done) * 100u / total : 0u;
-    timespec now;
-    clock_gettime(CLOCK_REALTIME_COARSE, &now);
-    if (now.tv_sec != Display.lastRefreshSecond) Display.lastRefreshSecond = now.tv_sec;
+    if (!Lines.Store(line, activity, total, done)) return;
+    const std::time_t now = WallClockSecond();
+    if (now != LastRefreshSecond) {
+        benchmark::DoNotOptimize(Lines.LineText(line));
+        LastRefreshSecond = WallClockSecond();
+    }
 }
 
 class cEngineSession {

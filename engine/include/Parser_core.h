@@ -135,6 +135,7 @@ public:
 
 private:
     double EvalNode(const cNode& node);
+    double EvalOperand(const cNode& node);
     std::int32_t CountWork(const cNode& node);
     void FinishStep();
 

@@ -6,6 +6,7 @@
 
 #include "Parser_core.h"
 #include "checked_arithmetic.h"
+#include "evaluation_steps.h"
 #include "truncation.h"
 
 namespace {
@@ -40,7 +41,7 @@ double cParseTree::EvalSumOrPro(const cNode& node) {
     double accumulator = isSum ? 0.0 : 1.0;
     variable = from;
     while (variable <= to) {
-        const double term = EvalNode(child[3]);
+        const double term = EvalOperand(child[3]);
         accumulator = isSum ? CheckedAdd(term, accumulator) : CheckedMul(term, accumulator);
         variable = CheckedAdd(variable, 1.0);
     }
@@ -56,14 +57,14 @@ double cParseTree::EvalIntegral(const cNode& node) {
     double sum = 0.0;
     for (int i = 0; i <= IntegralSubintervals; ++i) {
         variable = RoundChecked(i * static_cast<long double>(h) + a, h, a);
-        const double f = EvalNode(child[3]);
+        const double f = EvalOperand(child[3]);
         sum = RoundChecked(f * static_cast<long double>(IntegralWeights[i % 6]) + sum, f, sum);
     }
     variable = a;
-    const double fa = EvalNode(child[3]);
+    const double fa = EvalOperand(child[3]);
     sum = RoundChecked(sum - fa * static_cast<long double>(IntegralEndWeight), sum, fa);
     variable = b;
-    const double fb = EvalNode(child[3]);
+    const double fb = EvalOperand(child[3]);
     sum = RoundChecked(sum - fb * static_cast<long double>(IntegralEndWeight), sum, fb);
     return RoundChecked(static_cast<long double>(h) * 6.0L * OneOver840 * sum, h, sum);
 }
@@ -90,16 +91,16 @@ double cParseTree::EvalSolve(const cNode& node) {
 
     quiet = 1;
     variable = low;
-    const double atLow = EvalNode(child[3]);
+    const double atLow = EvalOperand(child[3]);
     variable = high;
-    const double atHigh = EvalNode(child[3]);
+    const double atHigh = EvalOperand(child[3]);
     quiet = 0;
 
     const double direction = atHigh > atLow ? 1.0 : -1.0;
     for (int i = 0; i < SolveHalvings; ++i) {
         const double middle = RoundChecked((static_cast<long double>(high) + low) * 0.5L, high, low);
         variable = middle;
-        if (EvalNode(child[3]) * direction > 0.0) {
+        if (EvalOperand(child[3]) * direction > 0.0) {
             high = middle;
         } else {
             low = middle;

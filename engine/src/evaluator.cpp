@@ -5,6 +5,7 @@
 #include "checked_arithmetic.h"
 #include "checked_math.h"
 #include "evaluation_depth.h"
+#include "evaluation_steps.h"
 #include "truncation.h"
 
 double cParseTree::Evaluate() {
@@ -26,16 +27,6 @@ double cParseTree::Evaluate() {
     return value;
 }
 
-// The common last step of every node: counted always, reported unless the tree is quiet. The counters
-// wrap like the unsigned counts the progress display receives.
-inline void cParseTree::FinishStep() {
-    workDone = static_cast<std::int32_t>(static_cast<std::uint32_t>(workDone) + 1u);
-    if (quiet == 0) {
-        ProgressHook(progressLine, ActivityCalculating, static_cast<std::uint32_t>(workTotal),
-                     static_cast<std::uint32_t>(workDone));
-    }
-}
-
 double cParseTree::EvalNode(const cNode& node) {
     double value;
     const cNode* child = node.children.get();
@@ -50,33 +41,33 @@ double cParseTree::EvalNode(const cNode& node) {
             value = Constants[node.index].value;
             break;
         case ptNodeKind::Add: {
-            const double left = EvalNode(child[0]);
-            value = CheckedAdd(left, EvalNode(child[1]));
+            const double left = EvalOperand(child[0]);
+            value = CheckedAdd(left, EvalOperand(child[1]));
             break;
         }
         case ptNodeKind::Sub: {
-            const double left = EvalNode(child[0]);
-            value = CheckedSub(left, EvalNode(child[1]));
+            const double left = EvalOperand(child[0]);
+            value = CheckedSub(left, EvalOperand(child[1]));
             break;
         }
         case ptNodeKind::Mul: {
-            const double left = EvalNode(child[0]);
-            value = CheckedMul(left, EvalNode(child[1]));
+            const double left = EvalOperand(child[0]);
+            value = CheckedMul(left, EvalOperand(child[1]));
             break;
         }
         case ptNodeKind::Div: {
-            const double left = EvalNode(child[0]);
-            value = CheckedDiv(left, EvalNode(child[1]));
+            const double left = EvalOperand(child[0]);
+            value = CheckedDiv(left, EvalOperand(child[1]));
             break;
         }
         case ptNodeKind::Pow: {
             // The exponent first: it may change a variable the base reads.
-            const double exponent = EvalNode(child[1]);
-            value = CheckedPow(EvalNode(child[0]), exponent);
+            const double exponent = EvalOperand(child[1]);
+            value = CheckedPow(EvalOperand(child[0]), exponent);
             break;
         }
         case ptNodeKind::Neg:
-            value = -EvalNode(child[0]);
+            value = -EvalOperand(child[0]);
             break;
         case ptNodeKind::BasicCall:
             value = EvalBasicCall(node);
@@ -108,7 +99,7 @@ double cParseTree::EvalNode(const cNode& node) {
 double cParseTree::EvalBasicCall(const cNode& node) {
     const cBasicFunction& entry = BasicFunctions[node.index];
     if (node.childCount == 0) return entry.fn0();
-    return entry.fn1(EvalNode(node.children[0]));
+    return entry.fn1(EvalOperand(node.children[0]));
 }
 
 // All arguments are evaluated before any is stored: an argument that calls the same function would

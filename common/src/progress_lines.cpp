@@ -1,0 +1,34 @@
+#include "progress_lines.h"
+
+#include <string>
+
+namespace {
+
+const char* const ActivityNames[] = {"idle", "calculating", "saving to file", "loading from file",
+                                     "interpreting"};
+
+}  // namespace
+
+void cProgressLines::Reset() {
+    for (cLine& line : lines_)
+        line = cLine{};
+}
+
+std::string cProgressLines::LineText(int line) const {
+    const cLine& entry = lines_[line];
+    std::string text = ActivityName(entry.activity);
+    if (entry.activity != 0) {
+        text += " (" + std::to_string(entry.done) + "/" + std::to_string(entry.total) + ")";
+    }
+    return text;
+}
+
+std::uint32_t cProgressLines::LinePercent(int line) const {
+    const cLine& entry = lines_[line];
+    if (entry.total == 0) return 0;
+    return static_cast<std::uint32_t>(static_cast<std::uint64_t>(entry.done) * 100u / entry.total);
+}
+
+const char* ActivityName(std::uint32_t activity) {
+    return activity < std::size(ActivityNames) ? ActivityNames[activity] : "";
+}

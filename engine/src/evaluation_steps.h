@@ -1,0 +1,31 @@
+// The per-node step shared by the evaluator and the binding operators, inline because it runs once
+// for every node evaluated.
+#pragma once
+
+#include <cstdint>
+
+#include "Parser_core.h"
+
+// The common last step of every node: counted always, reported unless the tree is quiet. The counters
+// wrap like the unsigned counts the progress display receives.
+inline void cParseTree::FinishStep() {
+    workDone = static_cast<std::int32_t>(static_cast<std::uint32_t>(workDone) + 1u);
+    if (quiet == 0) {
+        ProgressHook(progressLine, ActivityCalculating, static_cast<std::uint32_t>(workTotal),
+                     static_cast<std::uint32_t>(workDone));
+    }
+}
+
+// Leaves are most of a tree's nodes: handling them here spares a call and a dispatch per leaf.
+inline double cParseTree::EvalOperand(const cNode& node) {
+    double value;
+    if (node.kind == ptNodeKind::Var) {
+        value = vars[node.index];
+    } else if (node.kind == ptNodeKind::Num) {
+        value = node.number;
+    } else {
+        return EvalNode(node);
+    }
+    FinishStep();
+    return value;
+}

@@ -56,6 +56,7 @@ TFMain::TFMain(const QString& programFolder) : programFolder_(programFolder) {
     engine_.emplace(ReadEngineSettings(QFile::encodeName(SettingsFilePath()).toStdString()));
     mainTree_.reset(NewParseTree());
     EngineStateLines();
+    EFormel->setFocus();
 }
 
 TFMain::~TFMain() {
@@ -114,7 +115,9 @@ void TFMain::BuildComponents() {
     MState->setGeometry(8, 16, 269, 95);
     MState->setFrameShape(QFrame::NoFrame);
     MState->setReadOnly(true);
-    MState->setStyleSheet(QStringLiteral("background-color: silver"));
+    // Black on silver also while the window is disabled, so the state stays readable under the
+    // progress window.
+    MState->setStyleSheet(QStringLiteral("background-color: silver; color: black"));
 
     setTabOrder(EFormel, EStoreVar);
     setTabOrder(EStoreVar, BM);

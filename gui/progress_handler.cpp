@@ -2,33 +2,13 @@
 
 #include <QApplication>
 #include <QPointer>
-#include <ctime>
 
 #include "main_window.h"
 #include "progress_window.h"
 
-tProgressClock ProgressClock = CoarseWallClockSeconds;
+tProgressClock ProgressClock = [] { return static_cast<std::int32_t>(WallClockSecond()); };
 
 namespace {
-
-constexpr std::uint16_t LastLine = TFProgress::LineCount - 1;
-
-const char* ActivityName(std::uint32_t activity) {
-    switch (activity) {
-        case 0:
-            return "idle";
-        case 1:
-            return "calculating";
-        case 2:
-            return "saving to file";
-        case 3:
-            return "loading from file";
-        case 4:
-            return "interpreting";
-        default:
-            return "";
-    }
-}
 
 // Disables the main window while the progress window shows. When the display ends while a modal
 // window is open (the declaration editor after a failed commit), the main window stays disabled until
@@ -76,15 +56,10 @@ cMainWindowLock& MainWindowLock() {
     return lock;
 }
 
-std::int32_t PercentDone(std::uint32_t total, std::uint32_t done) {
-    if (total == 0) return 0;
-    return static_cast<std::int32_t>(std::uint64_t{done} * 100u / total);
-}
-
 }  // namespace
 
 void ProgressHandler(std::uint16_t line, std::uint32_t activity, std::uint32_t total, std::uint32_t done) {
-    if (line > LastLine) return;
+    if (line >= TFProgress::LineCount) return;
     if (line == 0 && activity == 0) {
         if (FProgress->isVisible()) {
             FProgress->hide();
@@ -98,29 +73,11 @@ void ProgressHandler(std::uint16_t line, std::uint32_t activity, std::uint32_t t
         FProgress->show();
         MainWindowLock().Lock();
     }
-    FProgress->LineText[line] = ProgressLineText(activity, total, done);
-    FProgress->LinePercent[line] = PercentDone(total, done);
+    FProgress->Lines.Store(line, activity, total, done);
 
     if (ProgressClock() != FMain->LastRefreshSecond) {
         FProgress->RefreshLines();
         QCoreApplication::processEvents();
         FMain->LastRefreshSecond = ProgressClock();
     }
-}
-
-std::string ProgressLineText(std::uint32_t activity, std::uint32_t total, std::uint32_t done) {
-    std::string text = ActivityName(activity);
-    if (activity != 0) text += " (" + std::to_string(done) + "/" + std::to_string(total) + ")";
-    return text;
-}
-
-std::int32_t CoarseWallClockSeconds() {
-#ifdef CLOCK_REALTIME_COARSE
-    // The coarse clock costs no system call; it is read on every progress report.
-    timespec now{};
-    clock_gettime(CLOCK_REALTIME_COARSE, &now);
-    return static_cast<std::int32_t>(now.tv_sec);
-#else
-    return static_cast<std::int32_t>(std::time(nullptr));
-#endif
 }

@@ -3,14 +3,9 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 void ProgressHandler(std::uint16_t line, std::uint32_t activity, std::uint32_t total, std::uint32_t done);
 
 // The wall-clock second the handler reads on every call; it must be cheap. Tests replace it.
 using tProgressClock = std::int32_t (*)();
 extern tProgressClock ProgressClock;
-std::int32_t CoarseWallClockSeconds();
-
-// The text of a progress line, e.g. "calculating (17/250)" or "idle".
-std::string ProgressLineText(std::uint32_t activity, std::uint32_t total, std::uint32_t done);

@@ -26,7 +26,7 @@ constexpr cLineGeometry LineGeometry[TFProgress::LineCount] = {
 
 // Labels are right-aligned at x 138 and grow to the left with their text.
 constexpr int LabelRight = 138;
-constexpr int LabelLeft = 4;
+constexpr int LabelLeft = 2;
 
 }  // namespace
 
@@ -52,20 +52,18 @@ TFProgress::TFProgress()
         LStat[i] = label;
         PStat[i] = bar;
     }
-    LineText.fill({});
 }
 
 void TFProgress::RefreshLines() {
     for (int i = 0; i < LineCount; ++i)
-        LStat[i]->setText(QString::fromLatin1(LineText[i]));
-    // A line whose done count exceeds its total stores more than 100 percent; the bar shows it full.
+        LStat[i]->setText(QString::fromLatin1(Lines.LineText(i)));
+    // A line whose done count exceeds its total has more than 100 percent; the bar shows it full.
     for (int i = 0; i < LineCount; ++i)
-        PStat[i]->setValue(std::clamp(LinePercent[i], 0, 100));
+        PStat[i]->setValue(static_cast<int>(std::min(Lines.LinePercent(i), 100u)));
 }
 
 void TFProgress::ResetLines() {
-    LineText.fill("idle");
-    LinePercent.fill(0);
+    Lines.Reset();
 }
 
 void TFProgress::closeEvent(QCloseEvent* event) {

@@ -4,8 +4,8 @@
 
 #include <QWidget>
 #include <array>
-#include <cstdint>
-#include <string>
+
+#include "progress_lines.h"
 
 class QGroupBox;
 class QLabel;
@@ -14,7 +14,7 @@ class QProgressBar;
 class TFProgress : public QWidget {
     Q_OBJECT
 public:
-    static constexpr int LineCount = 4;
+    static constexpr int LineCount = cProgressLines::LineCount;
 
     TFProgress();
 
@@ -23,8 +23,9 @@ public:
     // Sets every stored line to "idle" and 0 percent; does not redraw.
     void ResetLines();
 
-    std::array<std::string, LineCount> LineText;
-    std::array<std::int32_t, LineCount> LinePercent{};
+    // The last report of each line. The engine reports after every step of its work, so a report is
+    // only stored; its text and percentage are formed when the window is redrawn.
+    cProgressLines Lines;
 
     QGroupBox* StatusBox;
     std::array<QLabel*, LineCount> LStat{};

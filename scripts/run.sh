@@ -5,4 +5,4 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 cmake --preset dev >/dev/null
 cmake --build --preset dev -j "$(nproc)"
-exec build/dev/cli/orvane-cli "$@"
+exec build/dev/gui/orvane "$@"

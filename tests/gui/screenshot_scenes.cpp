@@ -1,0 +1,25 @@
+// Puts the program's windows into the states shown in docs/ for a screenshot, then keeps running
+// until it is killed. "main": a finished calculation; "progress": a long calculation under way.
+// scripts/screenshots.sh runs it under Xvfb and takes the pictures.
+#include <QApplication>
+#include <QLineEdit>
+#include <QTimer>
+
+#include "app_windows.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Orvane"));
+    const QString scene = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("main");
+    cAppWindows windows(QApplication::applicationDirPath());
+    FMain->move(0, 0);
+    FMain->show();
+    if (scene == QLatin1String("progress")) {
+        FMain->EFormel->setText(QStringLiteral("sum('i';1;2000000000;sum('j';1;i;j^2))"));
+        QTimer::singleShot(300, FMain, &TFMain::Edit_CalculateClick);
+    } else {
+        FMain->EFormel->setText(QStringLiteral("integral('x';0;1;x^2)*3+sqrt(2)"));
+        FMain->Edit_CalculateClick();
+    }
+    return QApplication::exec();
+}

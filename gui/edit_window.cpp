@@ -108,8 +108,10 @@ void TFEdit::BuildComponents() {
 }
 
 void TFEdit::ConnectHandlers() {
-    // The current row follows mouse clicks and the arrow keys alike.
-    connect(Liste, &QListWidget::currentRowChanged, this, &TFEdit::ListeClick);
+    // A new selection comes from a click or the arrow keys; a click on the selected line shows its
+    // texts again. Focus alone makes a line current without selecting it, and shows nothing.
+    connect(Liste, &QListWidget::itemSelectionChanged, this, &TFEdit::ListeClick);
+    connect(Liste, &QListWidget::itemClicked, this, &TFEdit::ListeClick);
     connect(BAdd, &QPushButton::clicked, this, &TFEdit::BAddClick);
     connect(BModify, &QPushButton::clicked, this, &TFEdit::BModifyClick);
     connect(BDelete, &QPushButton::clicked, this, &TFEdit::BDeleteClick);

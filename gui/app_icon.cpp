@@ -28,11 +28,9 @@ void DrawDisplay(QPainter& painter) {
     painter.fillRect(8, 5, 16, 7, Teal);
     painter.setPen(Yellow);
     painter.drawLine(12, 6, 17, 6);
-    painter.drawLine(13, 7, 14, 8);
-    painter.drawLine(14, 9, 13, 10);
     painter.drawLine(12, 10, 17, 10);
-    painter.drawPoint(17, 7);
-    painter.drawPoint(17, 9);
+    for (const QPoint stroke : {QPoint(13, 7), QPoint(14, 8), QPoint(13, 9), QPoint(17, 7), QPoint(17, 9)})
+        painter.drawPoint(stroke);
 }
 
 // Four rows of three keys; the last key, the one that calculates, is red.

@@ -45,7 +45,7 @@ TFCredits::TFCredits() {
     Label1 = InfoLine(GroupBox1, QStringLiteral("Orvane scientific calculator"), 40);
     Label3 = InfoLine(GroupBox1, QStringLiteral("Written by the Orvane team"), 56);
     Label4 = InfoLine(GroupBox1, QStringLiteral("Free software, no warranty"), 72);
-    Label5 = InfoLine(GroupBox1, QStringLiteral("Help > Documentation: readme.txt"), 88);
+    Label5 = InfoLine(GroupBox1, QStringLiteral("Manual: Help > Documentation"), 88);
 
     BOk = new QPushButton(QStringLiteral("OK"), this);
     BOk->setGeometry(112, 208, 73, 25);

@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QTabBar>
 #include <QTabWidget>
 
 #include "Parser_core.h"
@@ -102,6 +103,8 @@ TFPalettes::TFPalettes() : QWidget(nullptr, Qt::Tool) {
 
     PageControl = new QTabWidget(this);
     PageControl->setGeometry(0, 0, 241, 201);
+    // Narrow tabs, so that all four captions fit the small window side by side.
+    PageControl->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; }"));
     SVariables = new QWidget;
     SConstants = new QWidget;
     SUserFunc = new QWidget;

@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <limits>
 
 #include "Parser_core.h"
 #include "app_texts.h"
@@ -48,8 +49,9 @@ TFMain::TFMain(const QString& programFolder) : programFolder_(programFolder) {
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     BuildComponents();
     BuildMenu();
+    NameComponents();
     ConnectCommands();
-    SetSize(Edit_Size_Normal, 502, 237);
+    Edit_Size_NormalClick();
 
     InstallEngineHooks();
     DecimalSeparator = LocaleDecimalSeparator();
@@ -78,6 +80,8 @@ void TFMain::BuildComponents() {
     EFormel = new QLineEdit(QStringLiteral("<formula>"), client);
     EFormel->setGeometry(8, 8, 474, 25);
     EFormel->setFont(FormulaFont());
+    // No length limit: QLineEdit would otherwise cut a pasted formula at 32767 characters.
+    EFormel->setMaxLength(std::numeric_limits<int>::max());
 
     LErgebnis = new QLabel(QStringLiteral("<result>"), client);
     auto resultFont = FormulaFont();
@@ -131,15 +135,19 @@ void TFMain::BuildComponents() {
 
 void TFMain::BuildMenu() {
     auto* bar = menuBar();
-    auto* file = bar->addMenu(QStringLiteral("File"));
+    // The menus get Alt mnemonics, so that every command is reachable from the keyboard.
+    File_Menue = bar->addMenu(QStringLiteral("&File"));
+    auto* file = File_Menue;
     File_Open = AddItem(file, QStringLiteral("Open"), QKeySequence(Qt::CTRL | Qt::Key_O));
     File_Save = AddItem(file, QStringLiteral("Save"), QKeySequence(Qt::CTRL | Qt::Key_S));
 
-    auto* edit = bar->addMenu(QStringLiteral("Edit"));
+    Edit_Menue = bar->addMenu(QStringLiteral("&Edit"));
+    auto* edit = Edit_Menue;
     Edit_Constants = AddItem(edit, QStringLiteral("Constants"));
     Edit_Functions = AddItem(edit, QStringLiteral("Functions"));
     Edit_Preferences = AddItem(edit, QStringLiteral("Preferences"));
-    auto* size = edit->addMenu(QStringLiteral("Size"));
+    Edit_Size = edit->addMenu(QStringLiteral("Size"));
+    auto* size = Edit_Size;
     Edit_Size_Tiny = AddItem(size, QStringLiteral("tiny"));
     Edit_Size_Small = AddItem(size, QStringLiteral("small"));
     Edit_Size_Normal = AddItem(size, QStringLiteral("normal"));
@@ -153,7 +161,8 @@ void TFMain::BuildMenu() {
     Edit_Clear = AddItem(edit, QStringLiteral("Clear"), QKeySequence(Qt::Key_Delete));
     Edit_CopyResult = AddItem(edit, QStringLiteral("Copy result"), QKeySequence(Qt::Key_Insert));
 
-    auto* palettes = bar->addMenu(QStringLiteral("Palettes"));
+    Palettes_Menue = bar->addMenu(QStringLiteral("&Palettes"));
+    auto* palettes = Palettes_Menue;
     Palettes_Variables =
         AddItem(palettes, QStringLiteral("Variables"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_V));
     Palettes_Constants =
@@ -163,7 +172,8 @@ void TFMain::BuildMenu() {
     Palettes_Functions_builtin = AddItem(palettes, QStringLiteral("Functions (built-in)"),
                                          QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_B));
 
-    auto* help = bar->addMenu(QStringLiteral("Help"));
+    Help_Menue = bar->addMenu(QStringLiteral("&Help"));
+    auto* help = Help_Menue;
     Help_Dokumentation = AddItem(help, QStringLiteral("Documentation"), QKeySequence(Qt::Key_F1));
     Help_About = AddItem(help, QStringLiteral("About"));
 
@@ -171,6 +181,48 @@ void TFMain::BuildMenu() {
     for (auto* action : findChildren<QAction*>())
         if (!action->shortcut().isEmpty()) withShortcuts.append(action);
     new cShortcutPrecedence(this, withShortcuts);
+}
+
+void TFMain::NameComponents() {
+    // The design names, so that the other windows' code and the tests can find a component by name.
+    const std::pair<QObject*, const char*> components[] = {
+        {EFormel, "EFormel"},
+        {LErgebnis, "LErgebnis"},
+        {GroupBox1, "GroupBox1"},
+        {EStoreVar, "EStoreVar"},
+        {BStoreVar, "BStoreVar"},
+        {BM, "BM"},
+        {BMplus, "BMplus"},
+        {BMminus, "BMminus"},
+        {BCalculate, "BCalculate"},
+        {BClear, "BClear"},
+        {StatusBox, "StatusBox"},
+        {MState, "MState"},
+        {File_Menue, "File_Menue"},
+        {Edit_Menue, "Edit_Menue"},
+        {Edit_Size, "Edit_Size"},
+        {Palettes_Menue, "Palettes_Menue"},
+        {Help_Menue, "Help_Menue"},
+        {File_Open, "File_Open"},
+        {File_Save, "File_Save"},
+        {Edit_Constants, "Edit_Constants"},
+        {Edit_Functions, "Edit_Functions"},
+        {Edit_Preferences, "Edit_Preferences"},
+        {Edit_Size_Tiny, "Edit_Size_Tiny"},
+        {Edit_Size_Small, "Edit_Size_Small"},
+        {Edit_Size_Normal, "Edit_Size_Normal"},
+        {Edit_Calculate, "Edit_Calculate"},
+        {Edit_Clear, "Edit_Clear"},
+        {Edit_CopyResult, "Edit_CopyResult"},
+        {Palettes_Variables, "Palettes_Variables"},
+        {Palettes_Constants, "Palettes_Constants"},
+        {Palettes_Functions_user, "Palettes_Functions_user"},
+        {Palettes_Functions_builtin, "Palettes_Functions_builtin"},
+        {Help_Dokumentation, "Help_Dokumentation"},
+        {Help_About, "Help_About"},
+    };
+    for (const auto& [component, name] : components)
+        component->setObjectName(QLatin1String(name));
 }
 
 void TFMain::ConnectCommands() {

@@ -17,6 +17,7 @@ class QGroupBox;
 class QIODevice;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class cParseTree;
@@ -76,6 +77,11 @@ public:
     QGroupBox* StatusBox;
     QPlainTextEdit* MState;
 
+    QMenu* File_Menue;
+    QMenu* Edit_Menue;
+    QMenu* Edit_Size;
+    QMenu* Palettes_Menue;
+    QMenu* Help_Menue;
     QAction* File_Open;
     QAction* File_Save;
     QAction* Edit_Constants;
@@ -109,6 +115,7 @@ private:
 
     void BuildComponents();
     void BuildMenu();
+    void NameComponents();
     void ConnectCommands();
     void EngineStateLines();
     void FormClose();

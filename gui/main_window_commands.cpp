@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTabWidget>
+#include <functional>
 
 #include "Parser_core.h"
 #include "config_window.h"

@@ -24,7 +24,7 @@ public:
     }
 
     void Release() {
-        if (!locked_) return;
+        if (!locked_ || !FMain) return;
         QWidget* modal = QApplication::activeModalWidget();
         if (modal) {
             watched_ = modal;

@@ -10,7 +10,11 @@ cShortcutPrecedence::cShortcutPrecedence(QWidget* window, QList<QAction*> action
         child->installEventFilter(this);
 }
 
-bool cShortcutPrecedence::eventFilter(QObject* /*object*/, QEvent* event) {
+bool cShortcutPrecedence::eventFilter(QObject* object, QEvent* event) {
+    // Filters see the keys of a disabled control too (the window is disabled while the engine works);
+    // those must run nothing.
+    const auto* control = qobject_cast<QWidget*>(object);
+    if (!control || !control->isEnabled()) return false;
     // A focused control sees a menu shortcut first, as an override request and then as a key press.
     // Claiming the override keeps the shortcut map out of it, so that the command runs exactly once:
     // here, from the key press, instead of the control's own use of the key.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Takes the screenshots in docs/ under Xvfb: the main window after a calculation, and the progress
-# window over the disabled main window during a long one. Needs a built tree (cmake --preset dev);
+# window over the disabled main window during a long one. Needs a built tree (cmake --preset dev),
+# xvfb and imagemagick;
 # with twm installed the windows get title bars.
 set -euo pipefail
 cd "$(dirname "$0")/.."

@@ -12,7 +12,10 @@ namespace {
 class EngineSettingsTest : public testing::Test {
 protected:
     void SetUp() override {
-        folder_ = std::filesystem::path(testing::TempDir()) / "orvane settings test";
+        // One folder per test: ctest runs the tests of this fixture in parallel processes.
+        folder_ =
+            std::filesystem::path(testing::TempDir()) /
+            (std::string("orvane settings ") + testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(folder_);
         path_ = folder_ / "Orvane.ini";
         std::filesystem::remove(path_);

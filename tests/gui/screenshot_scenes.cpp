@@ -1,5 +1,6 @@
 // Puts the program's windows into the states shown in docs/ for a screenshot, then keeps running
-// until it is killed. "main": a finished calculation; "progress": a long calculation under way.
+// until it is killed. "main": a finished calculation; "progress": a long calculation under way;
+// "tiny" and "small": the smaller window sizes.
 // scripts/screenshots.sh runs it under Xvfb and takes the pictures.
 #include <QApplication>
 #include <QLineEdit>
@@ -17,6 +18,10 @@ int main(int argc, char* argv[]) {
     if (scene == QLatin1String("progress")) {
         FMain->EFormel->setText(QStringLiteral("sum('i';1;2000000000;sum('j';1;i;j^2))"));
         QTimer::singleShot(300, FMain, &TFMain::Edit_CalculateClick);
+    } else if (scene == QLatin1String("tiny") || scene == QLatin1String("small")) {
+        (scene == QLatin1String("tiny") ? FMain->Edit_Size_Tiny : FMain->Edit_Size_Small)->trigger();
+        FMain->EFormel->setText(QStringLiteral("2^60"));
+        FMain->Edit_CalculateClick();
     } else {
         FMain->EFormel->setText(QStringLiteral("integral('x';0;1;x^2)*3+sqrt(2)"));
         FMain->Edit_CalculateClick();

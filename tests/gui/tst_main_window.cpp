@@ -2,13 +2,13 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
 
 #include "Parser_core.h"
-#include "engine_hooks.h"
 #include "gui_test_support.h"
 
 namespace {
@@ -30,6 +30,8 @@ private slots:
     void init();
     void cleanup();
 
+    void menuItems_data();
+    void menuItems();
     void calculate_data();
     void calculate();
     void failedCalculationLeavesZeroForTheMemoryKeys();
@@ -47,7 +49,6 @@ private slots:
     void palettesItems();
     void modalWindows_data();
     void modalWindows();
-    void mathErrorReportIsAMessageBox();
 
 private:
     std::unique_ptr<cProgramFixture> program_;
@@ -62,6 +63,47 @@ void MainWindowTest::cleanup() {
              qPrintable(program_->watchdog.Unexpected().join(", ")));
     QVERIFY2(program_->dialogs.unexpected.isEmpty(), qPrintable(program_->dialogs.unexpected.join(", ")));
     program_.reset();
+}
+
+void MainWindowTest::menuItems_data() {
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QKeySequence>("shortcut");
+    const auto row = [](const char* item, const char* menu, const char* caption, const char* keys) {
+        QTest::newRow(item) << item << menu << caption << QKeySequence(QString::fromLatin1(keys));
+    };
+    row("File_Open", "File", "Open", "Ctrl+O");
+    row("File_Save", "File", "Save", "Ctrl+S");
+    row("Edit_Constants", "Edit", "Constants", "");
+    row("Edit_Functions", "Edit", "Functions", "");
+    row("Edit_Preferences", "Edit", "Preferences", "");
+    row("Edit_Size_Tiny", "Size", "tiny", "");
+    row("Edit_Size_Small", "Size", "small", "");
+    row("Edit_Size_Normal", "Size", "normal", "");
+    row("Edit_Calculate", "Edit", "Calculate", "F2");
+    row("Edit_Clear", "Edit", "Clear", "Del");
+    row("Edit_CopyResult", "Edit", "Copy result", "Ins");
+    row("Palettes_Variables", "Palettes", "Variables", "Ctrl+Alt+V");
+    row("Palettes_Constants", "Palettes", "Constants", "Ctrl+Alt+C");
+    row("Palettes_Functions_user", "Palettes", "Functions (user-defined)", "Ctrl+Alt+F");
+    row("Palettes_Functions_builtin", "Palettes", "Functions (built-in)", "Ctrl+Alt+B");
+    row("Help_Dokumentation", "Help", "Documentation", "F1");
+    row("Help_About", "Help", "About", "");
+}
+
+void MainWindowTest::menuItems() {
+    QFETCH(QString, item);
+    QFETCH(QString, menu);
+    QFETCH(QString, caption);
+    QFETCH(QKeySequence, shortcut);
+    auto* action = FMain->findChild<QAction*>(item);
+    QVERIFY(action);
+    QCOMPARE(action->text(), caption);
+    QCOMPARE(action->shortcut(), shortcut);
+    const auto* owner = qobject_cast<QMenu*>(action->parent());
+    QVERIFY(owner);
+    QCOMPARE(owner->title().remove(QLatin1Char('&')), menu);
 }
 
 void MainWindowTest::calculate_data() {
@@ -84,6 +126,9 @@ void MainWindowTest::calculate_data() {
     QTest::newRow("division by zero") << "1/0"
                                       << "<ERROR>"
                                       << "calc error";
+    QTest::newRow("math library report, then its value") << "sqrt(-1)"
+                                                         << "NAN"
+                                                         << "sqrt: DOMAIN error";
     QTest::newRow("character above code 255") << QString::fromUtf8("2+\u03c0") << "<ERROR>"
                                               << "parse error";
     QTest::newRow("Latin-1 blank is dropped like any blank") << QString::fromUtf8("2\u00a0+3") << "5"
@@ -106,7 +151,7 @@ void MainWindowTest::calculate() {
     } else {
         QCOMPARE(program_->dialogs.MessageTexts(), QStringList{message});
         QCOMPARE(program_->dialogs.messages.front().caption, QStringLiteral("Orvane"));
-        QCOMPARE(FMain->LastResult, 0.0);
+        if (shown == "<ERROR>") QCOMPARE(FMain->LastResult, 0.0);
     }
     QVERIFY(FMain->BCalculate->isEnabled());
     QVERIFY(FMain->Edit_Calculate->isEnabled());
@@ -327,12 +372,6 @@ void MainWindowTest::modalWindows() {
     action->trigger();
     QCOMPARE(program_->watchdog.Closed(), QStringList{caption});
     if (editorMode >= 0) QCOMPARE(int(FEdit->Mode), editorMode);
-}
-
-void MainWindowTest::mathErrorReportIsAMessageBox() {
-    MathErrorHandler("sqrt", "DOMAIN");
-    QCOMPARE(program_->dialogs.MessageTexts(), QStringList{"sqrt: DOMAIN error"});
-    QCOMPARE(program_->dialogs.messages.front().caption, QStringLiteral("Orvane"));
 }
 
 QTEST_MAIN(MainWindowTest)

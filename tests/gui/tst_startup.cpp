@@ -14,6 +14,7 @@ private slots:
     void engineStateLines_data();
     void engineStateLines();
     void initialState();
+    void closingTheMainWindowEndsTheProgram();
 };
 
 void StartupTest::windowsExistWithTheirCaptions() {
@@ -40,13 +41,6 @@ void StartupTest::engineStateLines_data() {
     QTest::newRow("RefAlloc and AngleMode keep their low 16 bits")
         << QStringLiteral("[Parser]\nRefAlloc=70000\n[Calculation]\nAngleMode=65538\n")
         << QStringLiteral("memory > constants: 100; functions: 30; ref alloc: 4464\nflags > gra");
-    QTest::newRow("names in any case, values with blanks")
-        << QStringLiteral("[parser]\r\nmaxconst = 7\r\nMAXFUNC=8\r\n[CALCULATION]\r\nanglemode=0\r\n")
-        << QStringLiteral("memory > constants: 7; functions: 8; ref alloc: 10\nflags > rad");
-    QTest::newRow("text that is not an integer gives the default")
-        << QStringLiteral("[Parser]\nMaxConst=12abc\nMaxFunc=\nRefAlloc=0x10\n") << defaults;
-    QTest::newRow("keys in the wrong section are not read")
-        << QStringLiteral("[Calculation]\nMaxConst=5\n[Parser]\nAngleMode=0\n") << defaults;
     QTest::newRow("an angle mode the engine does not know falls back to degrees")
         << QStringLiteral("[Calculation]\nAngleMode=3\n") << defaults;
 }
@@ -67,6 +61,15 @@ void StartupTest::initialState() {
     QVERIFY(FMain->Edit_Size_Normal->isChecked());
     for (char letter = 'a'; letter <= 'z'; ++letter)
         QCOMPARE(FMain->MainTree()->GetVariable(letter), 0.0);
+}
+
+void StartupTest::closingTheMainWindowEndsTheProgram() {
+    cProgramFixture program;
+    bool ended = false;
+    connect(FMain, &TFMain::Closed, this, [&] { ended = true; });
+    QVERIFY(FMain->close());
+    QVERIFY(ended);
+    QCOMPARE(FMain->MainTree(), nullptr);
 }
 
 QTEST_MAIN(StartupTest)

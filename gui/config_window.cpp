@@ -13,6 +13,7 @@
 #include <optional>
 
 #include "app_texts.h"
+#include "design_names.h"
 #include "engine_settings.h"
 #include "main_window.h"
 #include "message_boxes.h"
@@ -86,6 +87,18 @@ TFConfig::TFConfig() {
     BCancel->setAutoDefault(false);
     connect(BOk, &QPushButton::clicked, this, &TFConfig::BOkClick);
     connect(BCancel, &QPushButton::clicked, this, &TFConfig::BCancelClick);
+    SetDesignNames({{GroupBox2, "GroupBox2"},
+                    {RAngleMode, "RAngleMode"},
+                    {GroupBox1, "GroupBox1"},
+                    {Label9, "Label9"},
+                    {EMaxConst, "EMaxConst"},
+                    {Label10, "Label10"},
+                    {EMaxFunc, "EMaxFunc"},
+                    {Label11, "Label11"},
+                    {ERefAlloc, "ERefAlloc"},
+                    {Label1, "Label1"},
+                    {BOk, "BOk"},
+                    {BCancel, "BCancel"}});
 }
 
 void TFConfig::BuildAngleGroup() {

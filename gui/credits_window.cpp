@@ -6,6 +6,7 @@
 
 #include "app_icon.h"
 #include "app_texts.h"
+#include "design_names.h"
 #include "text_color.h"
 
 TFCredits* FCredits = nullptr;
@@ -51,6 +52,15 @@ TFCredits::TFCredits() {
     BOk->setGeometry(112, 208, 73, 25);
     BOk->setDefault(true);
     connect(BOk, &QPushButton::clicked, this, &TFCredits::BOkClick);
+    SetDesignNames({{IIcon, "IIcon"},
+                    {ILogo, "ILogo"},
+                    {GroupBox1, "GroupBox1"},
+                    {Label1, "Label1"},
+                    {Label2, "Label2"},
+                    {Label3, "Label3"},
+                    {Label4, "Label4"},
+                    {Label5, "Label5"},
+                    {BOk, "BOk"}});
 }
 
 void TFCredits::BOkClick() {

@@ -14,6 +14,7 @@
 #include "app_texts.h"
 #include "declaration_store_calls.h"
 #include "declaration_text.h"
+#include "design_names.h"
 #include "formula_text.h"
 #include "message_boxes.h"
 #include "orvane_utils.h"
@@ -78,6 +79,17 @@ TFEdit::TFEdit() {
     setFixedSize(346, 322);
     BuildComponents();
     ConnectHandlers();
+    SetDesignNames({{Liste, "Liste"},
+                    {Label1, "Label1"},
+                    {MDef, "MDef"},
+                    {Label2, "Label2"},
+                    {MDesc, "MDesc"},
+                    {BAdd, "BAdd"},
+                    {BDelete, "BDelete"},
+                    {BModify, "BModify"},
+                    {Bevel1, "Bevel1"},
+                    {BDone, "BDone"},
+                    {BCancel, "BCancel"}});
 }
 
 void TFEdit::BuildComponents() {

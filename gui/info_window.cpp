@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "app_texts.h"
+#include "design_names.h"
 #include "read_only_memo.h"
 
 TFInfoText* FInfoText = nullptr;
@@ -23,6 +24,7 @@ TFInfoText::TFInfoText() {
     BOk->setGeometry(184, 80, 75, 25);
     BOk->setDefault(true);
     connect(BOk, &QPushButton::clicked, this, &TFInfoText::BOkClick);
+    SetDesignNames({{MInfoText, "MInfoText"}, {BOk, "BOk"}});
 }
 
 void TFInfoText::BOkClick() {

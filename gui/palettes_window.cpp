@@ -11,6 +11,7 @@
 #include "Parser_core.h"
 #include "app_texts.h"
 #include "declaration_text.h"
+#include "design_names.h"
 #include "formula_text.h"
 #include "info_window.h"
 #include "main_window.h"
@@ -117,6 +118,24 @@ TFPalettes::TFPalettes() : QWidget(nullptr, Qt::Tool) {
     BuildConstantsTab();
     BuildUserFunctionsTab();
     BuildBuiltinFunctionsTab();
+    SetDesignNames({{PageControl, "PageControl"},
+                    {SVariables, "SVariables"},
+                    {SConstants, "SConstants"},
+                    {SUserFunc, "SUserFunc"},
+                    {SBuiltinFunc, "SBuiltinFunc"},
+                    {MVarState, "MVarState"},
+                    {BRefresh, "BRefresh"},
+                    {LConst, "LConst"},
+                    {BConstDesc, "BConstDesc"},
+                    {BConstDef, "BConstDef"},
+                    {BConstPaste, "BConstPaste"},
+                    {LUserFunc, "LUserFunc"},
+                    {BUserFuncDesc, "BUserFuncDesc"},
+                    {BUserFuncDef, "BUserFuncDef"},
+                    {BUserFuncPaste, "BUserFuncPaste"},
+                    {LBuiltinFunc, "LBuiltinFunc"},
+                    {BBuiltinFuncDesc, "BBuiltinFuncDesc"},
+                    {BBuiltinFuncPaste, "BBuiltinFuncPaste"}});
     PageControl->setCurrentIndex(BuiltinFunctionsTab);
     // Connected after the design-time tab is set: building the window shows nothing.
     ConnectHandlers();

@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
-#include <map>
 
 #include "declaration_test_support.h"
 #include "gui_test_support.h"
@@ -149,11 +148,7 @@ void PalettesWindowTest::infoTexts() {
         shownCaption = FInfoText->windowTitle();
         shownText = FInfoText->MInfoText->toPlainText();
     });
-    const std::map<QString, QPushButton*> buttons = {{"BConstDef", FPalettes->BConstDef},
-                                                     {"BConstDesc", FPalettes->BConstDesc},
-                                                     {"BUserFuncDef", FPalettes->BUserFuncDef},
-                                                     {"BUserFuncDesc", FPalettes->BUserFuncDesc}};
-    QTest::mouseClick(buttons.at(button), Qt::LeftButton);
+    QTest::mouseClick(FPalettes->findChild<QPushButton*>(button), Qt::LeftButton);
     QCOMPARE(look.Shown(), 1);
     QVERIFY(!FInfoText->isVisible());
     QCOMPARE(shownCaption, caption);

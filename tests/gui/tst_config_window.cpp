@@ -48,6 +48,7 @@ private slots:
     void okKeepsHandEditedLines();
     void typedValuesAreWrittenForTheNextStart();
     void cancelWritesNothing();
+    void unwritableFileIsReported();
     void unreadableFieldIsRefusedAndNothingWritten_data();
     void unreadableFieldIsRefusedAndNothingWritten();
 
@@ -130,6 +131,16 @@ void ConfigWindowTest::cancelWritesNothing() {
     QCOMPARE(SettingsText(), QStringLiteral("[Parser]\nMaxConst=50\n"));
     FConfig->open();
     QCOMPARE(Shown().maxConst, QStringLiteral("50"));
+}
+
+void ConfigWindowTest::unwritableFileIsReported() {
+    Start(QString());
+    // A folder where the file should be: the defaults are shown, and the file cannot be written.
+    QVERIFY(QDir().mkpath(FMain->SettingsFilePath()));
+    QTest::mouseClick(FConfig->BOk, Qt::LeftButton);
+    QCOMPARE(program_->dialogs.messages.size(), 1);
+    QVERIFY(program_->dialogs.messages.front().text.startsWith("Error: "));
+    QVERIFY(FConfig->isVisible());
 }
 
 void ConfigWindowTest::unreadableFieldIsRefusedAndNothingWritten_data() {

@@ -8,6 +8,7 @@
 #include "declaration_test_support.h"
 #include "gui_test_support.h"
 #include "palettes_window.h"
+#include "progress_handler.h"
 
 namespace {
 
@@ -74,6 +75,7 @@ private slots:
     void fullTableRefusesTheAdd();
     void cancelAndEscapeDiscard_data();
     void cancelAndEscapeDiscard();
+    void nothingStartsWhileACommitRuns();
     void textsThatCannotBeStoredAreRefused_data();
     void textsThatCannotBeStoredAreRefused();
 
@@ -319,6 +321,44 @@ void EditWindowTest::cancelAndEscapeDiscard() {
     // The next showing starts from the live table.
     OpenEditor(0);
     QCOMPARE(ListLines(), QStringList{"f(x)"});
+}
+
+// Clicks that reach the editor from the progress display's event processing while its commit runs.
+class cClicksDuringCommit {
+public:
+    cClicksDuringCommit() : saved_(ProgressHook) { ProgressHook = Report; }
+    ~cClicksDuringCommit() { ProgressHook = saved_; }
+    cClicksDuringCommit(const cClicksDuringCommit&) = delete;
+    cClicksDuringCommit& operator=(const cClicksDuringCommit&) = delete;
+
+private:
+    static void Report(std::uint16_t line, std::uint32_t activity, std::uint32_t total, std::uint32_t done) {
+        if (activity == ActivityInterpreting && done == 1) {
+            Click(FEdit->BAdd);
+            Click(FEdit->BDone);
+            Click(FEdit->BCancel);
+            QTest::keyClick(FEdit->Liste, Qt::Key_Escape);
+        }
+        ProgressHandler(line, activity, total, done);
+    }
+    tProgressHook saved_;
+};
+
+void EditWindowTest::nothingStartsWhileACommitRuns() {
+    Start();
+    OpenEditor(1);
+    Type("p=1", "");
+    Click(FEdit->BAdd);
+    Type("q=2", "");
+    Click(FEdit->BAdd);
+    {
+        const cClicksDuringCommit clicks;
+        Click(FEdit->BDone);
+    }
+    QCOMPARE(ConstCount, 2);
+    QVERIFY(!ConstWorkOpen);
+    QVERIFY(!FEdit->isVisible());
+    QCOMPARE(program_->dialogs.messages.size(), 0);
 }
 
 void EditWindowTest::textsThatCannotBeStoredAreRefused_data() {

@@ -205,6 +205,9 @@ void EditWindowTest::failedCommitWithOkSelectsTheFailingLine() {
     QVERIFY(FuncWorkOpen);
     QCOMPARE(FuncCount, 1);
     QCOMPARE(FPalettes->LUserFunc->count(), 1);
+    // The commit's progress display has ended, but the main window waits for the editor to close.
+    QVERIFY(!FProgress->isVisible());
+    QVERIFY(!FMain->isEnabled());
 
     // Moving the failing line behind the one it calls mends it.
     Click(FEdit->BDelete);
@@ -214,6 +217,7 @@ void EditWindowTest::failedCommitWithOkSelectsTheFailingLine() {
     QVERIFY(!FEdit->isVisible());
     QCOMPARE(FuncCount, 3);
     QCOMPARE(FPalettes->LUserFunc->count(), 3);
+    QTRY_VERIFY(FMain->isEnabled());
 }
 
 void EditWindowTest::modifyReplacesTheLine() {

@@ -1,8 +1,65 @@
 #include "config_window.h"
 
+#include <QButtonGroup>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShowEvent>
+#include <algorithm>
+#include <array>
+#include <optional>
+
 #include "app_texts.h"
+#include "design_names.h"
+#include "engine_settings.h"
+#include "main_window.h"
+#include "message_boxes.h"
+#include "text_color.h"
 
 TFConfig* FConfig = nullptr;
+
+namespace {
+
+// One required digit and three optional ones, blanks for the empty places. Qt's mask letters: 9 a
+// required digit, 0 an optional one.
+const QString FourDigitMask = QStringLiteral("9000; ");
+constexpr int LargestAngleMode = 2;
+
+QLineEdit* AddNumberField(QWidget* parent, int top) {
+    auto* field = new QLineEdit(parent);
+    field->setGeometry(200, top, 33, 21);
+    field->setInputMask(FourDigitMask);
+    return field;
+}
+
+QLabel* AddLabel(QWidget* parent, const QString& caption, int top) {
+    auto* label = new QLabel(caption, parent);
+    label->move(8, top);
+    label->adjustSize();
+    return label;
+}
+
+// A value from the file that the field cannot hold is shown as the nearest one it can.
+void ShowValue(QLineEdit* field, std::int32_t value) {
+    field->setText(QString::number(std::clamp(value, 0, MaxCapacity)));
+}
+
+// The field's value: its digits without the blanks of the empty places; nothing when the text is not
+// a number the field can hold (the required first digit erased, or a blank between digits).
+std::optional<std::int32_t> FieldValue(const QLineEdit* field) {
+    const QString text = field->displayText().trimmed();
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok || text.isEmpty() || text.size() > 4 || value < 0) return std::nullopt;
+    for (const QChar c : text)
+        if (!c.isDigit()) return std::nullopt;
+    return value;
+}
+
+}  // namespace
 
 TFConfig::TFConfig() {
     // No title-bar buttons: OK and Cancel close the dialog.
@@ -11,4 +68,116 @@ TFConfig::TFConfig() {
     setFont(DialogFont());
     setFixedSize(255, 278);
     move(327, 256);
+
+    BuildAngleGroup();
+    BuildParserGroup();
+
+    Label1 = new QLabel(
+        QStringLiteral(
+            "Important note: Parameter changes will take effect the next time when Orvane is started."),
+        this);
+    Label1->setGeometry(8, 216, 240, 26);
+    Label1->setWordWrap(true);
+
+    BOk = new QPushButton(QStringLiteral("OK"), this);
+    BOk->setGeometry(112, 248, 65, 25);
+    BOk->setDefault(true);
+    BCancel = new QPushButton(QStringLiteral("Cancel"), this);
+    BCancel->setGeometry(184, 248, 65, 25);
+    BCancel->setAutoDefault(false);
+    connect(BOk, &QPushButton::clicked, this, &TFConfig::BOkClick);
+    connect(BCancel, &QPushButton::clicked, this, &TFConfig::BCancelClick);
+    SetDesignNames({{GroupBox2, "GroupBox2"},
+                    {RAngleMode, "RAngleMode"},
+                    {GroupBox1, "GroupBox1"},
+                    {Label9, "Label9"},
+                    {EMaxConst, "EMaxConst"},
+                    {Label10, "Label10"},
+                    {EMaxFunc, "EMaxFunc"},
+                    {Label11, "Label11"},
+                    {ERefAlloc, "ERefAlloc"},
+                    {Label1, "Label1"},
+                    {BOk, "BOk"},
+                    {BCancel, "BCancel"}});
+}
+
+void TFConfig::BuildAngleGroup() {
+    GroupBox2 = new QGroupBox(QStringLiteral("Calculation parameters"), this);
+    GroupBox2->setGeometry(8, 8, 241, 97);
+    SetTextColor(GroupBox2, Qt::blue);
+    RAngleMode = new QGroupBox(QStringLiteral("Angle settings"), GroupBox2);
+    RAngleMode->setGeometry(8, 24, 225, 41);
+    SetTextColor(RAngleMode, Qt::black);
+    RAngleModeItems = new QButtonGroup(this);
+    const std::array<QString, 3> items = {QStringLiteral("rad"), QStringLiteral("deg"),
+                                          QStringLiteral("gra")};
+    const int column = RAngleMode->width() / static_cast<int>(items.size());
+    for (int i = 0; i < static_cast<int>(items.size()); ++i) {
+        auto* item = new QRadioButton(items[i], RAngleMode);
+        item->setGeometry(8 + i * column, 18, column - 8, 17);
+        RAngleModeItems->addButton(item, i);
+    }
+}
+
+void TFConfig::BuildParserGroup() {
+    GroupBox1 = new QGroupBox(QStringLiteral("Parser parameters"), this);
+    GroupBox1->setGeometry(8, 112, 241, 97);
+    SetTextColor(GroupBox1, Qt::blue);
+    Label9 = AddLabel(GroupBox1, QStringLiteral("reserve memory for n constants"), 24);
+    EMaxConst = AddNumberField(GroupBox1, 16);
+    Label10 = AddLabel(GroupBox1, QStringLiteral("reserve memory for n user functions"), 48);
+    EMaxFunc = AddNumberField(GroupBox1, 40);
+    Label11 = AddLabel(GroupBox1, QStringLiteral("mem alloc steps for ref integrity info"), 72);
+    ERefAlloc = AddNumberField(GroupBox1, 64);
+    for (QWidget* child :
+         {static_cast<QWidget*>(Label9), static_cast<QWidget*>(EMaxConst), static_cast<QWidget*>(Label10),
+          static_cast<QWidget*>(EMaxFunc), static_cast<QWidget*>(Label11), static_cast<QWidget*>(ERefAlloc)})
+        SetTextColor(child, Qt::black);
+}
+
+void TFConfig::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) FormShow();
+}
+
+void TFConfig::FormShow() {
+    const cSettingsFileValues values =
+        ReadSettingsFile(QFile::encodeName(FMain->SettingsFilePath()).toStdString());
+    ShowValue(EMaxConst, values.maxConst);
+    ShowValue(EMaxFunc, values.maxFunc);
+    ShowValue(ERefAlloc, values.refAlloc);
+    RAngleModeItems->button(std::clamp(values.angleMode, 0, LargestAngleMode))->setChecked(true);
+    EMaxConst->setFocus();
+}
+
+void TFConfig::BOkClick() {
+    // Every field is checked before anything is written, so the file never holds half a change.
+    const std::array<QLineEdit*, 3> fields = {EMaxConst, EMaxFunc, ERefAlloc};
+    std::array<std::int32_t, 3> numbers{};
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        const auto value = FieldValue(fields[i]);
+        if (!value) {
+            ShowWarning(this,
+                        QStringLiteral("Warning: \"%1\" is not a number from 0 to 9999. Please enter one to "
+                                       "four digits. Nothing has been saved.")
+                            .arg(fields[i]->displayText().trimmed()));
+            fields[i]->setFocus();
+            fields[i]->selectAll();
+            return;
+        }
+        numbers[i] = *value;
+    }
+    const cSettingsFileValues values{numbers[0], numbers[1], numbers[2], RAngleModeItems->checkedId()};
+    if (!WriteSettingsFile(QFile::encodeName(FMain->SettingsFilePath()).toStdString(), values)) {
+        ShowError(this,
+                  QStringLiteral("Error: The settings file \"%1\" could not be written. Nothing has been "
+                                 "saved.")
+                      .arg(FMain->SettingsFilePath()));
+        return;
+    }
+    accept();
+}
+
+void TFConfig::BCancelClick() {
+    reject();
 }

@@ -1,8 +1,74 @@
 #include "edit_window.h"
 
+#include <QCloseEvent>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScopedValueRollback>
+#include <QShowEvent>
+#include <QSignalBlocker>
+
+#include "Parser_core.h"
 #include "app_texts.h"
+#include "declaration_store_calls.h"
+#include "declaration_text.h"
+#include "design_names.h"
+#include "formula_text.h"
+#include "message_boxes.h"
+#include "orvane_utils.h"
+#include "palettes_window.h"
+#include "text_color.h"
 
 TFEdit* FEdit = nullptr;
+
+namespace {
+
+const QString NothingSelectedWarning =
+    QStringLiteral("Warning: To perform this action, it is required that you select something before.");
+const QString DependencyWarning = QStringLiteral(
+    "Warning: It is not possible to manipulate/delete this constant declaration in any way. It is used by "
+    "one ore more user-defined functions. If you really want to manipulate/delete this declaration, you "
+    "have to remove all functions which make use of it first. You may want to save all user-defined "
+    "functions to a file before removing any of them. (Annotation: This dependency check should avoid "
+    "some fatal side-effects)");
+const QString TableFullWarning = QStringLiteral(
+    "Warning: It is not possible to add anything more. The memory area which is reserved for this purpose "
+    "is full. You can avoid this by setting a larger value in the preferences.");
+const QString CommitFailedError = QStringLiteral(
+    "Error: While interpreting your declarations, Orvane encountered an error. It is recommented that you "
+    "re-edit the declaration capable for the error. Do you want to re-edit or cancel editing?");
+
+QPushButton* AddButton(QWidget* parent, const QString& caption, const QRect& geometry) {
+    auto* button = new QPushButton(caption, parent);
+    button->setGeometry(geometry);
+    // No default button: Enter in the list or an edit must not commit or change anything.
+    button->setAutoDefault(false);
+    return button;
+}
+
+QLabel* AddCaption(QWidget* parent, const QString& caption, int top) {
+    auto* label = new QLabel(caption, parent);
+    QFont font = label->font();
+    font.setPixelSize(12);
+    label->setFont(font);
+    SetTextColor(label, Qt::blue);
+    label->move(118, top);
+    label->adjustSize();
+    return label;
+}
+
+QPlainTextEdit* AddMemo(QWidget* parent, const QRect& geometry) {
+    auto* memo = new QPlainTextEdit(parent);
+    memo->setGeometry(geometry);
+    memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    // Tab moves on to the next control, so the whole window works from the keyboard.
+    memo->setTabChangesFocus(true);
+    return memo;
+}
+
+}  // namespace
 
 TFEdit::TFEdit() {
     // Minimise and maximise but no system menu, so the title bar has no close box: the editor ends
@@ -11,4 +77,214 @@ TFEdit::TFEdit() {
     setWindowTitle(QStringLiteral("Editor"));
     setFont(DialogFont());
     setFixedSize(346, 322);
+    BuildComponents();
+    ConnectHandlers();
+    SetDesignNames({{Liste, "Liste"},
+                    {Label1, "Label1"},
+                    {MDef, "MDef"},
+                    {Label2, "Label2"},
+                    {MDesc, "MDesc"},
+                    {BAdd, "BAdd"},
+                    {BDelete, "BDelete"},
+                    {BModify, "BModify"},
+                    {Bevel1, "Bevel1"},
+                    {BDone, "BDone"},
+                    {BCancel, "BCancel"}});
+}
+
+void TFEdit::BuildComponents() {
+    Liste = new QListWidget(this);
+    Liste->setGeometry(8, 8, 103, 261);
+    Liste->setSelectionMode(QAbstractItemView::SingleSelection);
+    Label1 = AddCaption(this, QStringLiteral("Defintion"), 8);
+    MDef = AddMemo(this, QRect(118, 24, 222, 95));
+    Label2 = AddCaption(this, QStringLiteral("Description"), 126);
+    MDesc = AddMemo(this, QRect(118, 142, 222, 96));
+    BAdd = AddButton(this, QStringLiteral("Add"), QRect(118, 244, 64, 25));
+    BDelete = AddButton(this, QStringLiteral("Delete"), QRect(197, 244, 64, 25));
+    BModify = AddButton(this, QStringLiteral("Modify"), QRect(276, 244, 66, 25));
+    Bevel1 = new QFrame(this);
+    Bevel1->setGeometry(8, 283, 332, 3);
+    Bevel1->setFrameShape(QFrame::HLine);
+    Bevel1->setFrameShadow(QFrame::Sunken);
+    BDone = AddButton(this, QStringLiteral("Done"), QRect(197, 291, 64, 25));
+    BCancel = AddButton(this, QStringLiteral("Cancel"), QRect(276, 291, 64, 25));
+
+    setTabOrder(Liste, MDef);
+    setTabOrder(MDef, MDesc);
+    setTabOrder(MDesc, BAdd);
+    setTabOrder(BAdd, BDelete);
+    setTabOrder(BDelete, BModify);
+    setTabOrder(BModify, BCancel);
+    setTabOrder(BCancel, BDone);
+}
+
+void TFEdit::ConnectHandlers() {
+    // A new selection comes from a click or the arrow keys; a click on the selected line shows its
+    // texts again. Focus alone makes a line current without selecting it, and shows nothing.
+    connect(Liste, &QListWidget::itemSelectionChanged, this, &TFEdit::ListeClick);
+    connect(Liste, &QListWidget::itemClicked, this, &TFEdit::ListeClick);
+    connect(BAdd, &QPushButton::clicked, this, &TFEdit::BAddClick);
+    connect(BModify, &QPushButton::clicked, this, &TFEdit::BModifyClick);
+    connect(BDelete, &QPushButton::clicked, this, &TFEdit::BDeleteClick);
+    connect(BDone, &QPushButton::clicked, this, &TFEdit::BDoneClick);
+    connect(BCancel, &QPushButton::clicked, this, &TFEdit::BCancelClick);
+}
+
+void TFEdit::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!event->spontaneous()) FormShow();
+}
+
+void TFEdit::FormShow() {
+    {
+        const QSignalBlocker quiet(Liste);
+        Liste->clear();
+    }
+    MDef->setPlainText(QStringLiteral("<definition>"));
+    MDesc->setPlainText(QStringLiteral("<description>"));
+    setWindowTitle(Constants() ? QStringLiteral("Edit constants") : QStringLiteral("Edit functions"));
+    const cDeclarationStore store(Constants());
+    store.Begin();
+    const QSignalBlocker quiet(Liste);
+    for (std::int32_t i = 0; i < store.Count(); ++i)
+        Liste->addItem(ListLine(store.Definition(static_cast<std::uint32_t>(i)).value_or("")));
+    Liste->setCurrentRow(-1);
+    Liste->update();
+    Liste->setFocus();
+}
+
+void TFEdit::ListeClick() {
+    if (committing_) return;
+    const cDeclarationStore store(Constants());
+    const std::uint32_t index = SelectedIndex().value_or(static_cast<std::uint32_t>(-1));
+    MDef->setPlainText(DeclarationTextForDisplay(store.Definition(index).value_or("")));
+    MDesc->setPlainText(DeclarationTextForDisplay(store.Description(index).value_or("")));
+}
+
+void TFEdit::BAddClick() {
+    if (committing_) return;
+    const auto texts = EditTexts();
+    if (!texts) return;
+    if (!cDeclarationStore(Constants()).Add(texts->definition, texts->description)) {
+        ShowWarning(this, TableFullWarning);
+        return;
+    }
+    Liste->addItem(ListLine(texts->definition));
+    Liste->update();
+}
+
+void TFEdit::BModifyClick() {
+    if (committing_) return;
+    const auto index = SelectedIndex();
+    if (!index) {
+        ShowWarning(this, NothingSelectedWarning);
+        return;
+    }
+    const auto texts = EditTexts();
+    if (!texts) return;
+    if (!cDeclarationStore(Constants()).Modify(*index, texts->definition, texts->description)) {
+        ShowWarning(this, DependencyWarning);
+        return;
+    }
+    Liste->item(static_cast<int>(*index))->setText(ListLine(texts->definition));
+}
+
+void TFEdit::BDeleteClick() {
+    if (committing_) return;
+    const auto index = SelectedIndex();
+    if (!index) {
+        ShowWarning(this, NothingSelectedWarning);
+        return;
+    }
+    if (!cDeclarationStore(Constants()).Delete(*index)) {
+        ShowWarning(this, DependencyWarning);
+        return;
+    }
+    // The edits keep their texts, and no other line becomes selected in the deleted one's place.
+    const QSignalBlocker quiet(Liste);
+    delete Liste->takeItem(static_cast<int>(*index));
+    Liste->setCurrentRow(-1);
+}
+
+void TFEdit::BDoneClick() {
+    if (committing_) return;
+    const cDeclarationStore store(Constants());
+    std::int32_t failed = -1;
+    {
+        const QScopedValueRollback busy(committing_, true);
+        failed = store.Commit();
+    }
+    if (failed < 0) {
+        Finish();
+        RefreshPalette();
+        return;
+    }
+    if (!AskError(this, CommitFailedError)) {
+        store.Discard();
+        Finish();
+        return;
+    }
+    SelectLine(failed);
+}
+
+void TFEdit::BCancelClick() {
+    if (committing_) return;
+    cDeclarationStore(Constants()).Discard();
+    Finish();
+}
+
+void TFEdit::reject() {
+    BCancelClick();
+}
+
+void TFEdit::closeEvent(QCloseEvent* event) {
+    // The window closes through Finish only, so that the working copy is always closed with it.
+    event->ignore();
+    if (isVisible()) BCancelClick();
+}
+
+void TFEdit::Finish() {
+    QDialog::done(QDialog::Accepted);
+    const QSignalBlocker quiet(Liste);
+    Liste->clear();
+}
+
+void TFEdit::RefreshPalette() {
+    if (Constants())
+        FPalettes->SConstantsShow();
+    else
+        FPalettes->SUserFuncShow();
+}
+
+std::optional<std::uint32_t> TFEdit::SelectedIndex() const {
+    const QListWidgetItem* item = Liste->currentItem();
+    if (!item || !item->isSelected()) return std::nullopt;
+    return static_cast<std::uint32_t>(Liste->currentRow());
+}
+
+void TFEdit::SelectLine(int row) {
+    {
+        const QSignalBlocker quiet(Liste);
+        Liste->setCurrentRow(row);
+    }
+    ListeClick();
+    Liste->setFocus();
+}
+
+std::optional<TFEdit::cTexts> TFEdit::EditTexts() {
+    auto definition = DeclarationTextFromEdit(MDef->toPlainText(), QStringLiteral("definition"));
+    auto description = DeclarationTextFromEdit(MDesc->toPlainText(), QStringLiteral("description"));
+    for (const auto* text : {&definition, &description}) {
+        if (const auto* refusal = std::get_if<cTextRefusal>(text)) {
+            ShowWarning(this, refusal->warning);
+            return std::nullopt;
+        }
+    }
+    return cTexts{std::get<std::string>(std::move(definition)),
+                  std::get<std::string>(std::move(description))};
+}
+
+QString TFEdit::ListLine(const std::string& definition) const {
+    return FromEngineText(ListForm(DeclName(definition)));
 }

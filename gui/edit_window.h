@@ -1,8 +1,17 @@
-// The declaration editor: edits the constants or the user functions in a working copy.
+// The declaration editor: edits the constants or the user functions in a working copy, which Done
+// commits and Cancel throws away. Line i of the list always stands for entry i of the working copy.
 #pragma once
 
 #include <QDialog>
 #include <cstdint>
+#include <optional>
+#include <string>
+
+class QFrame;
+class QLabel;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
 
 class TFEdit : public QDialog {
     Q_OBJECT
@@ -11,6 +20,53 @@ public:
 
     // 0: the editor works on user functions; 1: on constants. Set before showing.
     std::uint8_t Mode = 0;
+
+    void FormShow();
+    void ListeClick();
+    void BAddClick();
+    void BModifyClick();
+    void BDeleteClick();
+    void BDoneClick();
+    void BCancelClick();
+
+    QListWidget* Liste;
+    QLabel* Label1;
+    QPlainTextEdit* MDef;
+    QLabel* Label2;
+    QPlainTextEdit* MDesc;
+    QPushButton* BAdd;
+    QPushButton* BDelete;
+    QPushButton* BModify;
+    QFrame* Bevel1;
+    QPushButton* BDone;
+    QPushButton* BCancel;
+
+    // Esc and the window manager's close act as Cancel.
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    struct cTexts {
+        std::string definition;
+        std::string description;
+    };
+
+    void BuildComponents();
+    void ConnectHandlers();
+    bool Constants() const { return Mode == 1; }
+    std::optional<std::uint32_t> SelectedIndex() const;
+    void SelectLine(int row);
+    std::optional<cTexts> EditTexts();
+    QString ListLine(const std::string& definition) const;
+    void Finish();
+    void RefreshPalette();
+
+    // True while a commit runs: its progress reports let queued input through, and a commit must not
+    // be entered again nor the working copy changed under it.
+    bool committing_ = false;
 };
 
 extern TFEdit* FEdit;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <exception>
 
+#include "app_icon.h"
 #include "app_texts.h"
 #include "app_windows.h"
 #include "dialogs.h"
@@ -10,6 +11,7 @@
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(ApplicationTitle);
+    QApplication::setWindowIcon(ApplicationIcon());
     // The tool windows (palettes, progress) do not keep the program running; the main window decides.
     QApplication::setQuitOnLastWindowClosed(false);
     try {

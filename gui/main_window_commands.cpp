@@ -192,7 +192,3 @@ void TFMain::ShowPalette(int tab) {
 void TFMain::Help_DokumentationClick() {
     ShowDocumentation(this, DocumentationFilePath());
 }
-
-void TFMain::File_OpenClick() {}
-
-void TFMain::File_SaveClick() {}

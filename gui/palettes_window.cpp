@@ -1,10 +1,100 @@
 #include "palettes_window.h"
 
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTabBar>
 #include <QTabWidget>
 
+#include "Parser_core.h"
 #include "app_texts.h"
+#include "declaration_text.h"
+#include "design_names.h"
+#include "formula_text.h"
+#include "info_window.h"
+#include "main_window.h"
+#include "message_boxes.h"
+#include "orvane_utils.h"
+#include "read_only_memo.h"
+#include "result_text.h"
 
 TFPalettes* FPalettes = nullptr;
+
+const std::array<const char*, 19> BuiltinTemplates = {
+    "ln(x)",
+    "exp(x)",
+    "sqrt(x)",
+    "sin(x)",
+    "cos(x)",
+    "tan(x)",
+    "arcsin(x)",
+    "arccos(x)",
+    "arctan(x)",
+    "sinh(x)",
+    "cosh(x)",
+    "tanh(x)",
+    "e()",
+    "pi()",
+    "sum(<var 'a'-'z'>;<from>;<to>;<expression>)",
+    "pro(<var 'a'-'z'>;<from>;<to>;<expression>)",
+    "integral(<var 'a'-'z'>;<from>;<to>;<expression>)",
+    "derivative(<var 'a'-'z'>;<at>;<expression>)",
+    "solve(<var 'a'-'z'>;<a [a;b]>;<b [a;b]>;<expression>)",
+};
+
+namespace {
+
+constexpr QRect ListGeometry(8, 8, 105, 161);
+constexpr int ButtonLeft = 136;
+constexpr QSize ButtonSize(75, 25);
+
+QPushButton* AddButton(QWidget* sheet, const QString& caption, int top) {
+    auto* button = new QPushButton(caption, sheet);
+    button->setGeometry(QRect(QPoint(ButtonLeft, top), ButtonSize));
+    button->setAutoDefault(false);
+    return button;
+}
+
+QListWidget* AddList(QWidget* sheet) {
+    auto* list = new QListWidget(sheet);
+    list->setGeometry(ListGeometry);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    return list;
+}
+
+// The row of the selected line; -1 when nothing is selected. As an engine index a negative row is
+// out of range, so the store answers no text for it.
+std::uint32_t SelectedIndex(const QListWidget* list) {
+    const QListWidgetItem* item = list->currentItem();
+    const int row = item && item->isSelected() ? list->currentRow() : -1;
+    return static_cast<std::uint32_t>(row);
+}
+
+void FillDeclarationList(QListWidget* list, std::int32_t count,
+                         std::optional<std::string> (*definition)(std::uint32_t)) {
+    list->clear();
+    for (std::int32_t i = 0; i < count; ++i)
+        list->addItem(
+            FromEngineText(ListForm(DeclName(definition(static_cast<std::uint32_t>(i)).value_or("")))));
+    list->update();
+}
+
+void AppendToFormula(const std::string& text) {
+    FMain->EFormel->setText(FMain->EFormel->text() + FromEngineText(text));
+}
+
+void PasteDeclarationName(const QListWidget* list, std::optional<std::string> (*definition)(std::uint32_t)) {
+    if (const auto text = definition(SelectedIndex(list))) AppendToFormula(DeclName(*text));
+}
+
+void ShowDeclarationText(const QString& caption, const QListWidget* list,
+                         std::optional<std::string> (*read)(std::uint32_t)) {
+    ShowInfoText(FInfoText, caption, DeclarationTextForDisplay(read(SelectedIndex(list)).value_or("")));
+}
+
+}  // namespace
 
 TFPalettes::TFPalettes() : QWidget(nullptr, Qt::Tool) {
     setWindowTitle(QStringLiteral("Palettes"));
@@ -14,6 +104,8 @@ TFPalettes::TFPalettes() : QWidget(nullptr, Qt::Tool) {
 
     PageControl = new QTabWidget(this);
     PageControl->setGeometry(0, 0, 241, 201);
+    // Narrow tabs, so that all four captions fit the small window side by side.
+    PageControl->tabBar()->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 5px; }"));
     SVariables = new QWidget;
     SConstants = new QWidget;
     SUserFunc = new QWidget;
@@ -22,5 +114,158 @@ TFPalettes::TFPalettes() : QWidget(nullptr, Qt::Tool) {
     PageControl->addTab(SConstants, QStringLiteral("Constants"));
     PageControl->addTab(SUserFunc, QStringLiteral("F(x) user"));
     PageControl->addTab(SBuiltinFunc, QStringLiteral("F(x) built-in"));
+    BuildVariablesTab();
+    BuildConstantsTab();
+    BuildUserFunctionsTab();
+    BuildBuiltinFunctionsTab();
+    SetDesignNames({{PageControl, "PageControl"},
+                    {SVariables, "SVariables"},
+                    {SConstants, "SConstants"},
+                    {SUserFunc, "SUserFunc"},
+                    {SBuiltinFunc, "SBuiltinFunc"},
+                    {MVarState, "MVarState"},
+                    {BRefresh, "BRefresh"},
+                    {LConst, "LConst"},
+                    {BConstDesc, "BConstDesc"},
+                    {BConstDef, "BConstDef"},
+                    {BConstPaste, "BConstPaste"},
+                    {LUserFunc, "LUserFunc"},
+                    {BUserFuncDesc, "BUserFuncDesc"},
+                    {BUserFuncDef, "BUserFuncDef"},
+                    {BUserFuncPaste, "BUserFuncPaste"},
+                    {LBuiltinFunc, "LBuiltinFunc"},
+                    {BBuiltinFuncDesc, "BBuiltinFuncDesc"},
+                    {BBuiltinFuncPaste, "BBuiltinFuncPaste"}});
     PageControl->setCurrentIndex(BuiltinFunctionsTab);
+    // Connected after the design-time tab is set: building the window shows nothing.
+    ConnectHandlers();
+}
+
+void TFPalettes::BuildVariablesTab() {
+    MVarState = new QPlainTextEdit(SVariables);
+    MVarState->setGeometry(8, 8, 217, 137);
+    MakeReadOnlyMemo(MVarState);
+    BRefresh = new QPushButton(QStringLiteral("Refresh"), SVariables);
+    BRefresh->setGeometry(80, 152, 75, 17);
+    BRefresh->setAutoDefault(false);
+}
+
+void TFPalettes::BuildConstantsTab() {
+    LConst = AddList(SConstants);
+    BConstDesc = AddButton(SConstants, QStringLiteral("Description"), 16);
+    BConstDef = AddButton(SConstants, QStringLiteral("Definition"), 48);
+    BConstPaste = AddButton(SConstants, QStringLiteral("Paste"), 136);
+}
+
+void TFPalettes::BuildUserFunctionsTab() {
+    LUserFunc = AddList(SUserFunc);
+    BUserFuncDesc = AddButton(SUserFunc, QStringLiteral("Description"), 16);
+    BUserFuncDef = AddButton(SUserFunc, QStringLiteral("Definition"), 48);
+    BUserFuncPaste = AddButton(SUserFunc, QStringLiteral("Paste"), 136);
+}
+
+void TFPalettes::BuildBuiltinFunctionsTab() {
+    LBuiltinFunc = AddList(SBuiltinFunc);
+    BBuiltinFuncDesc = AddButton(SBuiltinFunc, QStringLiteral("Help"), 16);
+    BBuiltinFuncPaste = AddButton(SBuiltinFunc, QStringLiteral("Paste"), 136);
+}
+
+void TFPalettes::ConnectHandlers() {
+    connect(PageControl, &QTabWidget::currentChanged, this, &TFPalettes::ShowTab);
+    connect(BRefresh, &QPushButton::clicked, this, &TFPalettes::SVariablesShow);
+    connect(BConstPaste, &QPushButton::clicked, this, &TFPalettes::BConstPasteClick);
+    connect(BUserFuncPaste, &QPushButton::clicked, this, &TFPalettes::BUserFuncPasteClick);
+    connect(BBuiltinFuncPaste, &QPushButton::clicked, this, &TFPalettes::BBuiltinFuncPasteClick);
+    connect(BConstDef, &QPushButton::clicked, this, &TFPalettes::BConstDefClick);
+    connect(BConstDesc, &QPushButton::clicked, this, &TFPalettes::BConstDescClick);
+    connect(BUserFuncDef, &QPushButton::clicked, this, &TFPalettes::BUserFuncDefClick);
+    connect(BUserFuncDesc, &QPushButton::clicked, this, &TFPalettes::BUserFuncDescClick);
+    connect(BBuiltinFuncDesc, &QPushButton::clicked, this, &TFPalettes::BBuiltinFuncDescClick);
+    // A double click pastes, as the Paste button beside the list does.
+    connect(LConst, &QListWidget::itemDoubleClicked, this, &TFPalettes::BConstPasteClick);
+    connect(LUserFunc, &QListWidget::itemDoubleClicked, this, &TFPalettes::BUserFuncPasteClick);
+    connect(LBuiltinFunc, &QListWidget::itemDoubleClicked, this, &TFPalettes::BBuiltinFuncPasteClick);
+}
+
+void TFPalettes::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous()) ShowTab(PageControl->currentIndex());
+}
+
+void TFPalettes::ShowTab(int index) {
+    switch (index) {
+        case VariablesTab:
+            SVariablesShow();
+            break;
+        case ConstantsTab:
+            SConstantsShow();
+            break;
+        case UserFunctionsTab:
+            SUserFuncShow();
+            break;
+        case BuiltinFunctionsTab:
+            SBuiltinFuncShow();
+            break;
+        default:
+            break;
+    }
+}
+
+void TFPalettes::SVariablesShow() {
+    MVarState->clear();
+    for (char letter = 'a'; letter <= 'z'; ++letter) {
+        const double value = FMain->MainTree()->GetVariable(letter);
+        MVarState->appendPlainText(QStringLiteral("%1 = ").arg(QLatin1Char(letter)) +
+                                   FromEngineText(ResultText(value, DecimalSeparator)));
+    }
+    MVarState->moveCursor(QTextCursor::Start);
+    MVarState->update();
+}
+
+void TFPalettes::SConstantsShow() {
+    FillDeclarationList(LConst, GetConstCount(), GetConstDefinition);
+}
+
+void TFPalettes::SUserFuncShow() {
+    FillDeclarationList(LUserFunc, GetFuncCount(), GetFuncDefinition);
+}
+
+void TFPalettes::SBuiltinFuncShow() {
+    LBuiltinFunc->clear();
+    for (const char* text : BuiltinTemplates)
+        LBuiltinFunc->addItem(FromEngineText(ListForm(text)));
+    LBuiltinFunc->update();
+}
+
+void TFPalettes::BConstPasteClick() {
+    PasteDeclarationName(LConst, GetConstDefinition);
+}
+
+void TFPalettes::BUserFuncPasteClick() {
+    PasteDeclarationName(LUserFunc, GetFuncDefinition);
+}
+
+void TFPalettes::BBuiltinFuncPasteClick() {
+    const std::uint32_t index = SelectedIndex(LBuiltinFunc);
+    if (index < BuiltinTemplates.size()) AppendToFormula(BuiltinTemplates[index]);
+}
+
+void TFPalettes::BConstDefClick() {
+    ShowDeclarationText(QStringLiteral("Constant definition"), LConst, GetConstDefinition);
+}
+
+void TFPalettes::BConstDescClick() {
+    ShowDeclarationText(QStringLiteral("Constant description"), LConst, GetConstDescription);
+}
+
+void TFPalettes::BUserFuncDefClick() {
+    ShowDeclarationText(QStringLiteral("Function definition"), LUserFunc, GetFuncDefinition);
+}
+
+void TFPalettes::BUserFuncDescClick() {
+    ShowDeclarationText(QStringLiteral("Function description"), LUserFunc, GetFuncDescription);
+}
+
+void TFPalettes::BBuiltinFuncDescClick() {
+    ShowInformation(this, QStringLiteral("Note: This feature is not implemented yet."));
 }

@@ -1,9 +1,18 @@
 // The palettes tool window: variables, constants, user functions and built-in function templates.
+// Every list is rebuilt from the engine each time its tab is shown, so a list's row is the entry's
+// index in the engine's table.
 #pragma once
 
 #include <QWidget>
+#include <array>
 
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
 class QTabWidget;
+
+// The templates the built-in tab lists and pastes, in list order.
+extern const std::array<const char*, 19> BuiltinTemplates;
 
 class TFPalettes : public QWidget {
     Q_OBJECT
@@ -13,11 +22,53 @@ public:
     // Tab indexes, as the Palettes menu selects them.
     enum Tab { VariablesTab = 0, ConstantsTab = 1, UserFunctionsTab = 2, BuiltinFunctionsTab = 3 };
 
+    // Rebuild a tab. The library loader and the declaration editor call the constant and function
+    // ones after a successful commit, whether or not the window is visible.
+    void SVariablesShow();
+    void SConstantsShow();
+    void SUserFuncShow();
+    void SBuiltinFuncShow();
+
+    void BConstPasteClick();
+    void BUserFuncPasteClick();
+    void BBuiltinFuncPasteClick();
+    void BConstDefClick();
+    void BConstDescClick();
+    void BUserFuncDefClick();
+    void BUserFuncDescClick();
+    void BBuiltinFuncDescClick();
+
     QTabWidget* PageControl;
     QWidget* SVariables;
     QWidget* SConstants;
     QWidget* SUserFunc;
     QWidget* SBuiltinFunc;
+
+    QPlainTextEdit* MVarState;
+    QPushButton* BRefresh;
+    QListWidget* LConst;
+    QPushButton* BConstDesc;
+    QPushButton* BConstDef;
+    QPushButton* BConstPaste;
+    QListWidget* LUserFunc;
+    QPushButton* BUserFuncDesc;
+    QPushButton* BUserFuncDef;
+    QPushButton* BUserFuncPaste;
+    QListWidget* LBuiltinFunc;
+    QPushButton* BBuiltinFuncDesc;
+    QPushButton* BBuiltinFuncPaste;
+
+protected:
+    // Showing the window rebuilds the tab that is active.
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void BuildVariablesTab();
+    void BuildConstantsTab();
+    void BuildUserFunctionsTab();
+    void BuildBuiltinFunctionsTab();
+    void ConnectHandlers();
+    void ShowTab(int index);
 };
 
 extern TFPalettes* FPalettes;

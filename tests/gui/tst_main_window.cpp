@@ -350,9 +350,9 @@ void MainWindowTest::modalWindows_data() {
     QTest::addColumn<QString>("caption");
     QTest::addColumn<int>("editorMode");  // -1: not the editor
     QTest::newRow("Edit > Constants") << "Constants"
-                                      << "Editor" << 1;
+                                      << "Edit constants" << 1;
     QTest::newRow("Edit > Functions") << "Functions"
-                                      << "Editor" << 0;
+                                      << "Edit functions" << 0;
     QTest::newRow("Edit > Preferences") << "Preferences"
                                         << "Preferences" << -1;
     QTest::newRow("Help > About") << "About"

@@ -1,0 +1,81 @@
+// The about box and the info text window.
+#include <QGroupBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include "app_icon.h"
+#include "credits_window.h"
+#include "declaration_test_support.h"
+#include "gui_test_support.h"
+#include "info_window.h"
+
+class AboutInfoTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+
+    void aboutBoxShowsTheIconEveryTime();
+    void infoTextShowsCallersCaptionAndText_data();
+    void infoTextShowsCallersCaptionAndText();
+
+private:
+    std::unique_ptr<cProgramFixture> program_;
+};
+
+void AboutInfoTest::init() {
+    program_ = std::make_unique<cProgramFixture>();
+}
+
+void AboutInfoTest::cleanup() {
+    QVERIFY2(program_->watchdog.Unexpected().isEmpty(),
+             qPrintable(program_->watchdog.Unexpected().join(", ")));
+    program_.reset();
+}
+
+void AboutInfoTest::aboutBoxShowsTheIconEveryTime() {
+    const QImage icon = ApplicationIconPixmap().toImage();
+    QCOMPARE(icon.size(), QSize(32, 32));
+    for (int round = 0; round < 2; ++round) {
+        FCredits->open();
+        QCOMPARE(FCredits->IIcon->pixmap().toImage(), icon);
+        QVERIFY(FCredits->ILogo->pixmap().isNull());
+        QCOMPARE(FCredits->Label2->text(), QStringLiteral("Version: 2.1.1, Mai 2003"));
+        QTest::mouseClick(FCredits->BOk, Qt::LeftButton);
+        QVERIFY(!FCredits->isVisible());
+    }
+}
+
+void AboutInfoTest::infoTextShowsCallersCaptionAndText_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("scrolls");
+    QTest::newRow("empty") << "" << false;
+    QTest::newRow("long") << QStringList(QVector<QString>(40, "a line of the description")).join('\n')
+                          << true;
+}
+
+void AboutInfoTest::infoTextShowsCallersCaptionAndText() {
+    QFETCH(QString, text);
+    QFETCH(bool, scrolls);
+    QString caption;
+    QString shown;
+    bool scrollBar = false;
+    program_->watchdog.Expect(FInfoText);
+    const cWhileShown look(FInfoText, FInfoText->BOk, [&] {
+        caption = FInfoText->windowTitle();
+        shown = FInfoText->MInfoText->toPlainText();
+        scrollBar = FInfoText->MInfoText->verticalScrollBar()->maximum() > 0;
+    });
+    ShowInfoText(FInfoText, QStringLiteral("Constant description"), text);
+    QCOMPARE(look.Shown(), 1);
+    QCOMPARE(caption, QStringLiteral("Constant description"));
+    QCOMPARE(shown, text);
+    QCOMPARE(scrollBar, scrolls);
+    QVERIFY(!FInfoText->isVisible());
+}
+
+QTEST_MAIN(AboutInfoTest)
+#include "tst_about_info.moc"

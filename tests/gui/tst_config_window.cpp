@@ -1,0 +1,165 @@
+// The preferences dialog: what it shows from the settings file, what OK writes, and what Cancel and
+// a field it cannot read leave alone.
+#include <QButtonGroup>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "Parser_core.h"
+#include "config_window.h"
+#include "gui_test_support.h"
+
+namespace {
+
+QString SettingsText() {
+    QFile file(FMain->SettingsFilePath());
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+struct cShown {
+    QString maxConst, maxFunc, refAlloc;
+    int angleMode;
+};
+
+cShown Shown() {
+    return {FConfig->EMaxConst->displayText().trimmed(), FConfig->EMaxFunc->displayText().trimmed(),
+            FConfig->ERefAlloc->displayText().trimmed(), FConfig->RAngleModeItems->checkedId()};
+}
+
+void Retype(QLineEdit* field, const QString& digits) {
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClick(field, Qt::Key_Backspace);
+    field->setCursorPosition(0);
+    QTest::keyClicks(field, digits);
+}
+
+}  // namespace
+
+class ConfigWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup();
+
+    void showsTheFileClampedAndOkWritesWhatItShows_data();
+    void showsTheFileClampedAndOkWritesWhatItShows();
+    void okKeepsHandEditedLines();
+    void typedValuesAreWrittenForTheNextStart();
+    void cancelWritesNothing();
+    void unwritableFileIsReported();
+    void unreadableFieldIsRefusedAndNothingWritten_data();
+    void unreadableFieldIsRefusedAndNothingWritten();
+
+private:
+    void Start(const QString& settings);
+    std::unique_ptr<cProgramFixture> program_;
+};
+
+void ConfigWindowTest::Start(const QString& settings) {
+    program_ = std::make_unique<cProgramFixture>(settings);
+    FConfig->open();
+}
+
+void ConfigWindowTest::cleanup() {
+    if (FConfig && FConfig->isVisible()) FConfig->BCancelClick();
+    QVERIFY2(program_->watchdog.Unexpected().isEmpty(),
+             qPrintable(program_->watchdog.Unexpected().join(", ")));
+    QVERIFY2(program_->dialogs.unexpected.isEmpty(), qPrintable(program_->dialogs.unexpected.join(", ")));
+    program_.reset();
+}
+
+void ConfigWindowTest::showsTheFileClampedAndOkWritesWhatItShows_data() {
+    QTest::addColumn<QString>("settings");   // null: no file
+    QTest::addColumn<QStringList>("shown");  // MaxConst, MaxFunc, RefAlloc, AngleMode
+    QTest::addColumn<QString>("written");
+    QTest::newRow("no file")
+        << QString() << QStringList{"100", "30", "10", "1"}
+        << "[Parser]\nMaxConst=100\nMaxFunc=30\nRefAlloc=10\n[Calculation]\nAngleMode=1\n";
+    QTest::newRow("too many digits and negative")
+        << "[Parser]\nMaxConst=123456\nMaxFunc=-5\nRefAlloc=70000\n[Calculation]\nAngleMode=7\n"
+        << QStringList{"9999", "0", "9999", "2"}
+        << "[Parser]\nMaxConst=9999\nMaxFunc=0\nRefAlloc=9999\n[Calculation]\nAngleMode=2\n";
+    QTest::newRow("negative angle mode, names in any case")
+        << "[parser]\nmaxconst=7\n[CALCULATION]\nanglemode=-1\n"
+        << QStringList{"7", "30", "10", "0"}
+        << "[parser]\nmaxconst=7\nMaxFunc=30\nRefAlloc=10\n[CALCULATION]\nanglemode=0\n";
+}
+
+void ConfigWindowTest::showsTheFileClampedAndOkWritesWhatItShows() {
+    QFETCH(QString, settings);
+    QFETCH(QStringList, shown);
+    QFETCH(QString, written);
+    Start(settings);
+    const cShown fields = Shown();
+    QCOMPARE(
+        (QStringList{fields.maxConst, fields.maxFunc, fields.refAlloc, QString::number(fields.angleMode)}),
+        shown);
+    QTest::mouseClick(FConfig->BOk, Qt::LeftButton);
+    QVERIFY(!FConfig->isVisible());
+    QCOMPARE(SettingsText(), written);
+}
+
+void ConfigWindowTest::okKeepsHandEditedLines() {
+    Start("; my settings\n[Parser]\nMaxConst=5\nColour=red\n\n[Other]\nX=1\n");
+    QTest::mouseClick(FConfig->BOk, Qt::LeftButton);
+    QCOMPARE(SettingsText(),
+             "; my settings\n[Parser]\nMaxConst=5\nColour=red\nMaxFunc=30\nRefAlloc=10\n\n[Other]\nX=1\n"
+             "[Calculation]\nAngleMode=1\n");
+}
+
+void ConfigWindowTest::typedValuesAreWrittenForTheNextStart() {
+    Start(QString());
+    Retype(FConfig->EMaxFunc, "0");
+    Retype(FConfig->EMaxConst, "2500");
+    QTest::mouseClick(FConfig->RAngleModeItems->button(0), Qt::LeftButton);
+    QTest::mouseClick(FConfig->BOk, Qt::LeftButton);
+    QCOMPARE(SettingsText(), "[Parser]\nMaxConst=2500\nMaxFunc=0\nRefAlloc=10\n[Calculation]\nAngleMode=0\n");
+    // The running engine keeps what it read at start-up.
+    QCOMPARE(MaxFunc, 30);
+    QCOMPARE(AngleMode, 1);
+    FConfig->open();
+    QCOMPARE(Shown().maxConst, QStringLiteral("2500"));
+}
+
+void ConfigWindowTest::cancelWritesNothing() {
+    Start("[Parser]\nMaxConst=50\n");
+    Retype(FConfig->EMaxConst, "77");
+    QTest::mouseClick(FConfig->BCancel, Qt::LeftButton);
+    QVERIFY(!FConfig->isVisible());
+    QCOMPARE(SettingsText(), QStringLiteral("[Parser]\nMaxConst=50\n"));
+    FConfig->open();
+    QCOMPARE(Shown().maxConst, QStringLiteral("50"));
+}
+
+void ConfigWindowTest::unwritableFileIsReported() {
+    Start(QString());
+    // A folder where the file should be: the defaults are shown, and the file cannot be written.
+    QVERIFY(QDir().mkpath(FMain->SettingsFilePath()));
+    QTest::mouseClick(FConfig->BOk, Qt::LeftButton);
+    QCOMPARE(program_->dialogs.messages.size(), 1);
+    QVERIFY(program_->dialogs.messages.front().text.startsWith("Error: "));
+    QVERIFY(FConfig->isVisible());
+}
+
+void ConfigWindowTest::unreadableFieldIsRefusedAndNothingWritten_data() {
+    QTest::addColumn<QString>("text");
+    QTest::newRow("required digit erased") << "";
+    QTest::newRow("blank between digits") << "1 2";
+}
+
+void ConfigWindowTest::unreadableFieldIsRefusedAndNothingWritten() {
+    QFETCH(QString, text);
+    Start(QString());
+    FConfig->ERefAlloc->setText(text);
+    QCOMPARE(FConfig->ERefAlloc->displayText().trimmed(), text);
+    QTest::mouseClick(FConfig->BOk, Qt::LeftButton);
+    QCOMPARE(program_->dialogs.messages.size(), 1);
+    QVERIFY(program_->dialogs.messages.front().text.startsWith("Warning: "));
+    QVERIFY(FConfig->isVisible());
+    QVERIFY(!QFile::exists(FMain->SettingsFilePath()));
+}
+
+QTEST_MAIN(ConfigWindowTest)
+#include "tst_config_window.moc"

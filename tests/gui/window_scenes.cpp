@@ -1,0 +1,68 @@
+// Puts one of the windows of the program into the state shown in docs/ for a screenshot, then keeps
+// running until it is killed: "palettes", "editor", "preferences", "about" or "info".
+// scripts/window_screenshots.sh runs it under Xvfb and takes the pictures.
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTabWidget>
+#include <QTimer>
+
+#include "Parser_core.h"
+#include "app_icon.h"
+#include "app_windows.h"
+
+namespace {
+
+void DeclareExamples() {
+    BeginConstWork();
+    AddConstant("gr = 9.80665", "Standard gravity in m/s^2");
+    AddConstant("c0 = 299792458", "Speed of light in vacuum, m/s");
+    AddConstant("avogadro = 6.02214076E23", "Avogadro constant, 1/mol");
+    CommitConstWork();
+    BeginFuncWork();
+    AddFunction("hyp(x; y) = sqrt(x^2+y^2)", "Hypotenuse of a right triangle");
+    AddFunction("fall(t) = gr*t^2/2", "Distance fallen after t seconds");
+    CommitFuncWork();
+}
+
+void ShowScene(const QString& scene) {
+    if (scene == QLatin1String("palettes")) {
+        FPalettes->move(520, 0);
+        FPalettes->show();
+        FPalettes->PageControl->setCurrentIndex(TFPalettes::ConstantsTab);
+        FPalettes->LConst->setCurrentRow(2);
+    } else if (scene == QLatin1String("editor")) {
+        FEdit->Mode = 1;
+        FEdit->move(40, 20);
+        FEdit->open();
+        FEdit->Liste->setCurrentRow(2);
+    } else if (scene == QLatin1String("preferences")) {
+        FConfig->move(40, 20);
+        FConfig->open();
+    } else if (scene == QLatin1String("about")) {
+        FCredits->move(40, 20);
+        FCredits->open();
+    } else if (scene == QLatin1String("info")) {
+        FInfoText->setWindowTitle(QStringLiteral("Function definition"));
+        FInfoText->MInfoText->setPlainText(QStringLiteral("hyp(x; y) = sqrt(x^2+y^2)"));
+        FInfoText->move(40, 20);
+        FInfoText->open();
+    }
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Orvane"));
+    QApplication::setWindowIcon(ApplicationIcon());
+    const QString scene = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("palettes");
+    cAppWindows windows(QApplication::applicationDirPath());
+    DeclareExamples();
+    FMain->move(0, 0);
+    FMain->EFormel->setText(QStringLiteral("fall(3)+hyp(3;4)*"));
+    if (scene == QLatin1String("palettes")) FMain->show();
+    QTimer::singleShot(200, [scene] { ShowScene(scene); });
+    return QApplication::exec();
+}

@@ -43,7 +43,8 @@ double cParseTree::EvalSumOrPro(const cNode& node) {
     while (variable <= to) {
         const double term = EvalOperand(child[3]);
         accumulator = isSum ? CheckedAdd(term, accumulator) : CheckedMul(term, accumulator);
-        variable = CheckedAdd(variable, 1.0);
+        // Adding 1 rounds the same in double as in the extended format and cannot overflow.
+        variable += 1.0;
     }
     return accumulator;
 }

@@ -3,6 +3,7 @@
 #include <clocale>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <iostream>
 #include <memory>
 #include <string>
@@ -10,6 +11,7 @@
 #include "Parser_core.h"
 #include "cli_options.h"
 #include "console_hooks.h"
+#include "engine_settings.h"
 #include "result_text.h"
 
 namespace {
@@ -47,7 +49,15 @@ bool Calculate(cParseTree& tree, const std::string& formula) {
     }
 }
 
+// The settings file beside the executable, as the desktop program reads it.
+std::filesystem::path SettingsFilePath() {
+    std::error_code error;
+    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
+    return executable.parent_path() / SettingsFileName;
+}
+
 int Run(const cCliOptions& options) {
+    ApplyEngineSettings(ReadEngineSettings(SettingsFilePath()));
     if (options.angleMode) AngleMode = *options.angleMode;
     cEngine engine;
     if (const int status = ApplyDeclarationOptions(options.declarations, std::cerr); status != 0)

@@ -2,6 +2,9 @@
 // error, and the exit status.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+
 #include "cli_runner.h"
 
 namespace {
@@ -34,6 +37,23 @@ TEST(Cli, AngleModeOption) {
     EXPECT_EQ(RunCli({"--angle", "rad", "sin(pi()/2)", "arcsin(1)"}).out, "1\n1.5707963267949\n");
     EXPECT_EQ(RunCli({"--angle", "deg", "sin(90)", "arctan(1)"}).out, "1\n45\n");
     EXPECT_EQ(RunCli({"--angle", "gra", "sin(100)", "arccos(0)"}).out, "1\n100\n");
+}
+
+// Without --angle the mode comes from Orvane.ini beside the program, as for the desktop program.
+TEST(Cli, AngleModeFromTheSettingsFile) {
+    const std::filesystem::path settings =
+        std::filesystem::path(ORVANE_CLI_PATH).parent_path() / "Orvane.ini";
+    struct cRemoveAfterwards {
+        std::filesystem::path path;
+        ~cRemoveAfterwards() { std::filesystem::remove(path); }
+    } cleanup{settings};
+    std::ofstream(settings) << "[calculation]\nanglemode=0\n";
+    EXPECT_EQ(RunCli({"sin(pi()/2)"}).out, "1\n");
+    EXPECT_EQ(RunCli({"--angle", "deg", "sin(90)"}).out, "1\n");
+    std::ofstream(settings) << "[Calculation]\nAngleMode=65538\n";
+    EXPECT_EQ(RunCli({"sin(100)"}).out, "1\n");
+    std::filesystem::remove(settings);
+    EXPECT_EQ(RunCli({"sin(90)"}).out, "1\n");
 }
 
 TEST(Cli, UsageErrorsExitWithTwo) {

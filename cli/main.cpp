@@ -66,11 +66,14 @@ int Run(const cCliOptions& options) {
     for (const auto& [letter, value] : options.presetVariables)
         tree->SetVariable(letter, value);
 
+    // A run that saves a library and names no formula has done its job; it does not wait for input.
+    const bool savesOnly = options.formulas.empty() &&
+                           (options.declarations.saveConstants || options.declarations.saveFunctions);
     bool allSucceeded = true;
     if (!options.formulas.empty()) {
         for (const std::string& formula : options.formulas)
             allSucceeded &= Calculate(*tree, formula);
-    } else {
+    } else if (!savesOnly) {
         std::string line;
         while (std::getline(std::cin, line)) {
             if (!line.empty() && line.back() == '\r') line.pop_back();

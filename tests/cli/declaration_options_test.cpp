@@ -81,9 +81,12 @@ TEST_F(DeclarationOptionsTest, DeclarationsAreCommittedOrReported) {
 }
 
 TEST_F(DeclarationOptionsTest, SavedLibrariesHoldTheDeclarationsByteForByte) {
+    // Saving without a formula reads no standard input.
     const cCliRun run = RunCli({"-c", "gg=9.81", "-f", "h(t)=gg*t", "--save-constants", Path("c.ovc"),
-                                "--save-functions", Path("f.ovf")});
+                                "--save-functions", Path("f.ovf")},
+                               "1+1\n");
     ASSERT_EQ(run.exitStatus, 0) << run.err;
+    EXPECT_EQ(run.out, "");
     EXPECT_EQ(ReadFile(Path("c.ovc")), "OVC\x01\x01\x01\x00\x00\x00\x07\x00gg=9.81\x00\x00"s);
     EXPECT_EQ(ReadFile(Path("f.ovf")), "OVF\x01\x01\x01\x00\x00\x00\x09\x00h(t)=gg*t\x00\x00"s);
     EXPECT_EQ(FolderEntries(), (std::vector<std::string>{"c.ovc", "f.ovf"}));

@@ -6,22 +6,15 @@
 #include <ctime>
 
 #include "Parser_core.h"
+#include "progress_lines.h"
 
 namespace {
-
-const char* const ActivityNames[] = {"idle", "calculating", "saving to file", "loading from file",
-                                     "interpreting"};
 
 std::time_t LastRefreshSecond = 0;
 bool LineShown = false;
 
-std::time_t CoarseSeconds() {
-    timespec now;
-    clock_gettime(CLOCK_REALTIME_COARSE, &now);
-    return now.tv_sec;
-}
-
-// Redraws at most once per second, so that reporting after every node stays cheap.
+// Redraws at most once per second, from the first change of second on, so that reporting after every
+// node stays cheap and a quick calculation leaves the terminal alone.
 void TerminalProgress(std::uint16_t line, std::uint32_t activity, std::uint32_t total, std::uint32_t done) {
     if (line == 0 && activity == ActivityIdle) {
         if (LineShown) std::fputs("\r\033[K", stderr);
@@ -30,11 +23,13 @@ void TerminalProgress(std::uint16_t line, std::uint32_t activity, std::uint32_t 
         return;
     }
     if (line > 3) return;
-    const std::time_t now = CoarseSeconds();
+    const std::time_t now = WallClockSecond();
     if (now == LastRefreshSecond) return;
+    const bool justStarted = LastRefreshSecond == 0;
     LastRefreshSecond = now;
-    const char* name = activity < 5 ? ActivityNames[activity] : "";
-    std::fprintf(stderr, "\r\033[Kline %u: %s (%u/%u)", static_cast<unsigned>(line), name, done, total);
+    if (justStarted) return;  // short work shows no line at all
+    std::fprintf(stderr, "\r\033[Kline %u: %s (%u/%u)", static_cast<unsigned>(line), ActivityName(activity),
+                 done, total);
     LineShown = true;
 }
 

@@ -2,7 +2,7 @@
 # Installs whatever the build and the tests need and is not there yet (Debian 12, as root).
 set -euo pipefail
 
-packages=(cmake make g++ clang clang-format libclang-rt-14-dev qt6-base-dev xvfb xauth
+packages=(git cmake make g++ clang clang-format libclang-rt-14-dev qt6-base-dev xvfb xauth
           libgtest-dev libgmock-dev libbenchmark-dev)
 missing=()
 for p in "${packages[@]}"; do

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "engine_fixture.h"
-#include "parser.h"
+#include "parsing/parser.h"
 
 namespace {
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "declaration_options.h"
+#include "usage_error.h"
 
 struct cCliOptions {
     std::vector<std::pair<char, double>> presetVariables;  // --set LETTER=NUMBER, in order
@@ -16,14 +17,10 @@ struct cCliOptions {
     bool showHelp = false;
     bool showVersion = false;
     std::vector<std::string> formulas;  // none: read standard input line by line
-    DeclarationOptions declarations;    // -c, -f, --load, --save-constants, --save-functions
+    cDeclarationOptions declarations;   // -c, -f, --load, --save-constants, --save-functions
 };
 
 // Throws cUsageError for anything it does not understand.
 cCliOptions ParseCommandLine(int argc, const char* const argv[]);
-
-struct cUsageError {
-    std::string message;
-};
 
 extern const char* const UsageText;

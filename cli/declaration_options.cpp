@@ -1,39 +1,22 @@
 #include "declaration_options.h"
 
 #include "Parser_core.h"
-#include "cli_options.h"
+#include "declaration_messages.h"
 #include "library_file_io.h"
-#include "library_messages.h"
+#include "usage_error.h"
 
 namespace {
 
 constexpr int FailureStatus = 2;
 
-const char* const TableFullText =
-    "Warning: It is not possible to add anything more. The memory area which is reserved for this purpose "
-    "is full. You can avoid this by setting a larger value in the preferences.";
-
-// The working-copy operations a group of declarations goes through, per kind.
-struct DeclarationKind {
-    void (*begin)();
-    bool (*add)(std::string_view definition, std::string_view description);
-    std::int32_t (*commit)();
-    std::optional<std::string> (*definition)(std::uint32_t index);
-    void (*discard)();
-};
-
-const DeclarationKind ConstantKind{BeginConstWork, AddConstant, CommitConstWork, GetConstDefinition,
-                                   DiscardConstWork};
-const DeclarationKind FunctionKind{BeginFuncWork, AddFunction, CommitFuncWork, GetFuncDefinition,
-                                   DiscardFuncWork};
-
 bool LoadLibraries(const std::vector<std::string>& paths, std::ostream& errors);
-bool Declare(const std::vector<std::string>& definitions, const DeclarationKind& kind, std::ostream& errors);
-bool Save(const std::optional<std::string>& path, LibraryKind kind, std::ostream& errors);
+bool Declare(const std::vector<std::string>& definitions, const cDeclarationOperations& kind,
+             std::ostream& errors);
+bool Save(const std::optional<std::string>& path, const cDeclarationOperations& kind, std::ostream& errors);
 
 }  // namespace
 
-bool TakeDeclarationOption(int argc, const char* const argv[], int& position, DeclarationOptions& options) {
+bool TakeDeclarationOption(int argc, const char* const argv[], int& position, cDeclarationOptions& options) {
     const std::string_view option = argv[position];
     std::vector<std::string>* repeated = option == "-c"       ? &options.constants
                                          : option == "-f"     ? &options.functions
@@ -53,12 +36,12 @@ bool TakeDeclarationOption(int argc, const char* const argv[], int& position, De
     return true;
 }
 
-int ApplyDeclarationOptions(const DeclarationOptions& options, std::ostream& errors) {
+int ApplyDeclarationOptions(const cDeclarationOptions& options, std::ostream& errors) {
     const bool applied = LoadLibraries(options.libraries, errors) &&
-                         Declare(options.constants, ConstantKind, errors) &&
-                         Declare(options.functions, FunctionKind, errors) &&
-                         Save(options.saveConstants, LibraryKind::Constants, errors) &&
-                         Save(options.saveFunctions, LibraryKind::Functions, errors);
+                         Declare(options.constants, ConstantDeclarations, errors) &&
+                         Declare(options.functions, FunctionDeclarations, errors) &&
+                         Save(options.saveConstants, ConstantDeclarations, errors) &&
+                         Save(options.saveFunctions, FunctionDeclarations, errors);
     return applied ? 0 : FailureStatus;
 }
 
@@ -66,12 +49,12 @@ namespace {
 
 bool LoadLibraries(const std::vector<std::string>& paths, std::ostream& errors) {
     for (const std::string& path : paths) {
-        const LibraryLoad load = LoadLibraryFile(path);
+        const cLibraryLoad load = LoadLibraryFile(path);
         if (!load.problem.empty()) {
             errors << load.problem << '\n';
             return false;
         }
-        if (load.result != -1) {
+        if (load.result != LoadSucceeded) {
             errors << LoadFailureText(load.result) << '\n';
             return false;
         }
@@ -81,7 +64,8 @@ bool LoadLibraries(const std::vector<std::string>& paths, std::ostream& errors) 
 
 // A failing commit answers the position of the declaration in the whole table, the declarations
 // already live first, as the editor and the library loader report it.
-bool Declare(const std::vector<std::string>& definitions, const DeclarationKind& kind, std::ostream& errors) {
+bool Declare(const std::vector<std::string>& definitions, const cDeclarationOperations& kind,
+             std::ostream& errors) {
     if (definitions.empty()) return true;
     kind.begin();
     for (const std::string& definition : definitions) {
@@ -92,13 +76,13 @@ bool Declare(const std::vector<std::string>& definitions, const DeclarationKind&
         }
     }
     const std::int32_t failed = kind.commit();
-    if (failed == -1) return true;
-    errors << "declaration " << failed << " is invalid: " << kind.definition(failed).value_or("") << '\n';
+    if (failed == CommitSucceeded) return true;
+    errors << InvalidDeclarationText(failed, kind.definition(failed).value_or("")) << '\n';
     kind.discard();
     return false;
 }
 
-bool Save(const std::optional<std::string>& path, LibraryKind kind, std::ostream& errors) {
+bool Save(const std::optional<std::string>& path, const cDeclarationOperations& kind, std::ostream& errors) {
     if (!path) return true;
     const std::string problem = SaveLibraryFile(*path, kind);
     if (problem.empty()) return true;

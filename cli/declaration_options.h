@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-struct DeclarationOptions {
+struct cDeclarationOptions {
     std::vector<std::string> libraries;
     std::vector<std::string> constants;
     std::vector<std::string> functions;
@@ -17,8 +17,8 @@ struct DeclarationOptions {
 
 // When argv[position] is one of the options above, stores its value, moves position onto the value
 // and answers true. Throws cUsageError when the value is missing.
-bool TakeDeclarationOption(int argc, const char* const argv[], int& position, DeclarationOptions& options);
+bool TakeDeclarationOption(int argc, const char* const argv[], int& position, cDeclarationOptions& options);
 
 // Loads the libraries in order, then commits all constants, then all functions, as the declaration
 // editor would, then saves. Answers 0, or the exit status 2 after telling errors why.
-int ApplyDeclarationOptions(const DeclarationOptions& options, std::ostream& errors);
+int ApplyDeclarationOptions(const cDeclarationOptions& options, std::ostream& errors);

@@ -10,22 +10,22 @@
 #include <memory>
 
 #include "Parser_core.h"
-#include "library_messages.h"
+#include "declaration_messages.h"
 
 namespace {
 
-struct FileCloser {
+struct cFileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
-using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
+using cFileHandle = std::unique_ptr<std::FILE, cFileCloser>;
 
 // Points the engine's hooks at one open file and takes them back when it ends.
-class LibraryStreamScope {
+class cLibraryStreamScope {
 public:
-    explicit LibraryStreamScope(std::FILE* file);
-    ~LibraryStreamScope();
-    LibraryStreamScope(const LibraryStreamScope&) = delete;
-    LibraryStreamScope& operator=(const LibraryStreamScope&) = delete;
+    explicit cLibraryStreamScope(std::FILE* file);
+    ~cLibraryStreamScope();
+    cLibraryStreamScope(const cLibraryStreamScope&) = delete;
+    cLibraryStreamScope& operator=(const cLibraryStreamScope&) = delete;
 
 private:
     tReadHook savedRead_;
@@ -33,12 +33,12 @@ private:
 };
 
 // A temporary file that is removed unless it was given its final name.
-class TemporaryFile {
+class cTemporaryFile {
 public:
-    explicit TemporaryFile(const std::string& finalPath);
-    ~TemporaryFile();
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    explicit cTemporaryFile(const std::string& finalPath);
+    ~cTemporaryFile();
+    cTemporaryFile(const cTemporaryFile&) = delete;
+    cTemporaryFile& operator=(const cTemporaryFile&) = delete;
 
     std::FILE* stream() const { return stream_.get(); }
     // Flushes, closes and renames; answers what went wrong, or an empty text.
@@ -46,7 +46,7 @@ public:
 
 private:
     std::string path_;
-    FileHandle stream_;
+    cFileHandle stream_;
     bool renamed_ = false;
 };
 
@@ -60,21 +60,22 @@ std::string SystemProblem(const std::string& path);
 
 }  // namespace
 
-LibraryLoad LoadLibraryFile(const std::string& path) {
-    const FileHandle file(std::fopen(path.c_str(), "rb"));
-    if (!file) return {-1, SystemProblem(path)};
-    const bool functions = IsFunctionLibrary(file.get());
-    const LibraryStreamScope scope(file.get());
-    return {functions ? LoadFuncLibrary() : LoadConstLibrary(), std::string()};
+cLibraryLoad LoadLibraryFile(const std::string& path) {
+    const cFileHandle file(std::fopen(path.c_str(), "rb"));
+    if (!file) return {LoadSucceeded, SystemProblem(path)};
+    const cDeclarationOperations& kind =
+        IsFunctionLibrary(file.get()) ? FunctionDeclarations : ConstantDeclarations;
+    const cLibraryStreamScope scope(file.get());
+    return {kind.load(), std::string()};
 }
 
-std::string SaveLibraryFile(const std::string& path, LibraryKind kind) {
-    TemporaryFile temporary(path);
+std::string SaveLibraryFile(const std::string& path, const cDeclarationOperations& kind) {
+    cTemporaryFile temporary(path);
     if (temporary.stream() == nullptr) return SystemProblem(path);
     bool saved = false;
     {
-        const LibraryStreamScope scope(temporary.stream());
-        saved = kind == LibraryKind::Constants ? SaveConstLibrary() : SaveFuncLibrary();
+        const cLibraryStreamScope scope(temporary.stream());
+        saved = kind.save();
     }
     if (!saved) return FileOperationErrorText;
     return temporary.Commit(path);
@@ -82,19 +83,19 @@ std::string SaveLibraryFile(const std::string& path, LibraryKind kind) {
 
 namespace {
 
-LibraryStreamScope::LibraryStreamScope(std::FILE* file) : savedRead_(ReadHook), savedWrite_(WriteHook) {
+cLibraryStreamScope::cLibraryStreamScope(std::FILE* file) : savedRead_(ReadHook), savedWrite_(WriteHook) {
     OpenLibrary = file;
     ReadHook = ReadFromLibrary;
     WriteHook = WriteToLibrary;
 }
 
-LibraryStreamScope::~LibraryStreamScope() {
+cLibraryStreamScope::~cLibraryStreamScope() {
     OpenLibrary = nullptr;
     ReadHook = savedRead_;
     WriteHook = savedWrite_;
 }
 
-TemporaryFile::TemporaryFile(const std::string& finalPath) : path_(finalPath + ".XXXXXX") {
+cTemporaryFile::cTemporaryFile(const std::string& finalPath) : path_(finalPath + ".XXXXXX") {
     const int descriptor = mkstemp(path_.data());
     if (descriptor < 0) {
         path_.clear();
@@ -106,12 +107,12 @@ TemporaryFile::TemporaryFile(const std::string& finalPath) : path_(finalPath + "
     if (!stream_) close(descriptor);
 }
 
-TemporaryFile::~TemporaryFile() {
+cTemporaryFile::~cTemporaryFile() {
     stream_.reset();
     if (!path_.empty() && !renamed_) std::remove(path_.c_str());
 }
 
-std::string TemporaryFile::Commit(const std::string& finalPath) {
+std::string cTemporaryFile::Commit(const std::string& finalPath) {
     const bool flushed = std::fflush(stream_.get()) == 0 && fsync(fileno(stream_.get())) == 0;
     const bool closed = std::fclose(stream_.release()) == 0;
     if (!flushed || !closed) return SystemProblem(finalPath);
@@ -123,7 +124,7 @@ std::string TemporaryFile::Commit(const std::string& finalPath) {
 bool IsFunctionLibrary(std::FILE* file) {
     char magic[3] = {};
     const bool function = std::fread(magic, 1, sizeof magic, file) == sizeof magic &&
-                          std::memcmp(magic, "OVF", sizeof magic) == 0;
+                          std::memcmp(magic, FunctionDeclarations.magic, sizeof magic) == 0;
     std::rewind(file);
     return function;
 }

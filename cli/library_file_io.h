@@ -5,18 +5,18 @@
 #include <cstdint>
 #include <string>
 
+#include "Parser_core.h"
+
 // The loader's result for the file: the kind comes from the file's magic, and a file that is no
 // function library goes to the constant loader, which answers -4 (or -2 when it is too short for a
 // magic). Answers nothing and sets problem when the file cannot be opened.
-struct LibraryLoad {
-    std::int32_t result = -1;
+struct cLibraryLoad {
+    std::int32_t result = LoadSucceeded;
     std::string problem;
 };
-LibraryLoad LoadLibraryFile(const std::string& path);
-
-enum class LibraryKind { Constants, Functions };
+cLibraryLoad LoadLibraryFile(const std::string& path);
 
 // Writes the live table of that kind to path. The file is replaced only when every byte was written:
 // the library goes to a temporary file in the same folder, which then takes the name. Answers an
 // empty text on success, else what went wrong.
-std::string SaveLibraryFile(const std::string& path, LibraryKind kind);
+std::string SaveLibraryFile(const std::string& path, const cDeclarationOperations& kind);

@@ -11,17 +11,10 @@
 #include "Parser_core.h"
 #include "cli_options.h"
 #include "console_hooks.h"
-#include "engine_settings.h"
+#include "engine_session.h"
 #include "result_text.h"
 
 namespace {
-
-struct cEngine {
-    cEngine() { InitEngine(); }
-    ~cEngine() { DoneEngine(); }
-    cEngine(const cEngine&) = delete;
-    cEngine& operator=(const cEngine&) = delete;
-};
 
 void UseLocaleDecimalSeparator() {
     std::setlocale(LC_ALL, "");
@@ -57,9 +50,9 @@ std::filesystem::path SettingsFilePath() {
 }
 
 int Run(const cCliOptions& options) {
-    ApplyEngineSettings(ReadEngineSettings(SettingsFilePath()));
-    if (options.angleMode) AngleMode = *options.angleMode;
-    cEngine engine;
+    cEngineSettings settings = ReadEngineSettings(SettingsFilePath());
+    if (options.angleMode) settings.angleMode = *options.angleMode;
+    const cEngineSession engine(settings);
     if (const int status = ApplyDeclarationOptions(options.declarations, std::cerr); status != 0)
         return status;
     const auto tree = std::make_unique<cParseTree>();

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <filesystem>
 
+#include "Parser_core.h"  // the defaults
+
 inline constexpr const char* SettingsFileName = "Orvane.ini";
 inline constexpr const char* ParserSection = "Parser";
 inline constexpr const char* CalculationSection = "Calculation";
@@ -14,10 +16,6 @@ inline constexpr const char* MaxFuncKey = "MaxFunc";
 inline constexpr const char* RefAllocKey = "RefAlloc";
 inline constexpr const char* AngleModeKey = "AngleMode";
 
-inline constexpr std::int32_t DefaultMaxConst = 100;
-inline constexpr std::int32_t DefaultMaxFunc = 30;
-inline constexpr std::int32_t DefaultRefAlloc = 10;
-inline constexpr std::int32_t DefaultAngleMode = 1;
 inline constexpr std::int32_t MaxCapacity = 9999;  // the largest table the preferences dialog offers
 
 // The values as the file holds them: each key read as an integer, its default when the file, the

@@ -194,11 +194,15 @@ extern std::int32_t BasicCount;
 void RegisterBasicFunction(std::uint16_t position, const char* name, tBasicFn0 fn);
 void RegisterBasicFunction(std::uint16_t position, const char* name, tBasicFn1 fn);
 
-// Settings the engine reads; the front end sets them before InitEngine.
-extern std::int32_t MaxConst;    // default 100
-extern std::int32_t MaxFunc;     // default 30
-extern std::uint16_t RefAlloc;   // default 10
-extern std::uint16_t AngleMode;  // 0 radians, 1 degrees (default), 2 grads
+// Settings the engine reads; the front end sets them before InitEngine. They start at their defaults.
+inline constexpr std::int32_t DefaultMaxConst = 100;
+inline constexpr std::int32_t DefaultMaxFunc = 30;
+inline constexpr std::uint16_t DefaultRefAlloc = 10;
+inline constexpr std::uint16_t DefaultAngleMode = 1;
+extern std::int32_t MaxConst;
+extern std::int32_t MaxFunc;
+extern std::uint16_t RefAlloc;
+extern std::uint16_t AngleMode;  // 0 radians, 1 degrees, 2 grads
 
 // Allocates the constant and function tables at their capacities and fills the built-in table for
 // AngleMode. DoneEngine frees all three.
@@ -268,8 +272,21 @@ bool InterpretConstant(cConstant& constant);
 bool InterpretFunction(cUserFunction& function);
 void SubstituteParameter(std::string& text, char oldChar, char newChar);
 
+// A commit's answer when every declaration was interpreted; otherwise it answers the failing index.
+inline constexpr std::int32_t CommitSucceeded = -1;
+
 // ---------------------------------------------------------------------------------------------------
 // Library files
+
+// The loaders' answers; 0 or more is instead the position of a declaration that failed interpretation,
+// counted over the declarations already live followed by the file's.
+enum ptLoadResult : std::int32_t {
+    LoadSucceeded = -1,
+    LoadShortRead = -2,    // a read answered fewer bytes than requested
+    LoadTableFull = -3,    // more declarations than the table's capacity
+    LoadNotALibrary = -4,  // the first three bytes are not the kind's magic
+    LoadOtherVersion = -5,
+};
 
 bool WriteString(std::string_view text);
 bool ReadString(std::string& text);
@@ -277,6 +294,29 @@ bool SaveConstLibrary();
 bool SaveFuncLibrary();
 std::int32_t LoadConstLibrary();
 std::int32_t LoadFuncLibrary();
+
+// ---------------------------------------------------------------------------------------------------
+// The two kinds of declaration as data
+
+// Everything that is done with one kind of declaration (constants or user functions), so that code
+// working on either kind chooses the kind once instead of at every call.
+struct cDeclarationOperations {
+    const char* magic;  // the first three bytes of the kind's library files
+    void (*begin)();
+    bool (*add)(std::string_view definition, std::string_view description);
+    bool (*modify)(std::uint32_t index, std::string_view definition, std::string_view description);
+    bool (*remove)(std::uint32_t index);
+    std::optional<std::string> (*definition)(std::uint32_t index);
+    std::optional<std::string> (*description)(std::uint32_t index);
+    std::int32_t (*count)();
+    std::int32_t (*commit)();
+    void (*discard)();
+    bool (*save)();
+    std::int32_t (*load)();
+};
+
+extern const cDeclarationOperations ConstantDeclarations;
+extern const cDeclarationOperations FunctionDeclarations;
 
 // ---------------------------------------------------------------------------------------------------
 // Hooks the front end installs

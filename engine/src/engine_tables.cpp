@@ -2,10 +2,10 @@
 // and the evaluator read them.
 #include "Parser_core.h"
 
-std::int32_t MaxConst = 100;
-std::int32_t MaxFunc = 30;
-std::uint16_t RefAlloc = 10;
-std::uint16_t AngleMode = 1;
+std::int32_t MaxConst = DefaultMaxConst;
+std::int32_t MaxFunc = DefaultMaxFunc;
+std::uint16_t RefAlloc = DefaultRefAlloc;
+std::uint16_t AngleMode = DefaultAngleMode;
 
 std::unique_ptr<cBasicFunction[]> BasicFunctions;
 std::int32_t BasicCount = 0;

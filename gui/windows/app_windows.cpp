@@ -11,30 +11,30 @@ std::unique_ptr<Window> Create(Window*& instance, Args&&... args) {
     return window;
 }
 
+// Destroys a window and clears its global instance, so that no window reaches one that is gone.
+template <typename Window>
+void Destroy(std::unique_ptr<Window>& window, Window*& instance) {
+    window.reset();
+    instance = nullptr;
+}
+
 }  // namespace
 
 cAppWindows::cAppWindows(const QString& programFolder)
     : main_(Create(FMain, programFolder)),
       edit_(Create(FEdit)),
       progress_(Create(FProgress)),
-      config_(Create(FConfig)),
+      config_(Create(FConfig, main_->SettingsFilePath())),
       palettes_(Create(FPalettes)),
       infoText_(Create(FInfoText)),
       credits_(Create(FCredits)) {}
 
 cAppWindows::~cAppWindows() {
-    credits_.reset();
-    FCredits = nullptr;
-    infoText_.reset();
-    FInfoText = nullptr;
-    palettes_.reset();
-    FPalettes = nullptr;
-    config_.reset();
-    FConfig = nullptr;
-    progress_.reset();
-    FProgress = nullptr;
-    edit_.reset();
-    FEdit = nullptr;
-    main_.reset();
-    FMain = nullptr;
+    Destroy(credits_, FCredits);
+    Destroy(infoText_, FInfoText);
+    Destroy(palettes_, FPalettes);
+    Destroy(config_, FConfig);
+    Destroy(progress_, FProgress);
+    Destroy(edit_, FEdit);
+    Destroy(main_, FMain);
 }

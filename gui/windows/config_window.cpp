@@ -15,7 +15,6 @@
 #include "app_texts.h"
 #include "design_names.h"
 #include "engine_settings.h"
-#include "main_window.h"
 #include "message_boxes.h"
 #include "text_color.h"
 
@@ -61,7 +60,7 @@ std::optional<std::int32_t> FieldValue(const QLineEdit* field) {
 
 }  // namespace
 
-TFConfig::TFConfig() {
+TFConfig::TFConfig(const QString& settingsFile) : settingsFile_(settingsFile) {
     // No title-bar buttons: OK and Cancel close the dialog.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setWindowTitle(QStringLiteral("Preferences"));
@@ -87,18 +86,10 @@ TFConfig::TFConfig() {
     BCancel->setAutoDefault(false);
     connect(BOk, &QPushButton::clicked, this, &TFConfig::BOkClick);
     connect(BCancel, &QPushButton::clicked, this, &TFConfig::BCancelClick);
-    SetDesignNames({{GroupBox2, "GroupBox2"},
-                    {RAngleMode, "RAngleMode"},
-                    {GroupBox1, "GroupBox1"},
-                    {Label9, "Label9"},
-                    {EMaxConst, "EMaxConst"},
-                    {Label10, "Label10"},
-                    {EMaxFunc, "EMaxFunc"},
-                    {Label11, "Label11"},
-                    {ERefAlloc, "ERefAlloc"},
-                    {Label1, "Label1"},
-                    {BOk, "BOk"},
-                    {BCancel, "BCancel"}});
+    SetDesignNames({DESIGN_NAME(GroupBox2), DESIGN_NAME(RAngleMode), DESIGN_NAME(GroupBox1),
+                    DESIGN_NAME(Label9), DESIGN_NAME(EMaxConst), DESIGN_NAME(Label10), DESIGN_NAME(EMaxFunc),
+                    DESIGN_NAME(Label11), DESIGN_NAME(ERefAlloc), DESIGN_NAME(Label1), DESIGN_NAME(BOk),
+                    DESIGN_NAME(BCancel)});
 }
 
 void TFConfig::BuildAngleGroup() {
@@ -141,8 +132,7 @@ void TFConfig::showEvent(QShowEvent* event) {
 }
 
 void TFConfig::FormShow() {
-    const cSettingsFileValues values =
-        ReadSettingsFile(QFile::encodeName(FMain->SettingsFilePath()).toStdString());
+    const cSettingsFileValues values = ReadSettingsFile(QFile::encodeName(settingsFile_).toStdString());
     ShowValue(EMaxConst, values.maxConst);
     ShowValue(EMaxFunc, values.maxFunc);
     ShowValue(ERefAlloc, values.refAlloc);
@@ -168,11 +158,11 @@ void TFConfig::BOkClick() {
         numbers[i] = *value;
     }
     const cSettingsFileValues values{numbers[0], numbers[1], numbers[2], RAngleModeItems->checkedId()};
-    if (!WriteSettingsFile(QFile::encodeName(FMain->SettingsFilePath()).toStdString(), values)) {
+    if (!WriteSettingsFile(QFile::encodeName(settingsFile_).toStdString(), values)) {
         ShowError(this,
                   QStringLiteral("Error: The settings file \"%1\" could not be written. Nothing has been "
                                  "saved.")
-                      .arg(FMain->SettingsFilePath()));
+                      .arg(settingsFile_));
         return;
     }
     accept();

@@ -13,7 +13,8 @@ class QPushButton;
 class TFConfig : public QDialog {
     Q_OBJECT
 public:
-    TFConfig();
+    // settingsFile: the settings file the dialog shows and writes.
+    explicit TFConfig(const QString& settingsFile);
 
     void FormShow();
     void BOkClick();
@@ -39,6 +40,8 @@ protected:
 private:
     void BuildAngleGroup();
     void BuildParserGroup();
+
+    QString settingsFile_;
 };
 
 extern TFConfig* FConfig;

@@ -52,15 +52,9 @@ TFCredits::TFCredits() {
     BOk->setGeometry(112, 208, 73, 25);
     BOk->setDefault(true);
     connect(BOk, &QPushButton::clicked, this, &TFCredits::BOkClick);
-    SetDesignNames({{IIcon, "IIcon"},
-                    {ILogo, "ILogo"},
-                    {GroupBox1, "GroupBox1"},
-                    {Label1, "Label1"},
-                    {Label2, "Label2"},
-                    {Label3, "Label3"},
-                    {Label4, "Label4"},
-                    {Label5, "Label5"},
-                    {BOk, "BOk"}});
+    SetDesignNames({DESIGN_NAME(IIcon), DESIGN_NAME(ILogo), DESIGN_NAME(GroupBox1), DESIGN_NAME(Label1),
+                    DESIGN_NAME(Label2), DESIGN_NAME(Label3), DESIGN_NAME(Label4), DESIGN_NAME(Label5),
+                    DESIGN_NAME(BOk)});
 }
 
 void TFCredits::BOkClick() {

@@ -12,10 +12,11 @@
 
 #include "Parser_core.h"
 #include "app_texts.h"
-#include "declaration_store_calls.h"
+#include "declaration_messages.h"
 #include "declaration_text.h"
 #include "design_names.h"
 #include "formula_text.h"
+#include "list_selection.h"
 #include "message_boxes.h"
 #include "orvane_utils.h"
 #include "palettes_window.h"
@@ -33,9 +34,6 @@ const QString DependencyWarning = QStringLiteral(
     "have to remove all functions which make use of it first. You may want to save all user-defined "
     "functions to a file before removing any of them. (Annotation: This dependency check should avoid "
     "some fatal side-effects)");
-const QString TableFullWarning = QStringLiteral(
-    "Warning: It is not possible to add anything more. The memory area which is reserved for this purpose "
-    "is full. You can avoid this by setting a larger value in the preferences.");
 const QString CommitFailedError = QStringLiteral(
     "Error: While interpreting your declarations, Orvane encountered an error. It is recommented that you "
     "re-edit the declaration capable for the error. Do you want to re-edit or cancel editing?");
@@ -79,17 +77,9 @@ TFEdit::TFEdit() {
     setFixedSize(346, 322);
     BuildComponents();
     ConnectHandlers();
-    SetDesignNames({{Liste, "Liste"},
-                    {Label1, "Label1"},
-                    {MDef, "MDef"},
-                    {Label2, "Label2"},
-                    {MDesc, "MDesc"},
-                    {BAdd, "BAdd"},
-                    {BDelete, "BDelete"},
-                    {BModify, "BModify"},
-                    {Bevel1, "Bevel1"},
-                    {BDone, "BDone"},
-                    {BCancel, "BCancel"}});
+    SetDesignNames({DESIGN_NAME(Liste), DESIGN_NAME(Label1), DESIGN_NAME(MDef), DESIGN_NAME(Label2),
+                    DESIGN_NAME(MDesc), DESIGN_NAME(BAdd), DESIGN_NAME(BDelete), DESIGN_NAME(BModify),
+                    DESIGN_NAME(Bevel1), DESIGN_NAME(BDone), DESIGN_NAME(BCancel)});
 }
 
 void TFEdit::BuildComponents() {
@@ -143,12 +133,12 @@ void TFEdit::FormShow() {
     }
     MDef->setPlainText(QStringLiteral("<definition>"));
     MDesc->setPlainText(QStringLiteral("<description>"));
-    setWindowTitle(Constants() ? QStringLiteral("Edit constants") : QStringLiteral("Edit functions"));
-    const cDeclarationStore store(Constants());
-    store.Begin();
+    setWindowTitle(QString::fromLatin1(ModeInfo().caption));
+    const cDeclarationOperations& kind = Kind();
+    kind.begin();
     const QSignalBlocker quiet(Liste);
-    for (std::int32_t i = 0; i < store.Count(); ++i)
-        Liste->addItem(ListLine(store.Definition(static_cast<std::uint32_t>(i)).value_or("")));
+    for (std::int32_t i = 0; i < kind.count(); ++i)
+        Liste->addItem(ListLine(kind.definition(static_cast<std::uint32_t>(i)).value_or("")));
     Liste->setCurrentRow(-1);
     Liste->update();
     Liste->setFocus();
@@ -156,18 +146,17 @@ void TFEdit::FormShow() {
 
 void TFEdit::ListeClick() {
     if (committing_) return;
-    const cDeclarationStore store(Constants());
-    const std::uint32_t index = SelectedIndex().value_or(static_cast<std::uint32_t>(-1));
-    MDef->setPlainText(DeclarationTextForDisplay(store.Definition(index).value_or("")));
-    MDesc->setPlainText(DeclarationTextForDisplay(store.Description(index).value_or("")));
+    const cDeclarationOperations& kind = Kind();
+    MDef->setPlainText(DeclarationTextForDisplay(SelectedText(Liste, kind.definition)));
+    MDesc->setPlainText(DeclarationTextForDisplay(SelectedText(Liste, kind.description)));
 }
 
 void TFEdit::BAddClick() {
     if (committing_) return;
     const auto texts = EditTexts();
     if (!texts) return;
-    if (!cDeclarationStore(Constants()).Add(texts->definition, texts->description)) {
-        ShowWarning(this, TableFullWarning);
+    if (!Kind().add(texts->definition, texts->description)) {
+        ShowWarning(this, QString::fromLatin1(TableFullText));
         return;
     }
     Liste->addItem(ListLine(texts->definition));
@@ -176,14 +165,11 @@ void TFEdit::BAddClick() {
 
 void TFEdit::BModifyClick() {
     if (committing_) return;
-    const auto index = SelectedIndex();
-    if (!index) {
-        ShowWarning(this, NothingSelectedWarning);
-        return;
-    }
+    const auto index = RequireSelection();
+    if (!index) return;
     const auto texts = EditTexts();
     if (!texts) return;
-    if (!cDeclarationStore(Constants()).Modify(*index, texts->definition, texts->description)) {
+    if (!Kind().modify(*index, texts->definition, texts->description)) {
         ShowWarning(this, DependencyWarning);
         return;
     }
@@ -192,12 +178,9 @@ void TFEdit::BModifyClick() {
 
 void TFEdit::BDeleteClick() {
     if (committing_) return;
-    const auto index = SelectedIndex();
-    if (!index) {
-        ShowWarning(this, NothingSelectedWarning);
-        return;
-    }
-    if (!cDeclarationStore(Constants()).Delete(*index)) {
+    const auto index = RequireSelection();
+    if (!index) return;
+    if (!Kind().remove(*index)) {
         ShowWarning(this, DependencyWarning);
         return;
     }
@@ -209,19 +192,19 @@ void TFEdit::BDeleteClick() {
 
 void TFEdit::BDoneClick() {
     if (committing_) return;
-    const cDeclarationStore store(Constants());
-    std::int32_t failed = -1;
+    const cDeclarationOperations& kind = Kind();
+    std::int32_t failed = CommitSucceeded;
     {
         const QScopedValueRollback busy(committing_, true);
-        failed = store.Commit();
+        failed = kind.commit();
     }
-    if (failed < 0) {
+    if (failed == CommitSucceeded) {
         Finish();
-        RefreshPalette();
+        FPalettes->ShowDeclarations(kind);
         return;
     }
     if (!AskError(this, CommitFailedError)) {
-        store.Discard();
+        kind.discard();
         Finish();
         return;
     }
@@ -230,7 +213,7 @@ void TFEdit::BDoneClick() {
 
 void TFEdit::BCancelClick() {
     if (committing_) return;
-    cDeclarationStore(Constants()).Discard();
+    Kind().discard();
     Finish();
 }
 
@@ -250,17 +233,19 @@ void TFEdit::Finish() {
     Liste->clear();
 }
 
-void TFEdit::RefreshPalette() {
-    if (Constants())
-        FPalettes->SConstantsShow();
-    else
-        FPalettes->SUserFuncShow();
+// Mode 0 edits the user functions, Mode 1 the constants.
+const TFEdit::cModeInfo& TFEdit::ModeInfo() const {
+    static const cModeInfo modes[] = {
+        {&FunctionDeclarations, "Edit functions"},
+        {&ConstantDeclarations, "Edit constants"},
+    };
+    return modes[Mode == 1 ? 1 : 0];
 }
 
-std::optional<std::uint32_t> TFEdit::SelectedIndex() const {
-    const QListWidgetItem* item = Liste->currentItem();
-    if (!item || !item->isSelected()) return std::nullopt;
-    return static_cast<std::uint32_t>(Liste->currentRow());
+std::optional<std::uint32_t> TFEdit::RequireSelection() {
+    const auto index = SelectedIndex(Liste);
+    if (!index) ShowWarning(this, NothingSelectedWarning);
+    return index;
 }
 
 void TFEdit::SelectLine(int row) {

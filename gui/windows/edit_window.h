@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+struct cDeclarationOperations;
 class QFrame;
 class QLabel;
 class QListWidget;
@@ -56,13 +57,19 @@ private:
 
     void BuildComponents();
     void ConnectHandlers();
-    bool Constants() const { return Mode == 1; }
-    std::optional<std::uint32_t> SelectedIndex() const;
+    // The kind of declaration Mode chooses, and how the editor presents it.
+    struct cModeInfo {
+        const cDeclarationOperations* kind;
+        const char* caption;
+    };
+    const cModeInfo& ModeInfo() const;
+    const cDeclarationOperations& Kind() const { return *ModeInfo().kind; }
+    // The selected line's index; without one, the warning that something must be selected first.
+    std::optional<std::uint32_t> RequireSelection();
     void SelectLine(int row);
     std::optional<cTexts> EditTexts();
     QString ListLine(const std::string& definition) const;
     void Finish();
-    void RefreshPalette();
 
     // True while a commit runs: its progress reports let queued input through, and a commit must not
     // be entered again nor the working copy changed under it.

@@ -24,7 +24,7 @@ TFInfoText::TFInfoText() {
     BOk->setGeometry(184, 80, 75, 25);
     BOk->setDefault(true);
     connect(BOk, &QPushButton::clicked, this, &TFInfoText::BOkClick);
-    SetDesignNames({{MInfoText, "MInfoText"}, {BOk, "BOk"}});
+    SetDesignNames({DESIGN_NAME(MInfoText), DESIGN_NAME(BOk)});
 }
 
 void TFInfoText::BOkClick() {

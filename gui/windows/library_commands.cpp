@@ -4,20 +4,40 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <array>
 
 #include "Parser_core.h"
+#include "declaration_messages.h"
 #include "dialogs.h"
-#include "library_messages.h"
 #include "main_window.h"
 #include "message_boxes.h"
 #include "palettes_window.h"
 
 namespace {
 
-enum LibraryFilter { ConstantLibrary = 0, FunctionLibrary = 1 };
+// The dialogs' filters in order; the chosen filter decides the kind of library.
+struct cLibraryFilter {
+    QString text;
+    QString extension;
+    const cDeclarationOperations* kind;
+};
 
-const QStringList LibraryFilters = {QStringLiteral("Orvane constant library file (*.ovc)"),
-                                    QStringLiteral("Orvane function library file (*.ovf)")};
+const std::array<cLibraryFilter, 2> LibraryFilters = {{
+    {QStringLiteral("Orvane constant library file (*.ovc)"), QStringLiteral(".ovc"), &ConstantDeclarations},
+    {QStringLiteral("Orvane function library file (*.ovf)"), QStringLiteral(".ovf"), &FunctionDeclarations},
+}};
+
+QStringList FilterTexts() {
+    QStringList texts;
+    for (const cLibraryFilter& filter : LibraryFilters)
+        texts.append(filter.text);
+    return texts;
+}
+
+// A dialog answers the index of the filter shown; anything else counts as the first.
+const cLibraryFilter& ChosenFilter(int index) {
+    return LibraryFilters[index == 1 ? 1 : 0];
+}
 
 const QString OverwriteQuestion = QStringLiteral(
     "Warning: There is already a file with the same name in that directory. If you decide to use this "
@@ -37,8 +57,7 @@ private:
 
 // The chosen name with the filter's extension, replacing the name's own extension or appended when it
 // has none. A name that only starts with a dot (".lib") keeps it and gets the extension appended.
-QString WithLibraryExtension(const QString& path, int filter) {
-    const QString extension = filter == FunctionLibrary ? QStringLiteral(".ovf") : QStringLiteral(".ovc");
+QString WithLibraryExtension(const QString& path, const QString& extension) {
     const QFileInfo info(path);
     const QString name = info.fileName();
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
@@ -51,22 +70,15 @@ QString FileProblem(const QString& action, const QString& path, const QString& r
         .arg(QFileInfo(path).fileName(), action, reason);
 }
 
-bool SaveChosenLibrary(int filter) {
-    return filter == FunctionLibrary ? SaveFuncLibrary() : SaveConstLibrary();
-}
-
-std::int32_t LoadChosenLibrary(int filter) {
-    return filter == FunctionLibrary ? LoadFuncLibrary() : LoadConstLibrary();
-}
-
 }  // namespace
 
 void TFMain::File_SaveClick() {
     for (;;) {
         const auto choice =
-            Dialogs().SaveFile(this, QStringLiteral("Save current state as library file"), LibraryFilters);
+            Dialogs().SaveFile(this, QStringLiteral("Save current state as library file"), FilterTexts());
         if (!choice) return;
-        const QString path = WithLibraryExtension(choice->path, choice->filterIndex);
+        const cLibraryFilter& filter = ChosenFilter(choice->filterIndex);
+        const QString path = WithLibraryExtension(choice->path, filter.extension);
         if (QFileInfo::exists(path) && !AskWarning(this, OverwriteQuestion)) continue;
 
         // The old file is replaced only once every byte of the new one is written.
@@ -78,7 +90,7 @@ void TFMain::File_SaveClick() {
         bool saved = false;
         {
             const cLibraryStreamScope stream(*this, file);
-            saved = SaveChosenLibrary(choice->filterIndex);
+            saved = filter.kind->save();
         }
         if (!saved) {
             file.cancelWriting();
@@ -91,24 +103,22 @@ void TFMain::File_SaveClick() {
 }
 
 void TFMain::File_OpenClick() {
-    const auto choice = Dialogs().OpenFile(this, QStringLiteral("Load library file"), LibraryFilters);
+    const auto choice = Dialogs().OpenFile(this, QStringLiteral("Load library file"), FilterTexts());
     if (!choice) return;
+    const cLibraryFilter& filter = ChosenFilter(choice->filterIndex);
     QFile file(choice->path);
     if (!file.open(QIODevice::ReadOnly)) {
         ShowError(this, FileProblem(QStringLiteral("opened"), choice->path, file.errorString()));
         return;
     }
-    std::int32_t result = -1;
+    std::int32_t result = LoadSucceeded;
     {
         const cLibraryStreamScope stream(*this, file);
-        result = LoadChosenLibrary(choice->filterIndex);
+        result = filter.kind->load();
     }
     file.close();
-    if (result == -1) {
-        if (choice->filterIndex == FunctionLibrary)
-            FPalettes->SUserFuncShow();
-        else
-            FPalettes->SConstantsShow();
+    if (result == LoadSucceeded) {
+        FPalettes->ShowDeclarations(*filter.kind);
         return;
     }
     ShowError(this, QString::fromLatin1(LoadFailureText(result)));

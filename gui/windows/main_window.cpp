@@ -16,6 +16,7 @@
 
 #include "Parser_core.h"
 #include "app_texts.h"
+#include "design_names.h"
 #include "engine_hooks.h"
 #include "shortcut_precedence.h"
 
@@ -184,45 +185,20 @@ void TFMain::BuildMenu() {
 }
 
 void TFMain::NameComponents() {
-    // The design names, so that the other windows' code and the tests can find a component by name.
-    const std::pair<QObject*, const char*> components[] = {
-        {EFormel, "EFormel"},
-        {LErgebnis, "LErgebnis"},
-        {GroupBox1, "GroupBox1"},
-        {EStoreVar, "EStoreVar"},
-        {BStoreVar, "BStoreVar"},
-        {BM, "BM"},
-        {BMplus, "BMplus"},
-        {BMminus, "BMminus"},
-        {BCalculate, "BCalculate"},
-        {BClear, "BClear"},
-        {StatusBox, "StatusBox"},
-        {MState, "MState"},
-        {File_Menue, "File_Menue"},
-        {Edit_Menue, "Edit_Menue"},
-        {Edit_Size, "Edit_Size"},
-        {Palettes_Menue, "Palettes_Menue"},
-        {Help_Menue, "Help_Menue"},
-        {File_Open, "File_Open"},
-        {File_Save, "File_Save"},
-        {Edit_Constants, "Edit_Constants"},
-        {Edit_Functions, "Edit_Functions"},
-        {Edit_Preferences, "Edit_Preferences"},
-        {Edit_Size_Tiny, "Edit_Size_Tiny"},
-        {Edit_Size_Small, "Edit_Size_Small"},
-        {Edit_Size_Normal, "Edit_Size_Normal"},
-        {Edit_Calculate, "Edit_Calculate"},
-        {Edit_Clear, "Edit_Clear"},
-        {Edit_CopyResult, "Edit_CopyResult"},
-        {Palettes_Variables, "Palettes_Variables"},
-        {Palettes_Constants, "Palettes_Constants"},
-        {Palettes_Functions_user, "Palettes_Functions_user"},
-        {Palettes_Functions_builtin, "Palettes_Functions_builtin"},
-        {Help_Dokumentation, "Help_Dokumentation"},
-        {Help_About, "Help_About"},
-    };
-    for (const auto& [component, name] : components)
-        component->setObjectName(QLatin1String(name));
+    SetDesignNames({tDesignName{menuBar(), "HauptMenue"}});
+    SetDesignNames({DESIGN_NAME(EFormel), DESIGN_NAME(LErgebnis), DESIGN_NAME(GroupBox1),
+                    DESIGN_NAME(EStoreVar), DESIGN_NAME(BStoreVar), DESIGN_NAME(BM), DESIGN_NAME(BMplus),
+                    DESIGN_NAME(BMminus), DESIGN_NAME(BCalculate), DESIGN_NAME(BClear),
+                    DESIGN_NAME(StatusBox), DESIGN_NAME(MState)});
+    SetDesignNames({DESIGN_NAME(File_Menue), DESIGN_NAME(File_Open), DESIGN_NAME(File_Save)});
+    SetDesignNames({DESIGN_NAME(Edit_Menue), DESIGN_NAME(Edit_Constants), DESIGN_NAME(Edit_Functions),
+                    DESIGN_NAME(Edit_Preferences), DESIGN_NAME(Edit_Size), DESIGN_NAME(Edit_Size_Tiny),
+                    DESIGN_NAME(Edit_Size_Small), DESIGN_NAME(Edit_Size_Normal), DESIGN_NAME(Edit_Calculate),
+                    DESIGN_NAME(Edit_Clear), DESIGN_NAME(Edit_CopyResult)});
+    SetDesignNames({DESIGN_NAME(Palettes_Menue), DESIGN_NAME(Palettes_Variables),
+                    DESIGN_NAME(Palettes_Constants), DESIGN_NAME(Palettes_Functions_user),
+                    DESIGN_NAME(Palettes_Functions_builtin)});
+    SetDesignNames({DESIGN_NAME(Help_Menue), DESIGN_NAME(Help_Dokumentation), DESIGN_NAME(Help_About)});
 }
 
 void TFMain::ConnectCommands() {

@@ -119,6 +119,7 @@ private:
     void ConnectCommands();
     void EngineStateLines();
     void FormClose();
+    void CalculateFormula();
     void ShowFailure(const QString& message);
     void SetCalculateEnabled(bool enabled);
     char StoreLetter() const;

@@ -5,8 +5,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QTabWidget>
-#include <functional>
 
 #include "Parser_core.h"
 #include "config_window.h"
@@ -31,32 +31,18 @@ constexpr int ShortHeight = 110;
 constexpr int TallHeight = 237;
 constexpr int FormulaMargins = 12;  // 8 to the left of the formula, 4 to the right
 
-// Keeps the Calculate commands disabled for one calculation, on every path out of it.
-class cCalculationScope {
-public:
-    cCalculationScope(bool& flag, std::function<void(bool)> setEnabled)
-        : flag_(flag), setEnabled_(std::move(setEnabled)) {
-        flag_ = true;
-        setEnabled_(false);
-    }
-    ~cCalculationScope() {
-        setEnabled_(true);
-        flag_ = false;
-    }
-    cCalculationScope(const cCalculationScope&) = delete;
-    cCalculationScope& operator=(const cCalculationScope&) = delete;
-
-private:
-    bool& flag_;
-    std::function<void(bool)> setEnabled_;
-};
-
 }  // namespace
 
 void TFMain::Edit_CalculateClick() {
     if (calculating_) return;  // a shortcut arriving while the engine works must not start another run
-    cCalculationScope scope(calculating_, [this](bool enabled) { SetCalculateEnabled(enabled); });
+    const QScopedValueRollback busy(calculating_, true);
+    SetCalculateEnabled(false);
+    CalculateFormula();
+    SetCalculateEnabled(true);
+}
 
+// Shows the value of the formula, or the failure; nothing escapes it.
+void TFMain::CalculateFormula() {
     // A formula that has no 8-bit form (a character above code 255) cannot be parsed.
     const auto formula = ToEngineText(EFormel->text());
     try {

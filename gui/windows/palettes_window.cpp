@@ -14,6 +14,7 @@
 #include "design_names.h"
 #include "formula_text.h"
 #include "info_window.h"
+#include "list_selection.h"
 #include "main_window.h"
 #include "message_boxes.h"
 #include "orvane_utils.h"
@@ -64,20 +65,11 @@ QListWidget* AddList(QWidget* sheet) {
     return list;
 }
 
-// The row of the selected line; -1 when nothing is selected. As an engine index a negative row is
-// out of range, so the store answers no text for it.
-std::uint32_t SelectedIndex(const QListWidget* list) {
-    const QListWidgetItem* item = list->currentItem();
-    const int row = item && item->isSelected() ? list->currentRow() : -1;
-    return static_cast<std::uint32_t>(row);
-}
-
-void FillDeclarationList(QListWidget* list, std::int32_t count,
-                         std::optional<std::string> (*definition)(std::uint32_t)) {
+void FillDeclarationList(QListWidget* list, const cDeclarationOperations& kind) {
     list->clear();
-    for (std::int32_t i = 0; i < count; ++i)
+    for (std::int32_t i = 0; i < kind.count(); ++i)
         list->addItem(
-            FromEngineText(ListForm(DeclName(definition(static_cast<std::uint32_t>(i)).value_or("")))));
+            FromEngineText(ListForm(DeclName(kind.definition(static_cast<std::uint32_t>(i)).value_or("")))));
     list->update();
 }
 
@@ -85,13 +77,16 @@ void AppendToFormula(const std::string& text) {
     FMain->EFormel->setText(FMain->EFormel->text() + FromEngineText(text));
 }
 
-void PasteDeclarationName(const QListWidget* list, std::optional<std::string> (*definition)(std::uint32_t)) {
-    if (const auto text = definition(SelectedIndex(list))) AppendToFormula(DeclName(*text));
+// With nothing selected, or a stale list, nothing is appended.
+void PasteDeclarationName(const QListWidget* list, const cDeclarationOperations& kind) {
+    const auto index = SelectedIndex(list);
+    if (!index) return;
+    if (const auto text = kind.definition(*index)) AppendToFormula(DeclName(*text));
 }
 
 void ShowDeclarationText(const QString& caption, const QListWidget* list,
                          std::optional<std::string> (*read)(std::uint32_t)) {
-    ShowInfoText(FInfoText, caption, DeclarationTextForDisplay(read(SelectedIndex(list)).value_or("")));
+    ShowInfoText(FInfoText, caption, DeclarationTextForDisplay(SelectedText(list, read)));
 }
 
 }  // namespace
@@ -118,24 +113,12 @@ TFPalettes::TFPalettes() : QWidget(nullptr, Qt::Tool) {
     BuildConstantsTab();
     BuildUserFunctionsTab();
     BuildBuiltinFunctionsTab();
-    SetDesignNames({{PageControl, "PageControl"},
-                    {SVariables, "SVariables"},
-                    {SConstants, "SConstants"},
-                    {SUserFunc, "SUserFunc"},
-                    {SBuiltinFunc, "SBuiltinFunc"},
-                    {MVarState, "MVarState"},
-                    {BRefresh, "BRefresh"},
-                    {LConst, "LConst"},
-                    {BConstDesc, "BConstDesc"},
-                    {BConstDef, "BConstDef"},
-                    {BConstPaste, "BConstPaste"},
-                    {LUserFunc, "LUserFunc"},
-                    {BUserFuncDesc, "BUserFuncDesc"},
-                    {BUserFuncDef, "BUserFuncDef"},
-                    {BUserFuncPaste, "BUserFuncPaste"},
-                    {LBuiltinFunc, "LBuiltinFunc"},
-                    {BBuiltinFuncDesc, "BBuiltinFuncDesc"},
-                    {BBuiltinFuncPaste, "BBuiltinFuncPaste"}});
+    SetDesignNames(
+        {DESIGN_NAME(PageControl), DESIGN_NAME(SVariables), DESIGN_NAME(SConstants), DESIGN_NAME(SUserFunc),
+         DESIGN_NAME(SBuiltinFunc), DESIGN_NAME(MVarState), DESIGN_NAME(BRefresh), DESIGN_NAME(LConst),
+         DESIGN_NAME(BConstDesc), DESIGN_NAME(BConstDef), DESIGN_NAME(BConstPaste), DESIGN_NAME(LUserFunc),
+         DESIGN_NAME(BUserFuncDesc), DESIGN_NAME(BUserFuncDef), DESIGN_NAME(BUserFuncPaste),
+         DESIGN_NAME(LBuiltinFunc), DESIGN_NAME(BBuiltinFuncDesc), DESIGN_NAME(BBuiltinFuncPaste)});
     PageControl->setCurrentIndex(BuiltinFunctionsTab);
     // Connected after the design-time tab is set: building the window shows nothing.
     ConnectHandlers();
@@ -223,11 +206,15 @@ void TFPalettes::SVariablesShow() {
 }
 
 void TFPalettes::SConstantsShow() {
-    FillDeclarationList(LConst, GetConstCount(), GetConstDefinition);
+    FillDeclarationList(LConst, ConstantDeclarations);
 }
 
 void TFPalettes::SUserFuncShow() {
-    FillDeclarationList(LUserFunc, GetFuncCount(), GetFuncDefinition);
+    FillDeclarationList(LUserFunc, FunctionDeclarations);
+}
+
+void TFPalettes::ShowDeclarations(const cDeclarationOperations& kind) {
+    FillDeclarationList(&kind == &ConstantDeclarations ? LConst : LUserFunc, kind);
 }
 
 void TFPalettes::SBuiltinFuncShow() {
@@ -238,32 +225,32 @@ void TFPalettes::SBuiltinFuncShow() {
 }
 
 void TFPalettes::BConstPasteClick() {
-    PasteDeclarationName(LConst, GetConstDefinition);
+    PasteDeclarationName(LConst, ConstantDeclarations);
 }
 
 void TFPalettes::BUserFuncPasteClick() {
-    PasteDeclarationName(LUserFunc, GetFuncDefinition);
+    PasteDeclarationName(LUserFunc, FunctionDeclarations);
 }
 
 void TFPalettes::BBuiltinFuncPasteClick() {
-    const std::uint32_t index = SelectedIndex(LBuiltinFunc);
-    if (index < BuiltinTemplates.size()) AppendToFormula(BuiltinTemplates[index]);
+    const auto index = SelectedIndex(LBuiltinFunc);
+    if (index && *index < BuiltinTemplates.size()) AppendToFormula(BuiltinTemplates[*index]);
 }
 
 void TFPalettes::BConstDefClick() {
-    ShowDeclarationText(QStringLiteral("Constant definition"), LConst, GetConstDefinition);
+    ShowDeclarationText(QStringLiteral("Constant definition"), LConst, ConstantDeclarations.definition);
 }
 
 void TFPalettes::BConstDescClick() {
-    ShowDeclarationText(QStringLiteral("Constant description"), LConst, GetConstDescription);
+    ShowDeclarationText(QStringLiteral("Constant description"), LConst, ConstantDeclarations.description);
 }
 
 void TFPalettes::BUserFuncDefClick() {
-    ShowDeclarationText(QStringLiteral("Function definition"), LUserFunc, GetFuncDefinition);
+    ShowDeclarationText(QStringLiteral("Function definition"), LUserFunc, FunctionDeclarations.definition);
 }
 
 void TFPalettes::BUserFuncDescClick() {
-    ShowDeclarationText(QStringLiteral("Function description"), LUserFunc, GetFuncDescription);
+    ShowDeclarationText(QStringLiteral("Function description"), LUserFunc, FunctionDeclarations.description);
 }
 
 void TFPalettes::BBuiltinFuncDescClick() {

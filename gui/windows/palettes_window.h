@@ -6,6 +6,7 @@
 #include <QWidget>
 #include <array>
 
+struct cDeclarationOperations;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
@@ -28,6 +29,8 @@ public:
     void SConstantsShow();
     void SUserFuncShow();
     void SBuiltinFuncShow();
+    // Rebuilds the list of that kind of declaration (constants or user functions).
+    void ShowDeclarations(const cDeclarationOperations& kind);
 
     void BConstPasteClick();
     void BUserFuncPasteClick();

@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "app_texts.h"
+#include "design_names.h"
 
 TFProgress* FProgress = nullptr;
 
@@ -52,6 +53,10 @@ TFProgress::TFProgress()
         LStat[i] = label;
         PStat[i] = bar;
     }
+    SetDesignNames({DESIGN_NAME(StatusBox), tDesignName{LStat[0], "LStat1"}, tDesignName{LStat[1], "LStat2"},
+                    tDesignName{LStat[2], "LStat3"}, tDesignName{LStat[3], "LStat4"},
+                    tDesignName{PStat[0], "PStat1"}, tDesignName{PStat[1], "PStat2"},
+                    tDesignName{PStat[2], "PStat3"}, tDesignName{PStat[3], "PStat4"}});
 }
 
 void TFProgress::RefreshLines() {

@@ -17,7 +17,7 @@ void ReplaceLiveConstants();
 }  // namespace
 
 std::int32_t CommitFuncWork() {
-    if (!FuncWorkOpen) return -1;
+    if (!FuncWorkOpen) return CommitSucceeded;
     const auto total = static_cast<std::uint32_t>(WorkFuncCount);
     InterpretedFuncs = 0;
     ReportDeclarationProgress(ActivityInterpreting, total, 0);
@@ -33,11 +33,11 @@ std::int32_t CommitFuncWork() {
     EndDeclarationProgress();
     InterpretedFuncs = 0;
     ReplaceLiveFunctions();
-    return -1;
+    return CommitSucceeded;
 }
 
 std::int32_t CommitConstWork() {
-    if (!ConstWorkOpen) return -1;
+    if (!ConstWorkOpen) return CommitSucceeded;
     const auto total = static_cast<std::uint32_t>(WorkConstCount);
     ReportDeclarationProgress(ActivityInterpreting, total, 0);
     for (std::int32_t i = 0; i < WorkConstCount; ++i) {
@@ -50,7 +50,7 @@ std::int32_t CommitConstWork() {
     }
     EndDeclarationProgress();
     ReplaceLiveConstants();
-    return -1;
+    return CommitSucceeded;
 }
 
 namespace {

@@ -9,26 +9,26 @@ namespace {
 
 // The pieces of one working copy, so that the edits are written once for both kinds.
 template <class Entry>
-struct WorkTable {
+struct cWorkTable {
     std::unique_ptr<Entry[]>& entries;
     std::int32_t& count;
     bool& open;
     std::int32_t capacity;
 };
 
-WorkTable<cConstant> ConstWork();
-WorkTable<cUserFunction> FuncWork();
+cWorkTable<cConstant> ConstWork();
+cWorkTable<cUserFunction> FuncWork();
 template <class Entry>
-void Begin(const WorkTable<Entry>& work, const std::unique_ptr<Entry[]>& live, std::int32_t liveCount);
+void Begin(const cWorkTable<Entry>& work, const std::unique_ptr<Entry[]>& live, std::int32_t liveCount);
 template <class Entry>
-bool Add(const WorkTable<Entry>& work, std::string_view definition, std::string_view description);
+bool Add(const cWorkTable<Entry>& work, std::string_view definition, std::string_view description);
 template <class Entry>
-bool Modify(const WorkTable<Entry>& work, std::uint32_t index, std::string_view definition,
+bool Modify(const cWorkTable<Entry>& work, std::uint32_t index, std::string_view definition,
             std::string_view description);
 template <class Entry>
-bool Delete(const WorkTable<Entry>& work, std::uint32_t index);
+bool Delete(const cWorkTable<Entry>& work, std::uint32_t index);
 template <class Entry>
-void Discard(const WorkTable<Entry>& work);
+void Discard(const cWorkTable<Entry>& work);
 std::optional<std::string> ConstText(std::uint32_t index, std::optional<std::string> cConstant::*text);
 std::optional<std::string> FuncText(std::uint32_t index, std::optional<std::string> cUserFunction::*text);
 
@@ -96,10 +96,10 @@ void DiscardFuncWork() {
 
 namespace {
 
-WorkTable<cConstant> ConstWork() {
+cWorkTable<cConstant> ConstWork() {
     return {WorkConstants, WorkConstCount, ConstWorkOpen, MaxConst};
 }
-WorkTable<cUserFunction> FuncWork() {
+cWorkTable<cUserFunction> FuncWork() {
     return {WorkFunctions, WorkFuncCount, FuncWorkOpen, MaxFunc};
 }
 
@@ -111,7 +111,7 @@ bool IsReferenced(const cUserFunction&) {
 }
 
 template <class Entry>
-bool CanChange(const WorkTable<Entry>& work, std::uint32_t index) {
+bool CanChange(const cWorkTable<Entry>& work, std::uint32_t index) {
     return work.open && index < static_cast<std::uint32_t>(work.count) && !IsReferenced(work.entries[index]);
 }
 
@@ -134,7 +134,7 @@ void CopyRefs(const cConstant& from, cConstant& to) {
 void CopyRefs(const cUserFunction&, cUserFunction&) {}
 
 template <class Entry>
-void Begin(const WorkTable<Entry>& work, const std::unique_ptr<Entry[]>& live, std::int32_t liveCount) {
+void Begin(const cWorkTable<Entry>& work, const std::unique_ptr<Entry[]>& live, std::int32_t liveCount) {
     if (work.open) return;
     // Never smaller than the live table, so that every live entry has its place.
     const std::int32_t capacity = std::max({work.capacity, liveCount, 0});
@@ -148,7 +148,7 @@ void Begin(const WorkTable<Entry>& work, const std::unique_ptr<Entry[]>& live, s
 }
 
 template <class Entry>
-bool Add(const WorkTable<Entry>& work, std::string_view definition, std::string_view description) {
+bool Add(const cWorkTable<Entry>& work, std::string_view definition, std::string_view description) {
     if (!work.open || work.count >= work.capacity) return false;
     Entry& entry = work.entries[work.count];
     entry.definition.emplace(definition);
@@ -158,7 +158,7 @@ bool Add(const WorkTable<Entry>& work, std::string_view definition, std::string_
 }
 
 template <class Entry>
-bool Modify(const WorkTable<Entry>& work, std::uint32_t index, std::string_view definition,
+bool Modify(const cWorkTable<Entry>& work, std::uint32_t index, std::string_view definition,
             std::string_view description) {
     if (!CanChange(work, index)) return false;
     work.entries[index].definition.emplace(definition);
@@ -167,7 +167,7 @@ bool Modify(const WorkTable<Entry>& work, std::uint32_t index, std::string_view 
 }
 
 template <class Entry>
-bool Delete(const WorkTable<Entry>& work, std::uint32_t index) {
+bool Delete(const cWorkTable<Entry>& work, std::uint32_t index) {
     if (!CanChange(work, index)) return false;
     Entry* first = work.entries.get();
     std::move(first + index + 1, first + work.count, first + index);
@@ -178,7 +178,7 @@ bool Delete(const WorkTable<Entry>& work, std::uint32_t index) {
 }
 
 template <class Entry>
-void Discard(const WorkTable<Entry>& work) {
+void Discard(const cWorkTable<Entry>& work) {
     if (!work.open) return;
     work.entries.reset();
     work.count = 0;

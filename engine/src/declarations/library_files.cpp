@@ -12,35 +12,15 @@ namespace {
 
 constexpr std::uint16_t FormatVersion = 257;
 constexpr std::size_t MaxStringLength = 0xFFFF;
-constexpr char ConstMagic[] = "OVC";
-constexpr char FuncMagic[] = "OVF";
-
-enum LoadResult : std::int32_t {
-    Loaded = -1,
-    ShortRead = -2,
-    TableFull = -3,
-    NotALibrary = -4,
-    OtherVersion = -5,
-};
-
-// The working-copy operations a load goes through, per kind.
-struct WorkOperations {
-    void (*begin)();
-    bool (*add)(std::string_view definition, std::string_view description);
-    std::int32_t (*commit)();
-    void (*discard)();
-};
-
-constexpr WorkOperations ConstWork{BeginConstWork, AddConstant, CommitConstWork, DiscardConstWork};
-constexpr WorkOperations FuncWork{BeginFuncWork, AddFunction, CommitFuncWork, DiscardFuncWork};
+constexpr std::size_t MagicLength = 3;
 
 template <class Entry>
 bool SaveLibrary(const char* magic, const std::unique_ptr<Entry[]>& table, std::int32_t count);
 bool WriteHeader(const char* magic, std::int32_t count);
 bool WriteEntry(const std::optional<std::string>& definition, const std::optional<std::string>& description);
-std::int32_t LoadLibrary(const char* magic, const WorkOperations& work);
+std::int32_t LoadLibrary(const cDeclarationOperations& kind);
 std::int32_t ReadHeader(const char* magic, std::int32_t& count);
-std::int32_t ReadEntries(std::int32_t count, const WorkOperations& work);
+std::int32_t ReadEntries(std::int32_t count, const cDeclarationOperations& kind);
 bool WriteBytes(const void* bytes, std::size_t count);
 bool ReadBytes(void* bytes, std::size_t count);
 template <class Number>
@@ -70,19 +50,19 @@ bool ReadString(std::string& text) {
 }
 
 bool SaveConstLibrary() {
-    return SaveLibrary(ConstMagic, Constants, ConstCount);
+    return SaveLibrary(ConstantDeclarations.magic, Constants, ConstCount);
 }
 
 bool SaveFuncLibrary() {
-    return SaveLibrary(FuncMagic, UserFunctions, FuncCount);
+    return SaveLibrary(FunctionDeclarations.magic, UserFunctions, FuncCount);
 }
 
 std::int32_t LoadConstLibrary() {
-    return LoadLibrary(ConstMagic, ConstWork);
+    return LoadLibrary(ConstantDeclarations);
 }
 
 std::int32_t LoadFuncLibrary() {
-    return LoadLibrary(FuncMagic, FuncWork);
+    return LoadLibrary(FunctionDeclarations);
 }
 
 namespace {
@@ -102,7 +82,7 @@ bool SaveLibrary(const char* magic, const std::unique_ptr<Entry[]>& table, std::
 }
 
 bool WriteHeader(const char* magic, std::int32_t count) {
-    return WriteBytes(magic, 3) && WriteNumber(FormatVersion) && WriteNumber(count);
+    return WriteBytes(magic, MagicLength) && WriteNumber(FormatVersion) && WriteNumber(count);
 }
 
 bool WriteEntry(const std::optional<std::string>& definition, const std::optional<std::string>& description) {
@@ -110,44 +90,44 @@ bool WriteEntry(const std::optional<std::string>& definition, const std::optiona
            WriteString(description.value_or(std::string()));
 }
 
-std::int32_t LoadLibrary(const char* magic, const WorkOperations& work) {
+std::int32_t LoadLibrary(const cDeclarationOperations& kind) {
     std::int32_t count = 0;
-    if (const std::int32_t failure = ReadHeader(magic, count); failure != Loaded) return failure;
-    work.begin();
+    if (const std::int32_t failure = ReadHeader(kind.magic, count); failure != LoadSucceeded) return failure;
+    kind.begin();
     ReportDeclarationProgress(ActivityLoading, static_cast<std::uint32_t>(count), 0);
-    if (const std::int32_t failure = ReadEntries(count, work); failure != Loaded) {
-        work.discard();
+    if (const std::int32_t failure = ReadEntries(count, kind); failure != LoadSucceeded) {
+        kind.discard();
         EndDeclarationProgress();
         return failure;
     }
     EndDeclarationProgress();
-    const std::int32_t committed = work.commit();
-    if (committed != Loaded) work.discard();
+    const std::int32_t committed = kind.commit();
+    if (committed != CommitSucceeded) kind.discard();
     return committed;
 }
 
 std::int32_t ReadHeader(const char* magic, std::int32_t& count) {
-    char fileMagic[3];
-    if (!ReadBytes(fileMagic, sizeof fileMagic)) return ShortRead;
-    if (std::memcmp(fileMagic, magic, sizeof fileMagic) != 0) return NotALibrary;
+    char fileMagic[MagicLength];
+    if (!ReadBytes(fileMagic, sizeof fileMagic)) return LoadShortRead;
+    if (std::memcmp(fileMagic, magic, sizeof fileMagic) != 0) return LoadNotALibrary;
     std::uint16_t version = 0;
-    if (!ReadNumber(version)) return ShortRead;
-    if (version != FormatVersion) return OtherVersion;
-    if (!ReadNumber(count)) return ShortRead;
-    return Loaded;
+    if (!ReadNumber(version)) return LoadShortRead;
+    if (version != FormatVersion) return LoadOtherVersion;
+    if (!ReadNumber(count)) return LoadShortRead;
+    return LoadSucceeded;
 }
 
 // A negative count reads nothing, like a count of 0.
-std::int32_t ReadEntries(std::int32_t count, const WorkOperations& work) {
+std::int32_t ReadEntries(std::int32_t count, const cDeclarationOperations& kind) {
     for (std::int32_t i = 0; i < count; ++i) {
         std::string definition;
         std::string description;
-        if (!ReadString(definition) || !ReadString(description)) return ShortRead;
-        if (!work.add(definition, description)) return TableFull;
+        if (!ReadString(definition) || !ReadString(description)) return LoadShortRead;
+        if (!kind.add(definition, description)) return LoadTableFull;
         ReportDeclarationProgress(ActivityLoading, static_cast<std::uint32_t>(count),
                                   static_cast<std::uint32_t>(i) + 1);
     }
-    return Loaded;
+    return LoadSucceeded;
 }
 
 bool WriteBytes(const void* bytes, std::size_t count) {

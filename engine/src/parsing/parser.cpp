@@ -35,7 +35,6 @@ class cParser {
 public:
     explicit cParser(const std::string& text);
 
-    // range -> empty: EmptyOperand | '+'/'-' chain | '*'/'/' chain | '^' chain | (range) | operand
     cNode ParseRange(int first, int last);
 
 private:
@@ -88,10 +87,12 @@ cParser::cParser(const std::string& text) : text_(text), partner_(text.size(), N
     }
 }
 
+// formula -> range, over the whole prepared text
 cNode cParser::ParseRange(int first, int last) {
     return std::move(ParseLevel(first, last).node);
 }
 
+// range -> (empty: EmptyOperand) | '+' '-' chain | '*' '/' chain | '^' chain | '(' range ')' | operand
 cParser::cParsed cParser::ParseLevel(int first, int last) {
     cDepthGuard guard(depth_);
     if (last < first) Fail(ptFehlerCode::EmptyOperand);
@@ -103,6 +104,8 @@ cParser::cParsed cParser::ParseLevel(int first, int last) {
     return ParseOperand(first, last);
 }
 
+// chain -> [sign] range { op range }, op the operators of one level, grouping to the left
+//
 // Builds ((t0 op1 t1) op2 t2) ... from the operators of one level, parsing the operands in text order
 // as the right-to-left recursive split would. A '+' or '-' at the range's first character is a sign
 // applying to everything up to the next operator of the level; any other operator there lacks its

@@ -1,20 +1,26 @@
-#include "library_messages.h"
+#include "declaration_messages.h"
+
+#include "Parser_core.h"
 
 const char* const FileOperationErrorText =
     "Error: While trying to perform file operations, Orvane encountered an error. You may want to "
     "restart windows.";
 
+const char* const TableFullText =
+    "Warning: It is not possible to add anything more. The memory area which is reserved for this purpose "
+    "is full. You can avoid this by setting a larger value in the preferences.";
+
 std::string LoadFailureText(std::int32_t result) {
     switch (result) {
-        case -2:
+        case LoadShortRead:
             return FileOperationErrorText;
-        case -3:
+        case LoadTableFull:
             return "Error: The loading process of this library has been canceled. The memory area which is "
                    "reserved for this purpose is full. You can avoid this by setting a larger value in the "
                    "preferences.";
-        case -4:
+        case LoadNotALibrary:
             return "Error: This is not a valid Orvane library file.";
-        case -5:
+        case LoadOtherVersion:
             return "Error: This library cannot be read, because it was created by a version of Orvane which "
                    "uses another file format for libraries. You may want to upgrate to an appropriate "
                    "version.";
@@ -25,4 +31,8 @@ std::string LoadFailureText(std::int32_t result) {
                    "library.\n(declaration " +
                    std::to_string(result) + ")";
     }
+}
+
+std::string InvalidDeclarationText(std::int32_t index, std::string_view definition) {
+    return "declaration " + std::to_string(index) + " is invalid: " + std::string(definition);
 }

@@ -1,10 +1,10 @@
-#include "library_messages.h"
+#include "declaration_messages.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(LibraryMessagesTest, EachLoaderResultHasItsText) {
+TEST(DeclarationMessagesTest, EachLoaderResultHasItsText) {
     const struct {
         std::int32_t result;
         std::string text;

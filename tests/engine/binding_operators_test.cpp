@@ -105,7 +105,7 @@ TEST_F(BindingOperatorsTest, WorkCountsAndProgress) {
         tree.Evaluate();
         EXPECT_EQ(tree.workTotal, c.total) << c.formula;
         EXPECT_EQ(tree.workDone, c.done) << c.formula;
-        EXPECT_EQ(Calls().front(), tProgressCall(0, 1, static_cast<unsigned>(c.total), 0)) << c.formula;
+        EXPECT_EQ(Calls().front(), (cProgressCall{0, 1, static_cast<unsigned>(c.total), 0})) << c.formula;
     }
 }
 

@@ -1,79 +1,69 @@
-// A set-up engine for each test, with the progress calls and math-library reports recorded.
+// A set-up engine for each test, with the progress calls and math-library reports recorded. Every
+// engine setting, hook and the decimal separator are restored when the test ends, whatever it changed.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "Parser_core.h"
 
-using tProgressCall = std::tuple<unsigned, unsigned, unsigned, unsigned>;
+struct cProgressCall {
+    unsigned line;
+    unsigned activity;
+    unsigned total;
+    unsigned done;
+    bool operator==(const cProgressCall&) const = default;
+};
 
-class cEngineTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        Calls().clear();
-        Reports().clear();
-        ProgressHook = RecordProgress;
-        MathErrorHook = RecordReport;
-        InitEngine();
-    }
-    void TearDown() override {
-        DoneEngine();
-        ProgressHook = RestoreProgress();
-        MathErrorHook = RestoreReport();
-        MaxConst = 100;
-        MaxFunc = 30;
-        RefAlloc = 10;
-        AngleMode = 1;
-        DecimalSeparator = '.';
-    }
+inline std::ostream& operator<<(std::ostream& out, const cProgressCall& call) {
+    return out << '(' << call.line << ',' << call.activity << ',' << call.total << ',' << call.done << ')';
+}
 
-    static std::vector<tProgressCall>& Calls() {
-        static std::vector<tProgressCall> calls;
-        return calls;
-    }
-    static std::vector<std::string>& Reports() {
-        static std::vector<std::string> reports;
-        return reports;
-    }
-
-    // Parses and evaluates a formula in a fresh tree.
-    static double Eval(const std::string& formula) {
-        cParseTree tree(formula);
-        return tree.Evaluate();
-    }
-
-    // Makes f a live user function with the given parameter count and body (already in a, b, ...),
-    // without going through the declaration store.
-    static void DeclareFunction(const std::string& name, std::int16_t paramCount, const std::string& body) {
-        cUserFunction& function = UserFunctions[FuncCount];
-        function.name = name;
-        function.paramCount = paramCount;
-        function.tree = std::make_unique<cParseTree>(body);
-        ++FuncCount;
-    }
-
-    static void DeclareConstant(const std::string& name, double value) {
-        Constants[ConstCount].name = name;
-        Constants[ConstCount].value = value;
-        ++ConstCount;
-    }
+// Takes a copy of the engine's settings, hooks and decimal separator, and puts them back when it goes.
+class cEngineGlobalsSnapshot {
+public:
+    cEngineGlobalsSnapshot();
+    ~cEngineGlobalsSnapshot();
+    cEngineGlobalsSnapshot(const cEngineGlobalsSnapshot&) = delete;
+    cEngineGlobalsSnapshot& operator=(const cEngineGlobalsSnapshot&) = delete;
 
 private:
-    static void RecordProgress(std::uint16_t line, std::uint32_t activity, std::uint32_t total,
-                               std::uint32_t done) {
-        Calls().emplace_back(line, activity, total, done);
-    }
-    static void RecordReport(const char* function, const char* kind) {
-        Reports().push_back(std::string(function) + ": " + kind + " error");
-    }
-    static tProgressHook RestoreProgress() {
-        return [](std::uint16_t, std::uint32_t, std::uint32_t, std::uint32_t) {};
-    }
-    static tMathErrorHook RestoreReport() {
-        return [](const char*, const char*) {};
-    }
+    std::int32_t maxConst_ = MaxConst;
+    std::int32_t maxFunc_ = MaxFunc;
+    std::uint16_t refAlloc_ = RefAlloc;
+    std::uint16_t angleMode_ = AngleMode;
+    char decimalSeparator_ = DecimalSeparator;
+    tProgressHook progress_ = ProgressHook;
+    tReadHook read_ = ReadHook;
+    tWriteHook write_ = WriteHook;
+    tMathErrorHook mathError_ = MathErrorHook;
+};
+
+class cEngineTest : public ::testing::Test {
+public:
+    static std::vector<cProgressCall>& Calls();
+    static std::vector<std::string>& Reports();
+
+protected:
+    explicit cEngineTest(std::int32_t maxConst = DefaultMaxConst, std::int32_t maxFunc = DefaultMaxFunc,
+                         std::uint16_t refAlloc = DefaultRefAlloc);
+    void SetUp() override;
+    void TearDown() override;
+
+    // Parses and evaluates a formula in a fresh tree.
+    static double Eval(const std::string& formula);
+
+    // Makes a live user function with the given parameter count and body (already in a, b, ...), or a
+    // live constant, without going through the declaration store.
+    static void DeclareFunction(const std::string& name, std::int16_t paramCount, const std::string& body);
+    static void DeclareConstant(const std::string& name, double value);
+
+private:
+    cEngineGlobalsSnapshot saved_;
+    std::int32_t maxConst_;
+    std::int32_t maxFunc_;
+    std::uint16_t refAlloc_;
 };

@@ -25,7 +25,7 @@ cCalcFailure::Kind FailureOf(const std::string& formula) {
 TEST_F(EvaluatorTest, ProgressCallsFollowEveryNode) {
     cParseTree tree("2+3");
     EXPECT_EQ(tree.Evaluate(), 5);
-    EXPECT_EQ(Calls(), (std::vector<tProgressCall>{
+    EXPECT_EQ(Calls(), (std::vector<cProgressCall>{
                            {0, 1, 3, 0}, {0, 1, 3, 1}, {0, 1, 3, 2}, {0, 1, 3, 3}, {0, 0, 0, 0}}));
 }
 
@@ -43,7 +43,7 @@ TEST_F(EvaluatorTest, ArithmeticFailuresCloseTheLineFirst) {
         Calls().clear();
         EXPECT_EQ(FailureOf(c.formula), c.kind) << c.formula;
         ASSERT_FALSE(Calls().empty());
-        EXPECT_EQ(Calls().back(), tProgressCall(0, 0, 0, 0)) << c.formula;
+        EXPECT_EQ(Calls().back(), (cProgressCall{0, 0, 0, 0})) << c.formula;
     }
 }
 
@@ -83,7 +83,7 @@ TEST_F(EvaluatorTest, UserCallsSetTheCalleeVariablesAndReportOneLineDeeper) {
     const cParseTree& callee = *UserFunctions[0].tree;
     EXPECT_EQ(callee.GetVariable('a'), 5);
     EXPECT_EQ(callee.GetVariable('b'), 2);
-    EXPECT_EQ(Calls(), (std::vector<tProgressCall>{{0, 1, 3, 0},
+    EXPECT_EQ(Calls(), (std::vector<cProgressCall>{{0, 1, 3, 0},
                                                    {0, 1, 3, 1},
                                                    {0, 1, 3, 2},
                                                    {1, 1, 3, 0},
@@ -108,17 +108,17 @@ TEST_F(EvaluatorTest, EachCallLevelReportsOnItsOwnLine) {
     EXPECT_EQ(Eval("fd(7)"), 7);
     unsigned deepest = 0;
     for (const auto& call : Calls())
-        deepest = std::max(deepest, std::get<0>(call));
+        deepest = std::max(deepest, call.line);
     EXPECT_EQ(deepest, 4u);
-    EXPECT_EQ(Calls().back(), tProgressCall(0, 0, 0, 0));
+    EXPECT_EQ(Calls().back(), (cProgressCall{0, 0, 0, 0}));
 }
 
 TEST_F(EvaluatorTest, FailureInACalleeClosesEveryLine) {
     DeclareFunction("bad", 1, "a/0");
     Calls().clear();
     EXPECT_EQ(FailureOf("sum('i';1;bad(1);i)"), Kind::DivisionByZero);
-    const std::vector<tProgressCall> tail(Calls().end() - 2, Calls().end());
-    EXPECT_EQ(tail, (std::vector<tProgressCall>{{1, 0, 0, 0}, {0, 0, 0, 0}}));
+    const std::vector<cProgressCall> tail(Calls().end() - 2, Calls().end());
+    EXPECT_EQ(tail, (std::vector<cProgressCall>{{1, 0, 0, 0}, {0, 0, 0, 0}}));
 }
 
 TEST_F(EvaluatorTest, FailureDuringAQuietStretchDoesNotSilenceLaterCalculations) {

@@ -115,7 +115,7 @@ TEST_F(InterpretationTest, AParameterIsReplacedOnlyWhereItStandsAlone) {
 
 TEST_F(InterpretationTest, ACommittedFunctionCallsAnEarlierOne) {
     DeclareFunctions({"f(x)=x+1", "g(x)=f(x)*2"});
-    EXPECT_EQ(Evaluate("g(3)"), 8);
+    EXPECT_EQ(Eval("g(3)"), 8);
     EXPECT_FALSE(FuncWorkOpen);
     EXPECT_FALSE(InterpretingFuncs);
 }
@@ -130,7 +130,7 @@ TEST_F(InterpretationTest, ACallOfALaterFunctionFailsAtTheCaller) {
 
 TEST_F(InterpretationTest, AFailedFunctionCommitForgetsWhatItInterpretedAndKeepsTheLiveTable) {
     DeclareFunctions({"old(x)=x"});
-    progress.clear();
+    Calls().clear();
     BeginFuncWork();
     ASSERT_TRUE(DeleteFunction(0));
     for (const char* definition : {"f0()=0", "f1()=1", "f2()=2", "f3()=f4()", "f4()=4"}) {
@@ -145,9 +145,9 @@ TEST_F(InterpretationTest, AFailedFunctionCommitForgetsWhatItInterpretedAndKeeps
     EXPECT_TRUE(FuncWorkOpen);
     EXPECT_EQ(FuncCount, 1);
     EXPECT_EQ(UserFunctions[0].name, "old");
-    const std::vector<ProgressCall> expected{
+    const std::vector<cProgressCall> expected{
         {0, 4, 5, 0}, {0, 4, 5, 1}, {0, 4, 5, 2}, {0, 4, 5, 3}, {0, 0, 0, 0}};
-    EXPECT_EQ(progress, expected);
+    EXPECT_EQ(Calls(), expected);
 }
 
 TEST_F(InterpretationTest, AFailedConstantCommitForgetsTheNamesAndStaysOpen) {
@@ -159,13 +159,13 @@ TEST_F(InterpretationTest, AFailedConstantCommitForgetsTheNamesAndStaysOpen) {
     EXPECT_FALSE(WorkConstants[1].name);
     EXPECT_TRUE(ConstWorkOpen);
     EXPECT_EQ(ConstCount, 0);
-    EXPECT_EQ(progress, (std::vector<ProgressCall>{{0, 4, 3, 0}, {0, 4, 3, 1}, {0, 0, 0, 0}}));
+    EXPECT_EQ(Calls(), (std::vector<cProgressCall>{{0, 4, 3, 0}, {0, 4, 3, 1}, {0, 0, 0, 0}}));
 }
 
 TEST_F(InterpretationTest, ACommitWithoutWorkingCopyAnswersMinusOneSilently) {
     EXPECT_EQ(CommitConstWork(), -1);
     EXPECT_EQ(CommitFuncWork(), -1);
-    EXPECT_TRUE(progress.empty());
+    EXPECT_TRUE(Calls().empty());
 }
 
 TEST_F(StepTwoTest, ABodyUsingAConstantThreeTimesListsThreeNodesAndTheNextCommitEmptiesTheList) {
@@ -173,7 +173,7 @@ TEST_F(StepTwoTest, ABodyUsingAConstantThreeTimesListsThreeNodesAndTheNextCommit
     DeclareFunctions({"f(x)=cc*x+cc-cc"});
     EXPECT_EQ(Constants[0].refCount, 3u);
     EXPECT_EQ(Constants[0].refCapacity, 4u);
-    EXPECT_EQ(Evaluate("f(5)"), 10);
+    EXPECT_EQ(Eval("f(5)"), 10);
     BeginFuncWork();
     ASSERT_TRUE(DeleteFunction(0));
     ASSERT_EQ(CommitFuncWork(), -1);
@@ -205,7 +205,7 @@ TEST_F(InterpretationTest, DeletingAnEarlierConstantRenumbersTheReferringNodes) 
     ASSERT_EQ(ConstCount, 1);
     EXPECT_EQ(Constants[0].name, "cc");
     EXPECT_EQ(Constants[0].refs[0]->index, 0);
-    EXPECT_EQ(Evaluate("f(2)"), 14);
+    EXPECT_EQ(Eval("f(2)"), 14);
 }
 
 // The exact-size list copied when the constants were opened is emptied, then refilled, by a later
@@ -219,8 +219,8 @@ TEST_F(StepTwoTest, AFunctionCommitAfterAConstantCommitRebuildsTheCopiedLists) {
     EXPECT_EQ(Constants[1].refCount, 4u);
     EXPECT_EQ(Constants[1].refCapacity, 4u);
     EXPECT_EQ(Constants[0].refCount, 1u);
-    EXPECT_EQ(Evaluate("g(1)"), 8);
-    EXPECT_EQ(Evaluate("f(1)"), 21);
+    EXPECT_EQ(Eval("g(1)"), 8);
+    EXPECT_EQ(Eval("f(1)"), 21);
 }
 
 }  // namespace

@@ -41,14 +41,14 @@ std::vector<std::string> LiveConstDefinitions() {
 TEST_F(LibraryTest, AnEmptyConstantTableSavesAsNineBytes) {
     EXPECT_TRUE(SaveConstLibrary());
     EXPECT_EQ(file.bytes, EmptyConstLibrary);
-    EXPECT_EQ(progress, (std::vector<ProgressCall>{{0, 2, 0, 0}, {0, 0, 0, 0}}));
+    EXPECT_EQ(Calls(), (std::vector<cProgressCall>{{0, 2, 0, 0}, {0, 0, 0, 0}}));
 }
 
 TEST_F(LibraryTest, OneConstantSavesAsTwentyFourBytes) {
     BeginConstWork();
     ASSERT_TRUE(AddConstant("g=9.81", "Earth"));
     ASSERT_EQ(CommitConstWork(), -1);
-    progress.clear();
+    Calls().clear();
     EXPECT_TRUE(SaveConstLibrary());
     EXPECT_EQ(file.bytes, EarthLibrary);
     EXPECT_EQ(file.bytes.size(), 24u);
@@ -56,15 +56,15 @@ TEST_F(LibraryTest, OneConstantSavesAsTwentyFourBytes) {
 
 TEST_F(LibraryTest, SavingTwoConstantsReportsEachEntry) {
     DeclareConstants({"a1=1", "a2=2"});
-    progress.clear();
+    Calls().clear();
     ASSERT_TRUE(SaveConstLibrary());
-    EXPECT_EQ(progress, (std::vector<ProgressCall>{{0, 2, 2, 0}, {0, 2, 2, 1}, {0, 2, 2, 2}, {0, 0, 0, 0}}));
+    EXPECT_EQ(Calls(), (std::vector<cProgressCall>{{0, 2, 2, 0}, {0, 2, 2, 1}, {0, 2, 2, 2}, {0, 0, 0, 0}}));
 }
 
 struct WriteFailureCase {
     const char* what;
     std::size_t writeLimit;
-    std::vector<ProgressCall> progress;
+    std::vector<cProgressCall> progress;
 };
 
 // The file of "a1=1","" and "a2=2","" is 9 + 8 + 8 bytes; a write fails once the limit is passed.
@@ -80,17 +80,17 @@ const WriteFailureCase WriteFailures[] = {
 TEST_F(LibraryTest, AFailingWriteEndsTheSaveWithFalse) {
     DeclareConstants({"a1=1", "a2=2"});
     for (const WriteFailureCase& c : WriteFailures) {
-        progress.clear();
-        file = FakeLibraryFile{};
+        Calls().clear();
+        file = cFakeLibraryFile{};
         file.writeLimit = c.writeLimit;
         EXPECT_FALSE(SaveConstLibrary()) << c.what;
-        EXPECT_EQ(progress, c.progress) << c.what;
+        EXPECT_EQ(Calls(), c.progress) << c.what;
     }
 }
 
 TEST_F(LibraryTest, ATextTooLongForItsLengthFieldFailsTheSaveInsteadOfBeingCut) {
     EXPECT_TRUE(WriteString(std::string(65535, 'x')));
-    file = FakeLibraryFile{};
+    file = cFakeLibraryFile{};
     EXPECT_FALSE(WriteString(std::string(65536, 'x')));
     EXPECT_FALSE(WriteString(std::string(65537, 'x')));
     EXPECT_EQ(file.bytes, "");
@@ -113,7 +113,7 @@ TEST_F(LibraryTest, AShortStringLeavesTheTextAsItWas) {
     for (const std::string& bytes : {"\x01"s,
                                      "\x03\x00"
                                      "ab"s}) {
-        file = FakeLibraryFile{};
+        file = cFakeLibraryFile{};
         file.bytes = bytes;
         std::string text = "kept";
         EXPECT_FALSE(ReadString(text));
@@ -165,7 +165,7 @@ TEST_F(SmallTableLibraryTest, LoadingAConstantLibraryAnswersItsResult) {
         DoneEngine();
         InitEngine();
         DeclareConstants({"k=1"});
-        file = FakeLibraryFile{};
+        file = cFakeLibraryFile{};
         file.bytes = c.bytes;
         EXPECT_EQ(LoadConstLibrary(), c.result) << c.what;
         EXPECT_EQ(LiveConstDefinitions(), c.liveAfter) << c.what;
@@ -177,15 +177,15 @@ TEST_F(SmallTableLibraryTest, LoadingAConstantLibraryAnswersItsResult) {
 TEST_F(LibraryTest, ALoadReportsEachEntryThenTheCommit) {
     file.bytes = Library("OVC", 2, {"g=1", "", "h=2", ""});
     ASSERT_EQ(LoadConstLibrary(), -1);
-    const std::vector<ProgressCall> expected{{0, 3, 2, 0}, {0, 3, 2, 1}, {0, 3, 2, 2}, {0, 0, 0, 0},
-                                             {0, 4, 2, 0}, {0, 4, 2, 1}, {0, 4, 2, 2}, {0, 0, 0, 0}};
-    EXPECT_EQ(progress, expected);
+    const std::vector<cProgressCall> expected{{0, 3, 2, 0}, {0, 3, 2, 1}, {0, 3, 2, 2}, {0, 0, 0, 0},
+                                              {0, 4, 2, 0}, {0, 4, 2, 1}, {0, 4, 2, 2}, {0, 0, 0, 0}};
+    EXPECT_EQ(Calls(), expected);
 }
 
 TEST_F(LibraryTest, AShortReadEndsTheProgressDisplay) {
     file.bytes = Library("OVC", 2, {"g=1", ""});
     ASSERT_EQ(LoadConstLibrary(), -2);
-    EXPECT_EQ(progress, (std::vector<ProgressCall>{{0, 3, 2, 0}, {0, 3, 2, 1}, {0, 0, 0, 0}}));
+    EXPECT_EQ(Calls(), (std::vector<cProgressCall>{{0, 3, 2, 0}, {0, 3, 2, 1}, {0, 0, 0, 0}}));
 }
 
 TEST_F(LibraryTest, SavedConstantsLoadBackIdentically) {
@@ -199,7 +199,7 @@ TEST_F(LibraryTest, SavedConstantsLoadBackIdentically) {
     InitEngine();
     file.readPosition = 0;
     ASSERT_EQ(LoadConstLibrary(), -1);
-    file = FakeLibraryFile{};
+    file = cFakeLibraryFile{};
     ASSERT_TRUE(SaveConstLibrary());
     EXPECT_EQ(file.bytes, saved);
     EXPECT_EQ(Constants[1].name, "");
@@ -226,9 +226,9 @@ TEST_F(LibraryTest, SavedFunctionsLoadBackAndWork) {
     ASSERT_EQ(CommitFuncWork(), -1);
     file.readPosition = 0;
     ASSERT_EQ(LoadFuncLibrary(), -1);
-    EXPECT_EQ(Evaluate("d(2)"), 39.24);
+    EXPECT_EQ(Eval("d(2)"), 39.24);
     EXPECT_EQ(Constants[0].refCount, 1u);
-    file = FakeLibraryFile{};
+    file = cFakeLibraryFile{};
     ASSERT_TRUE(SaveFuncLibrary());
     EXPECT_EQ(file.bytes, saved);
 }

@@ -35,13 +35,14 @@ public:
 
 }  // namespace
 
-cCliRun RunCli(const std::vector<std::string>& arguments, const std::string& input) {
+cCliRun RunCli(const std::vector<std::string>& arguments, const std::string& input,
+               const std::string& program) {
     cTempFile in(input), out(""), err("");
     const pid_t child = fork();
     if (child == 0) {
         std::vector<char*> argv;
-        std::string program = ORVANE_CLI_PATH;
-        argv.push_back(program.data());
+        std::string path = program;
+        argv.push_back(path.data());
         std::vector<std::string> copies(arguments);
         for (auto& argument : copies)
             argv.push_back(argument.data());

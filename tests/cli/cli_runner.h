@@ -10,4 +10,6 @@ struct cCliRun {
     std::string err;
 };
 
-cCliRun RunCli(const std::vector<std::string>& arguments, const std::string& input = "");
+// program: the orvane-cli to run; by default the one this build made.
+cCliRun RunCli(const std::vector<std::string>& arguments, const std::string& input = "",
+               const std::string& program = ORVANE_CLI_PATH);

@@ -1,59 +1,44 @@
-// orvane-cli as a user scripts it: results on standard output, failures and reports on standard
-// error, and the exit status.
+// orvane-cli as a user scripts it, for what the golden files cannot say: line endings, the settings
+// file beside the program, usage errors and input too large to hold.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <random>
 
 #include "cli_runner.h"
 
 namespace {
 
-TEST(Cli, PrintsOneLinePerFormulaAndFailsOnAnyError) {
-    const cCliRun run = RunCli({"2+3", "2^3^2", "-2^2", "1E-5", "1e-5", "(((7)))", "2*-3"});
-    EXPECT_EQ(run.out, "5\n64\n-4\n1E-5\n-4\n7\n<ERROR>\n");
-    EXPECT_EQ(run.err, "parse error\n");
-    EXPECT_EQ(run.exitStatus, 1);
-}
+namespace fs = std::filesystem;
 
-TEST(Cli, VariablesCarryOverBetweenFormulas) {
-    const cCliRun run =
-        RunCli({"--set", "x=2.5", "--set", "y=-1", "x*4", "sum('i';1;10;i)", "i+y", "--vars"});
+TEST(Cli, StandardInputLinesMayEndWithCarriageReturns) {
+    const cCliRun run = RunCli({}, "1/3\r\n2*3\r\n");
+    EXPECT_EQ(run.out, "0.333333333333333\n6\n");
     EXPECT_EQ(run.exitStatus, 0);
-    EXPECT_EQ(run.out.substr(0, run.out.find("a = ")), "10\n55\n10\n");
-    EXPECT_NE(run.out.find("\ni = 11\n"), std::string::npos);
-    EXPECT_NE(run.out.find("\nx = 2.5\n"), std::string::npos);
-    EXPECT_NE(run.out.find("\nz = 0\n"), std::string::npos);
 }
 
-TEST(Cli, ReadsStandardInputWhenNoFormulaIsGiven) {
-    const cCliRun run = RunCli({}, "1/3\r\n1/0\nsqrt(-1)\n");
-    EXPECT_EQ(run.out, "0.333333333333333\n<ERROR>\nNAN\n");
-    EXPECT_EQ(run.err, "calc error\nsqrt: DOMAIN error\n");
-    EXPECT_EQ(run.exitStatus, 1);
-}
-
-TEST(Cli, AngleModeOption) {
-    EXPECT_EQ(RunCli({"--angle", "rad", "sin(pi()/2)", "arcsin(1)"}).out, "1\n1.5707963267949\n");
-    EXPECT_EQ(RunCli({"--angle", "deg", "sin(90)", "arctan(1)"}).out, "1\n45\n");
-    EXPECT_EQ(RunCli({"--angle", "gra", "sin(100)", "arccos(0)"}).out, "1\n100\n");
-}
-
-// Without --angle the mode comes from Orvane.ini beside the program, as for the desktop program.
+// Without --angle the mode comes from Orvane.ini beside the program, as for the desktop program. The
+// program runs from a folder of its own, so that no other test sees the file.
 TEST(Cli, AngleModeFromTheSettingsFile) {
-    const std::filesystem::path settings =
-        std::filesystem::path(ORVANE_CLI_PATH).parent_path() / "Orvane.ini";
+    const fs::path folder =
+        fs::temp_directory_path() / ("orvane-cli-ini-" + std::to_string(std::random_device{}()));
+    fs::create_directories(folder);
     struct cRemoveAfterwards {
-        std::filesystem::path path;
-        ~cRemoveAfterwards() { std::filesystem::remove(path); }
-    } cleanup{settings};
+        fs::path path;
+        ~cRemoveAfterwards() { fs::remove_all(path); }
+    } cleanup{folder};
+    const fs::path program = folder / fs::path(ORVANE_CLI_PATH).filename();
+    fs::copy_file(ORVANE_CLI_PATH, program);
+    const fs::path settings = folder / "Orvane.ini";
+
     std::ofstream(settings) << "[calculation]\nanglemode=0\n";
-    EXPECT_EQ(RunCli({"sin(pi()/2)"}).out, "1\n");
-    EXPECT_EQ(RunCli({"--angle", "deg", "sin(90)"}).out, "1\n");
+    EXPECT_EQ(RunCli({"sin(pi()/2)"}, "", program).out, "1\n");
+    EXPECT_EQ(RunCli({"--angle", "deg", "sin(90)"}, "", program).out, "1\n");
     std::ofstream(settings) << "[Calculation]\nAngleMode=65538\n";
-    EXPECT_EQ(RunCli({"sin(100)"}).out, "1\n");
-    std::filesystem::remove(settings);
-    EXPECT_EQ(RunCli({"sin(90)"}).out, "1\n");
+    EXPECT_EQ(RunCli({"sin(100)"}, "", program).out, "1\n");
+    fs::remove(settings);
+    EXPECT_EQ(RunCli({"sin(90)"}, "", program).out, "1\n");
 }
 
 TEST(Cli, UsageErrorsExitWithTwo) {
@@ -66,7 +51,6 @@ TEST(Cli, UsageErrorsExitWithTwo) {
     }
     EXPECT_EQ(RunCli({"--help"}).exitStatus, 0);
     EXPECT_EQ(RunCli({"--version"}).out, "orvane-cli 2.1.1\n");
-    EXPECT_EQ(RunCli({"--", "--1"}).out, "<ERROR>\n");
 }
 
 TEST(Cli, HugeFormulasFailCleanly) {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <exception>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -27,18 +28,27 @@ enum class ptFehlerCode : std::int32_t {
 
 // Everything the parser can raise: a syntax failure, a rejected number literal, or input nested too
 // deeply to be handled safely. Front ends catch this one type and report "parse error".
+//
+// A failure says where it is: the offending characters are those from first to last, counted from 0
+// in the formula as it was given to cParseTree::Parse (or to the tree's constructor), before blanks
+// and character literals were taken out. A missing operand is an empty range at the place where it is
+// missing (last == first - 1). Both are -1 when the place is not known.
 class cParseFailure : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    explicit cParseFailure(const std::string& what, int first = -1, int last = -1, std::string subject = {});
+    int first;
+    int last;
+    std::string subject;  // the name, number text or bracket concerned, as the parser read it
 };
 
 class cSyntaxError : public cParseFailure {
 public:
-    explicit cSyntaxError(ptFehlerCode code);
+    cSyntaxError(ptFehlerCode code, int first, int last, std::string subject = {});
     ptFehlerCode code;
 };
 
-// A number text that the decimal conversion rejects (also a value beyond the double range).
+// A number text that the decimal conversion rejects (also a value beyond the double range); its
+// subject is the text.
 class cConversionError : public cParseFailure {
 public:
     explicit cConversionError(std::string_view text);
@@ -47,7 +57,22 @@ public:
 // A formula nested deeper than the parser and evaluator can handle without exhausting the stack.
 class cNestingTooDeep : public cParseFailure {
 public:
-    cNestingTooDeep();
+    cNestingTooDeep(int first, int last);
+};
+
+// A definition whose shape is not that of a declaration of its kind. The commits answer its index
+// like any other failure; LastCommitFailure says which of these it was.
+enum class ptDefinitionProblem {
+    NoEquals,           // no '=' in the definition
+    NoParameterList,    // a function's head is not name(...)
+    BadParameter,       // a parameter place holds no name character, as in f(x;)
+    TooManyParameters,  // more parameters than the 26 variable letters
+};
+
+class cDefinitionError : public cParseFailure {
+public:
+    explicit cDefinitionError(ptDefinitionProblem problem);
+    ptDefinitionProblem problem;
 };
 
 // A floating-point failure raised at the operation that caused it, or evaluation nested too deeply.
@@ -57,6 +82,14 @@ public:
     enum class Kind { DivisionByZero, InvalidOperation, Overflow, TooDeep };
     explicit cCalcFailure(Kind kind);
     Kind kind;
+};
+
+// Raised by a front end's progress or poll hook to stop the work in hand. Every engine operation
+// unwinds on it as on a failure: open progress lines are closed, a commit or a library load leaves the
+// live tables unchanged and no working copy open, a save stops writing.
+class cCalculationCancelled : public std::runtime_error {
+public:
+    cCalculationCancelled();
 };
 
 // ---------------------------------------------------------------------------------------------------
@@ -161,13 +194,14 @@ char ToVarLetter(std::int32_t value);
 
 bool IsNameChar(char c);
 bool IsNumberStart(char c);
+bool IsDecimalSeparator(char c);
 // Keeps only the characters with codes 33 to 126.
 std::string CompactText(std::string_view text);
 // Replaces each character literal 'c' by the decimal code of c.
 std::string ReplaceCharLiterals(std::string_view text);
 
-// The decimal separator of number literals, constant definitions and the result text. Front ends set
-// it from the user's locale; '.' until then.
+// The decimal separator results are shown with; front ends set it from the user's locale ('.' until
+// then). Numbers are read with either '.' or ',' (IsDecimalSeparator).
 extern char DecimalSeparator;
 
 // Converts a whole number text as the formula language writes it (optionally with a leading sign when
@@ -270,6 +304,11 @@ void DiscardFuncWork();
 
 bool InterpretConstant(cConstant& constant);
 bool InterpretFunction(cUserFunction& function);
+
+// Why the declaration that the last failed commit answered could not be interpreted: a
+// cDefinitionError, or the parse failure of its body or number (positions in its definition as
+// written). Null after a successful commit.
+extern std::exception_ptr LastCommitFailure;
 void SubstituteParameter(std::string& text, char oldChar, char newChar);
 
 // A commit's answer when every declaration was interpreted; otherwise it answers the failing index.
@@ -336,7 +375,14 @@ using tWriteHook = std::int32_t (*)(const void* buffer, std::int32_t count);
 // Receives the math library's error reports ("%s: %s error" with e.g. "sqrt" and "DOMAIN").
 using tMathErrorHook = void (*)(const char* function, const char* kind);
 
+// Called once every PollInterval steps of an evaluation that makes no progress calls (the quiet
+// stretches: the bounds of sum and pro while counting, the end points of solve), so that a front end
+// stays responsive and can cancel there too.
+using tPollHook = void (*)();
+inline constexpr std::uint32_t PollInterval = 65536;
+
 extern tProgressHook ProgressHook;
 extern tReadHook ReadHook;
 extern tWriteHook WriteHook;
 extern tMathErrorHook MathErrorHook;
+extern tPollHook PollHook;

@@ -1,6 +1,7 @@
 // The engine's exception types. Their texts serve diagnostics only: the front ends show their own
 // fixed messages for each family.
 #include <string>
+#include <utility>
 
 #include "Parser_core.h"
 
@@ -40,11 +41,21 @@ const char* CalcFailureText(cCalcFailure::Kind kind) {
 
 }  // namespace
 
-cSyntaxError::cSyntaxError(ptFehlerCode code) : cParseFailure(SyntaxErrorText(code)), code(code) {}
+cParseFailure::cParseFailure(const std::string& what, int first, int last, std::string subject)
+    : std::runtime_error(what), first(first), last(last), subject(std::move(subject)) {}
+
+cSyntaxError::cSyntaxError(ptFehlerCode code, int first, int last, std::string subject)
+    : cParseFailure(SyntaxErrorText(code), first, last, std::move(subject)), code(code) {}
 
 cConversionError::cConversionError(std::string_view text)
-    : cParseFailure("not a number: " + std::string(text.substr(0, 40))) {}
+    : cParseFailure("not a number: " + std::string(text.substr(0, 40)), -1, -1, std::string(text)) {}
 
-cNestingTooDeep::cNestingTooDeep() : cParseFailure("formula nested too deeply") {}
+cNestingTooDeep::cNestingTooDeep(int first, int last)
+    : cParseFailure("formula nested too deeply", first, last) {}
+
+cDefinitionError::cDefinitionError(ptDefinitionProblem problem)
+    : cParseFailure("not a declaration of its kind"), problem(problem) {}
 
 cCalcFailure::cCalcFailure(Kind kind) : std::runtime_error(CalcFailureText(kind)), kind(kind) {}
+
+cCalculationCancelled::cCalculationCancelled() : std::runtime_error("cancelled") {}

@@ -12,6 +12,7 @@ std::int32_t NoWrite(const void*, std::int32_t) {
     return 0;
 }
 void NoMathReport(const char*, const char*) {}
+void NoPoll() {}
 
 }  // namespace
 
@@ -19,3 +20,4 @@ tProgressHook ProgressHook = NoProgress;
 tReadHook ReadHook = NoRead;
 tWriteHook WriteHook = NoWrite;
 tMathErrorHook MathErrorHook = NoMathReport;
+tPollHook PollHook = NoPoll;

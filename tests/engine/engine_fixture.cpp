@@ -24,6 +24,7 @@ cEngineGlobalsSnapshot::~cEngineGlobalsSnapshot() {
     ReadHook = read_;
     WriteHook = write_;
     MathErrorHook = mathError_;
+    PollHook = poll_;
 }
 
 cEngineTest::cEngineTest(std::int32_t maxConst, std::int32_t maxFunc, std::uint16_t refAlloc)

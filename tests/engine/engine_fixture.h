@@ -40,6 +40,7 @@ private:
     tReadHook read_ = ReadHook;
     tWriteHook write_ = WriteHook;
     tMathErrorHook mathError_ = MathErrorHook;
+    tPollHook poll_ = PollHook;
 };
 
 class cEngineTest : public ::testing::Test {

@@ -1,14 +1,17 @@
 // Committing a working copy: every declaration of the kind is interpreted again, in table order, and
 // the working copy becomes the live table only when all of them succeed. A failed commit changes no
-// live table and no reference list and leaves the working copy open.
+// live table and no reference list and leaves the working copy open; a cancelled one closes it.
 #include "Parser_core.h"
 #include "declaration_progress.h"
+#include "interpretation.h"
+
+std::exception_ptr LastCommitFailure;
 
 namespace {
 
 template <class Interpret, class Entry>
 bool Succeeds(Interpret interpret, Entry& entry);
-bool InterpretWorkFunction(cUserFunction& function);
+void InterpretWorkFunction(cUserFunction& function);
 void ForgetInterpretations(std::int32_t upTo);
 void ForgetNames(std::int32_t upTo);
 void ReplaceLiveFunctions();
@@ -18,17 +21,25 @@ void ReplaceLiveConstants();
 
 std::int32_t CommitFuncWork() {
     if (!FuncWorkOpen) return CommitSucceeded;
+    LastCommitFailure = nullptr;
     const auto total = static_cast<std::uint32_t>(WorkFuncCount);
     InterpretedFuncs = 0;
-    ReportDeclarationProgress(ActivityInterpreting, total, 0);
-    for (std::int32_t i = 0; i < WorkFuncCount; ++i) {
-        if (!Succeeds(InterpretWorkFunction, WorkFunctions[i])) {
-            ForgetInterpretations(i);
-            EndDeclarationProgress();
-            return i;
+    try {
+        ReportDeclarationProgress(ActivityInterpreting, total, 0);
+        for (std::int32_t i = 0; i < WorkFuncCount; ++i) {
+            if (!Succeeds(InterpretWorkFunction, WorkFunctions[i])) {
+                ForgetInterpretations(i);
+                EndDeclarationProgress();
+                return i;
+            }
+            ++InterpretedFuncs;
+            ReportDeclarationProgress(ActivityInterpreting, total, static_cast<std::uint32_t>(i) + 1);
         }
-        ++InterpretedFuncs;
-        ReportDeclarationProgress(ActivityInterpreting, total, static_cast<std::uint32_t>(i) + 1);
+    } catch (const cCalculationCancelled&) {
+        InterpretedFuncs = 0;
+        EndDeclarationProgress();
+        DiscardFuncWork();
+        throw;
     }
     EndDeclarationProgress();
     InterpretedFuncs = 0;
@@ -38,15 +49,22 @@ std::int32_t CommitFuncWork() {
 
 std::int32_t CommitConstWork() {
     if (!ConstWorkOpen) return CommitSucceeded;
+    LastCommitFailure = nullptr;
     const auto total = static_cast<std::uint32_t>(WorkConstCount);
-    ReportDeclarationProgress(ActivityInterpreting, total, 0);
-    for (std::int32_t i = 0; i < WorkConstCount; ++i) {
-        if (!Succeeds(InterpretConstant, WorkConstants[i])) {
-            ForgetNames(i);
-            EndDeclarationProgress();
-            return i;
+    try {
+        ReportDeclarationProgress(ActivityInterpreting, total, 0);
+        for (std::int32_t i = 0; i < WorkConstCount; ++i) {
+            if (!Succeeds(InterpretConstantOrRaise, WorkConstants[i])) {
+                ForgetNames(i);
+                EndDeclarationProgress();
+                return i;
+            }
+            ReportDeclarationProgress(ActivityInterpreting, total, static_cast<std::uint32_t>(i) + 1);
         }
-        ReportDeclarationProgress(ActivityInterpreting, total, static_cast<std::uint32_t>(i) + 1);
+    } catch (const cCalculationCancelled&) {
+        EndDeclarationProgress();
+        DiscardConstWork();
+        throw;
     }
     EndDeclarationProgress();
     ReplaceLiveConstants();
@@ -55,24 +73,29 @@ std::int32_t CommitConstWork() {
 
 namespace {
 
-// Callers learn only which declaration failed, never why, so every exception counts as a failure.
+// Any exception counts as the declaration's failure, and is kept to say why; only a cancellation
+// ends the commit itself.
 template <class Interpret, class Entry>
 bool Succeeds(Interpret interpret, Entry& entry) {
     try {
-        return interpret(entry);
+        interpret(entry);
+        return true;
+    } catch (const cCalculationCancelled&) {
+        throw;
     } catch (...) {
+        LastCommitFailure = std::current_exception();
         return false;
     }
 }
 
 // While the flag is set the parser resolves calls against the functions already interpreted in the
 // working copy, so a body can call only the functions placed before it.
-bool InterpretWorkFunction(cUserFunction& function) {
+void InterpretWorkFunction(cUserFunction& function) {
     struct InterpretingScope {
         InterpretingScope() { InterpretingFuncs = true; }
         ~InterpretingScope() { InterpretingFuncs = false; }
     } scope;
-    return InterpretFunction(function);
+    InterpretFunctionOrRaise(function);
 }
 
 void ForgetInterpretations(std::int32_t upTo) {

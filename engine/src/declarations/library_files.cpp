@@ -71,11 +71,16 @@ template <class Entry>
 bool SaveLibrary(const char* magic, const std::unique_ptr<Entry[]>& table, std::int32_t count) {
     if (!WriteHeader(magic, count)) return false;
     const auto total = static_cast<std::uint32_t>(count);
-    ReportDeclarationProgress(ActivitySaving, total, 0);
     bool written = true;
-    for (std::int32_t i = 0; i < count && written; ++i) {
-        written = WriteEntry(table[i].definition, table[i].description);
-        if (written) ReportDeclarationProgress(ActivitySaving, total, static_cast<std::uint32_t>(i) + 1);
+    try {
+        ReportDeclarationProgress(ActivitySaving, total, 0);
+        for (std::int32_t i = 0; i < count && written; ++i) {
+            written = WriteEntry(table[i].definition, table[i].description);
+            if (written) ReportDeclarationProgress(ActivitySaving, total, static_cast<std::uint32_t>(i) + 1);
+        }
+    } catch (const cCalculationCancelled&) {
+        EndDeclarationProgress();
+        throw;
     }
     EndDeclarationProgress();
     return written;
@@ -94,8 +99,16 @@ std::int32_t LoadLibrary(const cDeclarationOperations& kind) {
     std::int32_t count = 0;
     if (const std::int32_t failure = ReadHeader(kind.magic, count); failure != LoadSucceeded) return failure;
     kind.begin();
-    ReportDeclarationProgress(ActivityLoading, static_cast<std::uint32_t>(count), 0);
-    if (const std::int32_t failure = ReadEntries(count, kind); failure != LoadSucceeded) {
+    std::int32_t failure = LoadSucceeded;
+    try {
+        ReportDeclarationProgress(ActivityLoading, static_cast<std::uint32_t>(count), 0);
+        failure = ReadEntries(count, kind);
+    } catch (const cCalculationCancelled&) {
+        kind.discard();
+        EndDeclarationProgress();
+        throw;
+    }
+    if (failure != LoadSucceeded) {
         kind.discard();
         EndDeclarationProgress();
         return failure;

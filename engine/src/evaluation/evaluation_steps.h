@@ -6,13 +6,18 @@
 
 #include "Parser_core.h"
 
+static_assert((PollInterval & (PollInterval - 1)) == 0, "the poll interval is a power of two");
+
 // The common last step of every node: counted always, reported unless the tree is quiet. The counters
-// wrap like the unsigned counts the progress display receives.
+// wrap like the unsigned counts the progress display receives. A quiet stretch polls now and then
+// instead, so that it can be cancelled too.
 inline void cParseTree::FinishStep() {
-    workDone = static_cast<std::int32_t>(static_cast<std::uint32_t>(workDone) + 1u);
+    const std::uint32_t done = static_cast<std::uint32_t>(workDone) + 1u;
+    workDone = static_cast<std::int32_t>(done);
     if (quiet == 0) {
-        ProgressHook(progressLine, ActivityCalculating, static_cast<std::uint32_t>(workTotal),
-                     static_cast<std::uint32_t>(workDone));
+        ProgressHook(progressLine, ActivityCalculating, static_cast<std::uint32_t>(workTotal), done);
+    } else if ((done & (PollInterval - 1)) == 0) {
+        PollHook();
     }
 }
 

@@ -20,8 +20,8 @@ struct cScannedNumber {
     int exponent = 0;
 };
 
-// digits [separator digits] [(E|e) [sign] digits], the exponent's digits read while its value is
-// below 500 (so at most four), with at least one digit or the separator in the mantissa.
+// digits [separator digits] [(E|e) [sign] digits], the separator '.' or ','; the exponent's digits are
+// read while its value is below 500 (so at most four); the mantissa needs a digit or the separator.
 bool Scan(std::string_view text, bool allowSign, cScannedNumber& number) {
     std::size_t pos = 0;
     if (allowSign && pos < text.size() && (text[pos] == '+' || text[pos] == '-')) {
@@ -33,7 +33,7 @@ bool Scan(std::string_view text, bool allowSign, cScannedNumber& number) {
         ++pos;
     number.integerDigits = text.substr(integerStart, pos - integerStart);
     bool hasSeparator = false;
-    if (pos < text.size() && text[pos] == DecimalSeparator) {
+    if (pos < text.size() && IsDecimalSeparator(text[pos])) {
         hasSeparator = true;
         const std::size_t fractionStart = ++pos;
         while (pos < text.size() && IsDigit(text[pos]))

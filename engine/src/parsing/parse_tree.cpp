@@ -30,7 +30,7 @@ cParseTree::cParseTree() : workTotal(0), workDone(0) {
 cParseTree::cParseTree(std::string_view formula) : cParseTree() {
     text = PrepareFormula(formula);
     root = std::make_unique<cNode>();
-    *root = ParseFormula(*text);
+    *root = ParseInFormula(formula, *text);
     progressLine = 0;
     quiet = 0;
 }
@@ -42,7 +42,7 @@ void cParseTree::Parse(std::string_view formula) {
     text.reset();
     text = PrepareFormula(formula);
     root = std::make_unique<cNode>();
-    *root = ParseFormula(*text);
+    *root = ParseInFormula(formula, *text);
 }
 
 bool cParseTree::SetVariable(char letter, double value) {
@@ -68,6 +68,15 @@ void DeleteParseTree(cParseTree*& tree) {
 char ToVarLetter(std::int32_t value) {
     const auto letter = static_cast<signed char>(static_cast<std::uint32_t>(value) & 0xFFu);
     return (letter >= 'a' && letter <= 'z') ? static_cast<char>(letter) : 'a';
+}
+
+cNode ParseInFormula(std::string_view formula, const std::string& preparedText) {
+    try {
+        return ParseFormula(preparedText);
+    } catch (cParseFailure& failure) {
+        PlaceInFormula(formula, failure);
+        throw;
+    }
 }
 
 std::string PrepareFormula(std::string_view formula) {

@@ -27,8 +27,9 @@ constexpr cKeyword Keywords[] = {
     {"solve", ptNodeKind::Solve, 4},
 };
 
-[[noreturn]] void Fail(ptFehlerCode code) {
-    throw cSyntaxError(code);
+// A failure at the characters first to last of the prepared text.
+[[noreturn]] void Fail(ptFehlerCode code, int first, int last, std::string_view subject = {}) {
+    throw cSyntaxError(code, first, last, std::string(subject));
 }
 
 class cParser {
@@ -43,7 +44,7 @@ private:
         int height = 1;
     };
     struct cDepthGuard {
-        explicit cDepthGuard(int& depth);
+        cDepthGuard(int& depth, int first, int last);
         ~cDepthGuard() { --depth; }
         int& depth;
     };
@@ -51,7 +52,7 @@ private:
     cParsed ParseLevel(int first, int last);
     cParsed ParseChain(int first, int last, const std::vector<int>& operators);
     cParsed ParseOperand(int first, int last);
-    void ParseArguments(int first, int last, cNode& call, std::size_t expected, int& height);
+    void ParseArguments(int nameFirst, int first, int last, cNode& call, std::size_t expected, int& height);
 
     std::vector<int> FindOperators(int first, int last, char op1, char op2) const;
     int FindLastOperator(int first, int last, char op1, char op2) const;
@@ -60,17 +61,19 @@ private:
     int MatchCloseBracket(int open, int last) const;
 
     static ptNodeKind BinaryKind(char op);
-    static void CheckHeight(int height);
+    static void CheckHeight(int height, int first, int last);
+    // A name or operand that begins with an unmatched '(' is reported as that bracket.
+    [[noreturn]] void FailOnName(ptFehlerCode code, int first, int last) const;
 
     const std::string& text_;
     std::vector<int> partner_;  // for each bracket its partner, None when it has none
     int depth_ = 0;
 };
 
-cParser::cDepthGuard::cDepthGuard(int& depth) : depth(depth) {
+cParser::cDepthGuard::cDepthGuard(int& depth, int first, int last) : depth(depth) {
     if (++depth > MaxNestingDepth) {
         --depth;
-        throw cNestingTooDeep();
+        throw cNestingTooDeep(first, last);
     }
 }
 
@@ -94,8 +97,8 @@ cNode cParser::ParseRange(int first, int last) {
 
 // range -> (empty: EmptyOperand) | '+' '-' chain | '*' '/' chain | '^' chain | '(' range ')' | operand
 cParser::cParsed cParser::ParseLevel(int first, int last) {
-    cDepthGuard guard(depth_);
-    if (last < first) Fail(ptFehlerCode::EmptyOperand);
+    cDepthGuard guard(depth_, first, last);
+    if (last < first) Fail(ptFehlerCode::EmptyOperand, first, first - 1);
     for (const auto& [op1, op2] : {std::pair{'+', '-'}, std::pair{'*', '/'}, std::pair{'^', '^'}}) {
         const std::vector<int> operators = FindOperators(first, last, op1, op2);
         if (!operators.empty()) return ParseChain(first, last, operators);
@@ -122,7 +125,7 @@ cParser::cParsed cParser::ParseChain(int first, int last, const std::vector<int>
             result.node.childCount = 1;
             result.node.children[0] = std::move(operand.node);
             result.height = operand.height + 1;
-            CheckHeight(result.height);
+            CheckHeight(result.height, first, operandLast);
         } else {
             result = std::move(operand);
         }
@@ -142,7 +145,7 @@ cParser::cParsed cParser::ParseChain(int first, int last, const std::vector<int>
         combined.children[1] = std::move(right.node);
         result.node = std::move(combined);
         result.height = std::max(result.height, right.height) + 1;
-        CheckHeight(result.height);
+        CheckHeight(result.height, first, operandLast);
     }
     return result;
 }
@@ -153,7 +156,13 @@ cParser::cParsed cParser::ParseOperand(int first, int last) {
     cNode& node = result.node;
     if (IsNumberStart(text_[first])) {
         node.kind = ptNodeKind::Num;
-        node.number = ConvertDecimal(std::string_view(text_).substr(first, last - first + 1), false);
+        try {
+            node.number = ConvertDecimal(std::string_view(text_).substr(first, last - first + 1), false);
+        } catch (cConversionError& failure) {
+            failure.first = first;
+            failure.last = last;
+            throw;
+        }
         return result;
     }
     int nameEnd = first + 1;
@@ -163,7 +172,7 @@ cParser::cParsed cParser::ParseOperand(int first, int last) {
 
     if (nameEnd > last) {
         if (name.size() == 1) {
-            if (name[0] < 'a' || name[0] > 'z') Fail(ptFehlerCode::BadVariable);
+            if (name[0] < 'a' || name[0] > 'z') FailOnName(ptFehlerCode::BadVariable, first, nameEnd - 1);
             node.kind = ptNodeKind::Var;
             node.index = name[0] - 'a';
             return result;
@@ -175,13 +184,13 @@ cParser::cParsed cParser::ParseOperand(int first, int last) {
                 return result;
             }
         }
-        Fail(ptFehlerCode::UnknownConstant);
+        FailOnName(ptFehlerCode::UnknownConstant, first, nameEnd - 1);
     }
 
     for (const cKeyword& keyword : Keywords) {
         if (keyword.name == name) {
             node.kind = keyword.kind;
-            ParseArguments(nameEnd, last, node, keyword.argumentCount, result.height);
+            ParseArguments(first, nameEnd, last, node, keyword.argumentCount, result.height);
             return result;
         }
     }
@@ -190,7 +199,7 @@ cParser::cParsed cParser::ParseOperand(int first, int last) {
         if (entry.name && *entry.name == name) {
             node.kind = ptNodeKind::BasicCall;
             node.index = i;
-            ParseArguments(nameEnd, last, node, entry.argCount, result.height);
+            ParseArguments(first, nameEnd, last, node, entry.argCount, result.height);
             return result;
         }
     }
@@ -200,18 +209,21 @@ cParser::cParsed cParser::ParseOperand(int first, int last) {
         if (functions[i].name && *functions[i].name == name) {
             node.kind = ptNodeKind::UserCall;
             node.index = i;
-            ParseArguments(nameEnd, last, node, static_cast<std::uint16_t>(functions[i].paramCount),
+            ParseArguments(first, nameEnd, last, node, static_cast<std::uint16_t>(functions[i].paramCount),
                            result.height);
             return result;
         }
     }
-    Fail(ptFehlerCode::UnknownFunction);
+    FailOnName(ptFehlerCode::UnknownFunction, first, nameEnd - 1);
 }
 
 // arguments -> '(' ')' | '(' range { ';' range } ')'; every argument is parsed before the count is
 // checked, so an empty argument is reported as such.
-void cParser::ParseArguments(int first, int last, cNode& call, std::size_t expected, int& height) {
-    if (text_[first] != '(' || text_[last] != ')') Fail(ptFehlerCode::BracketError);
+void cParser::ParseArguments(int nameFirst, int first, int last, cNode& call, std::size_t expected,
+                             int& height) {
+    const std::string_view name = std::string_view(text_).substr(nameFirst, first - nameFirst);
+    if (text_[first] != '(') Fail(ptFehlerCode::BracketError, first, last, name);
+    if (text_[last] != ')') Fail(ptFehlerCode::BracketError, last, last, name);
     std::vector<cNode> arguments;
     int childHeight = 0;
     if (last > first + 1) {
@@ -226,14 +238,14 @@ void cParser::ParseArguments(int first, int last, cNode& call, std::size_t expec
             argumentFirst = separator + 1;
         }
     }
-    if (arguments.size() != expected) Fail(ptFehlerCode::ArgumentCount);
+    if (arguments.size() != expected) Fail(ptFehlerCode::ArgumentCount, nameFirst, last, name);
     if (!arguments.empty()) {
         call.children = std::make_unique<cNode[]>(arguments.size());
         std::move(arguments.begin(), arguments.end(), call.children.get());
         call.childCount = static_cast<std::uint16_t>(arguments.size());
     }
     height = childHeight + 1;
-    CheckHeight(height);
+    CheckHeight(height, first, last);
 }
 
 // All operators of the level outside brackets, in text order. Walking from the right like
@@ -274,13 +286,13 @@ int cParser::FindTopLevel(int first, int last, char c) const {
 
 int cParser::MatchOpenBracket(int first, int close) const {
     const int open = partner_[close];
-    if (open == None || open < first) Fail(ptFehlerCode::BracketError);
+    if (open == None || open < first) Fail(ptFehlerCode::BracketError, close, close, ")");
     return open;
 }
 
 int cParser::MatchCloseBracket(int open, int last) const {
     const int close = partner_[open];
-    if (close == None || close > last) Fail(ptFehlerCode::BracketError);
+    if (close == None || close > last) Fail(ptFehlerCode::BracketError, open, open, "(");
     return close;
 }
 
@@ -299,8 +311,13 @@ ptNodeKind cParser::BinaryKind(char op) {
     }
 }
 
-void cParser::CheckHeight(int height) {
-    if (height > MaxNestingDepth) throw cNestingTooDeep();
+void cParser::CheckHeight(int height, int first, int last) {
+    if (height > MaxNestingDepth) throw cNestingTooDeep(first, last);
+}
+
+void cParser::FailOnName(ptFehlerCode code, int first, int last) const {
+    if (text_[first] == '(') Fail(code, first, first, "(");
+    Fail(code, first, last, std::string_view(text_).substr(first, last - first + 1));
 }
 
 }  // namespace

@@ -14,5 +14,13 @@ constexpr int MaxNestingDepth = 5000;
 // The text a tree keeps: compacted, with character literals replaced by their codes.
 std::string PrepareFormula(std::string_view formula);
 
+// Turns a failure's positions in the prepared text of formula into positions in formula itself.
+void PlaceInFormula(std::string_view formula, cParseFailure& failure);
+// The same for positions in CompactText(text), whose literals are still as written.
+void PlaceInUncompacted(std::string_view text, cParseFailure& failure);
+
 // Parses a whole prepared text into a tree.
 cNode ParseFormula(const std::string& preparedText);
+
+// The same, with the positions of a failure in formula, which preparedText was prepared from.
+cNode ParseInFormula(std::string_view formula, const std::string& preparedText);

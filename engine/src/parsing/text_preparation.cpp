@@ -1,14 +1,23 @@
 // Character classes and the two passes that prepare a formula for parsing.
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "Parser_core.h"
+#include "parser.h"
 
 bool IsNameChar(char c) {
     return (c >= 'a' && c <= 'z') || c == '_';
 }
 
 bool IsNumberStart(char c) {
-    return (c >= '0' && c <= '9') || c == '.';
+    return (c >= '0' && c <= '9') || IsDecimalSeparator(c);
+}
+
+// ';' separates arguments, so neither ',' nor '.' is ever an operator: both are read as the decimal
+// separator whatever the locale, and a library written on one machine loads on any other.
+bool IsDecimalSeparator(char c) {
+    return c == '.' || c == ',';
 }
 
 std::string CompactText(std::string_view text) {
@@ -35,4 +44,62 @@ std::string ReplaceCharLiterals(std::string_view text) {
         }
     }
     return result;
+}
+
+namespace {
+
+// Where each character of a prepared text comes from: the first and the last character of the
+// original text that became it (the three characters of a literal become its two or three digits).
+struct cPlace {
+    int first;
+    int last;
+};
+
+// The places of CompactText(text), and with replaceLiterals those of ReplaceCharLiterals of that.
+// end is the place just after the last character kept.
+std::vector<cPlace> PreparedPlaces(std::string_view text, bool replaceLiterals, int& end) {
+    std::vector<int> kept;
+    for (int i = 0; i < static_cast<int>(text.size()); ++i) {
+        const auto code = static_cast<unsigned char>(text[i]);
+        if (code >= 33 && code <= 126) kept.push_back(i);
+    }
+    end = kept.empty() ? 0 : kept.back() + 1;
+    const auto keptChar = [&](std::size_t k) { return text[kept[k]]; };
+    std::vector<cPlace> places;
+    for (std::size_t k = 0; k < kept.size();) {
+        if (replaceLiterals && keptChar(k) == '\'' && k + 2 < kept.size() && keptChar(k + 2) == '\'') {
+            const std::size_t digits = std::to_string(static_cast<unsigned char>(keptChar(k + 1))).size();
+            places.insert(places.end(), digits, cPlace{kept[k], kept[k + 2]});
+            k += 3;
+        } else {
+            places.push_back({kept[k], kept[k]});
+            ++k;
+        }
+    }
+    return places;
+}
+
+void PlaceIn(std::string_view text, bool literalsReplaced, cParseFailure& failure) {
+    if (failure.first < 0) return;
+    int end = 0;
+    const std::vector<cPlace> places = PreparedPlaces(text, literalsReplaced, end);
+    const auto count = static_cast<int>(places.size());
+    if (failure.last < failure.first) {
+        failure.first = failure.first < count ? places[failure.first].first : end;
+        failure.last = failure.first - 1;
+        return;
+    }
+    if (count == 0) return;
+    failure.first = places[std::min(failure.first, count - 1)].first;
+    failure.last = places[std::min(failure.last, count - 1)].last;
+}
+
+}  // namespace
+
+void PlaceInFormula(std::string_view formula, cParseFailure& failure) {
+    PlaceIn(formula, true, failure);
+}
+
+void PlaceInUncompacted(std::string_view text, cParseFailure& failure) {
+    PlaceIn(text, false, failure);
 }

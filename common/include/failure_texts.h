@@ -1,0 +1,20 @@
+// What went wrong, in words: the detail that follows "parse error" or "calc error", and why a commit
+// failed. Positions are said as "at character N", counting from 1 in the text as typed.
+#pragma once
+
+#include <exception>
+#include <string>
+
+#include "Parser_core.h"
+
+// "unknown function "foo" at character 4", "bracket without partner at character 9",
+// "number "1.2.3" not understood at character 1", ...
+std::string ParseFailureDetail(const cParseFailure& failure);
+
+// "division by zero", "overflow", "invalid operation", "calls nested too deeply", "calculation
+// cancelled", for any failure an evaluation can raise.
+std::string CalcFailureDetail(const std::exception& failure);
+
+// Why the declaration a failed commit answered could not be interpreted (LastCommitFailure), in the
+// words of ParseFailureDetail with positions in its definition; empty when nothing is known.
+std::string CommitFailureDetail();

@@ -1,0 +1,8 @@
+// Interpretation as the commits run it: a definition of the wrong shape raises cDefinitionError instead
+// of answering false, so that a failed commit can say why.
+#pragma once
+
+#include "Parser_core.h"
+
+void InterpretConstantOrRaise(cConstant& constant);
+void InterpretFunctionOrRaise(cUserFunction& function);

@@ -1,6 +1,7 @@
 #include "declaration_messages.h"
 
 #include "Parser_core.h"
+#include "orvane_utils.h"
 
 const char* const FileOperationErrorText =
     "Error: While trying to perform file operations, Orvane encountered an error. You may want to "
@@ -35,4 +36,19 @@ std::string LoadFailureText(std::int32_t result) {
 
 std::string InvalidDeclarationText(std::int32_t index, std::string_view definition) {
     return "declaration " + std::to_string(index) + " is invalid: " + std::string(definition);
+}
+
+std::optional<std::string> UnusableConstantNameWarning(std::string_view definition) {
+    const std::string name = DeclName(std::string(definition));
+    const auto warning = [&](const char* why) {
+        return "Warning: The constant \"" + name + "\" can never be used in a formula: " + why +
+               ". The declaration is kept.";
+    };
+    if (name.size() == 1) return warning("a name of one character is always read as a variable");
+    if (name.empty() || IsNumberStart(name[0]))
+        return warning("a name must not begin with a digit or a point");
+    for (std::size_t i = 1; i < name.size(); ++i)
+        if (!IsNameChar(name[i]))
+            return warning("after its first character a name has only the letters a to z and \"_\"");
+    return std::nullopt;
 }

@@ -33,4 +33,14 @@ TEST(DeclarationMessagesTest, EachLoaderResultHasItsText) {
         EXPECT_EQ(LoadFailureText(c.result), c.text) << c.result;
 }
 
+TEST(DeclarationMessagesTest, ConstantNamesNoFormulaCanReachAreWarnedAbout) {
+    for (const char* usable : {"gn = 9.81", "Ab=3", "sum=7", "e_x=1"})
+        EXPECT_EQ(UnusableConstantNameWarning(usable), std::nullopt) << usable;
+    for (const char* unusable : {"g = 9.81", "c0=3", "aB=1", "=5", "9x=1", ".5=1"})
+        EXPECT_NE(UnusableConstantNameWarning(unusable), std::nullopt) << unusable;
+    EXPECT_EQ(*UnusableConstantNameWarning("g=9.81"),
+              "Warning: The constant \"g\" can never be used in a formula: a name of one character is always "
+              "read as a variable. The declaration is kept.");
+}
+
 }  // namespace

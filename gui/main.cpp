@@ -7,6 +7,7 @@
 #include "app_texts.h"
 #include "app_windows.h"
 #include "dialogs.h"
+#include "termination_signals.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
@@ -15,6 +16,11 @@ int main(int argc, char* argv[]) {
     // The tool windows (palettes, progress) do not keep the program running; the main window decides.
     QApplication::setQuitOnLastWindowClosed(false);
     try {
+        // SIGINT and SIGTERM cancel the work in hand; every event loop then ends and the windows go
+        // as after a close, without questions.
+        const cTerminationSignals terminationSignals;
+        QObject::connect(&terminationSignals, &cTerminationSignals::Requested, &application,
+                         [] { QApplication::exit(0); });
         cAppWindows windows(QApplication::applicationDirPath());
         QObject::connect(FMain, &TFMain::Closed, &application, &QApplication::quit);
         FMain->show();

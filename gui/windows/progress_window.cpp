@@ -121,7 +121,9 @@ void TFProgress::HideAfterWork() {
     QMetaObject::invokeMethod(
         this,
         [window = previouslyActive_] {
-            if (window && window->isVisible()) window->activateWindow();
+            // A box that the end of the work brought up keeps the keyboard; it hands it on when it closes.
+            QWidget* modal = QApplication::activeModalWidget();
+            if (window && window->isVisible() && (!modal || modal == window)) window->activateWindow();
         },
         Qt::QueuedConnection);
     previouslyActive_.clear();

@@ -48,6 +48,9 @@ void FailureDetailsTest::parseErrorSaysWhatAndSelectsWhere_data() {
         "sqrt(1;2)", 9);
     row("places counted as typed", "sum( 'i' ; 1 ; 2 ; i ) + foo(1)",
         "unknown function \"foo\" at character 26", "foo", 28);
+    const QString nested = QString(1000, '(') + "1" + QString(1000, ')');
+    row("nested too deeply: the first level too many", QString(5000, '(') + nested + QString(5000, ')'),
+        "formula nested too deeply", nested, 7001);
     row("character above code 255", QString::fromUtf8("2+\u03c0"),
         "character \"\u03c0\" (U+03C0) not understood at character 3", QString::fromUtf8("\u03c0"), 3);
 }

@@ -17,6 +17,9 @@ cmake --preset dev -DORVANE_WERROR=ON >/dev/null
 cmake --build --preset dev -j "$jobs"
 QT_QPA_PLATFORM=offscreen ctest --preset dev -j "$jobs"
 
+echo "== deep input under a 1 MiB stack"
+(ulimit -s 1024 && build/dev/tests/engine_tests --gtest_filter='*DeepAndLong*:*EndlessCallChains*' --gtest_brief=1)
+
 echo "== sanitizer build and tests"
 cmake --preset asan-ubsan -DORVANE_WERROR=ON >/dev/null
 cmake --build --preset asan-ubsan -j "$jobs"

@@ -132,24 +132,25 @@ TEST_F(EvaluatorTest, FailureDuringAQuietStretchDoesNotSilenceLaterCalculations)
     EXPECT_EQ(Calls().size(), 5u);
 }
 
+// A chain of 9999 functions, each calling the one before at the bottom of a hundred nested signs,
+// fails with "calls nested too deeply" at any stack size instead of exhausting the stack.
 TEST_F(EvaluatorTest, EndlessCallChainsFailInsteadOfExhaustingTheStack) {
-    MaxFunc = 3000;
+    MaxFunc = 9999;
     DoneEngine();
     InitEngine();
     // Names of letters only: f_aaa, f_aab, ...
     auto name = [](int i) {
         return std::string("f_") + char('a' + i / 676) + char('a' + i / 26 % 26) + char('a' + i % 26);
     };
-    // Each call sits at the bottom of a thousand nested signs, so every level adds a deep walk.
     auto deep = [](std::string body) {
-        for (int i = 0; i < 1000; ++i)
+        for (int i = 0; i < 100; ++i)
             body = "-(" + body + ")";
         return body;
     };
     DeclareFunction(name(0), 1, "sqrt(a)");
-    for (int i = 1; i < 3000; ++i)
+    for (int i = 1; i < 9999; ++i)
         DeclareFunction(name(i), 1, deep(name(i - 1) + "(a)"));
-    EXPECT_EQ(FailureOf(name(2999) + "(4)"), Kind::TooDeep);
+    EXPECT_EQ(FailureOf(name(9998) + "(4)"), Kind::TooDeep);
     EXPECT_EQ(Eval(name(2) + "(4)"), 2);
 }
 

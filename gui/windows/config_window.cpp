@@ -17,6 +17,7 @@
 #include "engine_settings.h"
 #include "main_window.h"
 #include "message_boxes.h"
+#include "program_files.h"
 #include "text_color.h"
 
 TFConfig* FConfig = nullptr;
@@ -168,11 +169,14 @@ void TFConfig::BOkClick() {
         numbers[i] = *value;
     }
     const cSettingsFileValues values{numbers[0], numbers[1], numbers[2], RAngleModeItems->checkedId()};
-    if (!WriteSettingsFile(QFile::encodeName(FMain->SettingsFilePath()).toStdString(), values)) {
+    // An installed program's user may have no config folder yet.
+    const QString path = FMain->SettingsFileToWrite();
+    const std::filesystem::path filePath = QFile::encodeName(path).toStdString();
+    if (!CreateFolderFor(filePath) || !WriteSettingsFile(filePath, values)) {
         ShowError(this,
                   QStringLiteral("Error: The settings file \"%1\" could not be written. Nothing has been "
                                  "saved.")
-                      .arg(FMain->SettingsFilePath()));
+                      .arg(path));
         return;
     }
     accept();

@@ -19,6 +19,7 @@ private slots:
     void cleanup();
 
     void aboutBoxShowsTheIconEveryTime();
+    void windowIconIsTheDesignDrawnAtEachSize();
     void infoTextShowsCallersCaptionAndText_data();
     void infoTextShowsCallersCaptionAndText();
 
@@ -46,6 +47,16 @@ void AboutInfoTest::aboutBoxShowsTheIconEveryTime() {
         QCOMPARE(FCredits->Label2->text(), QStringLiteral("Version: 2.1.1, Mai 2003"));
         QTest::mouseClick(FCredits->BOk, Qt::LeftButton);
         QVERIFY(!FCredits->isVisible());
+    }
+}
+
+// Drawn anew at each size, not a small picture blown up: at whole multiples of the design size every
+// pixel of the design becomes a sharp square.
+void AboutInfoTest::windowIconIsTheDesignDrawnAtEachSize() {
+    const QImage design = ApplicationIconPixmap().toImage();
+    for (const int side : {64, 256}) {
+        const QImage drawn = ApplicationIcon().pixmap(side, side).toImage().convertToFormat(design.format());
+        QCOMPARE(drawn, design.scaled(side, side, Qt::IgnoreAspectRatio, Qt::FastTransformation));
     }
 }
 

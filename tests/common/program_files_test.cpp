@@ -17,8 +17,9 @@ namespace fs = std::filesystem;
 class ProgramFilesTest : public testing::Test {
 protected:
     void SetUp() override {
-        root_ = fs::path(testing::TempDir()) /
-                (std::string("orvane layout ") + testing::UnitTest::GetInstance()->current_test_info()->name());
+        root_ =
+            fs::path(testing::TempDir()) /
+            (std::string("orvane layout ") + testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(root_);
         fs::create_directories(root_);
     }
@@ -46,7 +47,9 @@ protected:
             return found->second;
         };
     }
-    std::string Relative(const fs::path& path) const { return path.lexically_relative(root_).generic_string(); }
+    std::string Relative(const fs::path& path) const {
+        return path.lexically_relative(root_).generic_string();
+    }
 
     fs::path root_;
 };
@@ -66,36 +69,73 @@ TEST_F(ProgramFilesTest, SettingsFileLocation) {
     const std::map<std::string, std::string> homeOnly = {{"HOME", "@/home"},
                                                          {"XDG_CONFIG_DIRS", "@/etc/xdg"}};
     const std::vector<cLocationCase> cases = {
-        {"build tree is portable", {"build/gui/", "build/share/"}, "build/gui", xdg,
-         "build/gui/Orvane.ini", "build/gui/Orvane.ini"},
-        {"bin folder without share is portable", {"orvane/bin/"}, "orvane/bin", xdg, "orvane/bin/Orvane.ini",
+        {"build tree is portable",
+         {"build/gui/", "build/share/"},
+         "build/gui",
+         xdg,
+         "build/gui/Orvane.ini",
+         "build/gui/Orvane.ini"},
+        {"bin folder without share is portable",
+         {"orvane/bin/"},
+         "orvane/bin",
+         xdg,
+         "orvane/bin/Orvane.ini",
          "orvane/bin/Orvane.ini"},
-        {"installed uses XDG_CONFIG_HOME", {"usr/bin/", "usr/share/"}, "usr/bin", xdg,
-         "config/orvane/Orvane.ini", "config/orvane/Orvane.ini"},
-        {"installed path with a trailing separator", {"usr/bin/", "usr/share/"}, "usr/bin/", xdg,
-         "config/orvane/Orvane.ini", "config/orvane/Orvane.ini"},
-        {"installed without XDG_CONFIG_HOME uses ~/.config", {"usr/bin/", "usr/share/"}, "usr/bin", homeOnly,
-         "home/.config/orvane/Orvane.ini", "home/.config/orvane/Orvane.ini"},
-        {"relative XDG_CONFIG_HOME is ignored", {"usr/bin/", "usr/share/"}, "usr/bin",
-         {{"XDG_CONFIG_HOME", "config"}, {"HOME", "@/home"}}, "home/.config/orvane/Orvane.ini",
+        {"installed uses XDG_CONFIG_HOME",
+         {"usr/bin/", "usr/share/"},
+         "usr/bin",
+         xdg,
+         "config/orvane/Orvane.ini",
+         "config/orvane/Orvane.ini"},
+        {"installed path with a trailing separator",
+         {"usr/bin/", "usr/share/"},
+         "usr/bin/",
+         xdg,
+         "config/orvane/Orvane.ini",
+         "config/orvane/Orvane.ini"},
+        {"installed without XDG_CONFIG_HOME uses ~/.config",
+         {"usr/bin/", "usr/share/"},
+         "usr/bin",
+         homeOnly,
+         "home/.config/orvane/Orvane.ini",
+         "home/.config/orvane/Orvane.ini"},
+        {"relative XDG_CONFIG_HOME is ignored",
+         {"usr/bin/", "usr/share/"},
+         "usr/bin",
+         {{"XDG_CONFIG_HOME", "config"}, {"HOME", "@/home"}},
+         "home/.config/orvane/Orvane.ini",
          "home/.config/orvane/Orvane.ini"},
         {"system default read while the user has no file",
-         {"usr/bin/", "usr/share/", "etc/xdg/orvane/Orvane.ini"}, "usr/bin", xdg, "etc/xdg/orvane/Orvane.ini",
+         {"usr/bin/", "usr/share/", "etc/xdg/orvane/Orvane.ini"},
+         "usr/bin",
+         xdg,
+         "etc/xdg/orvane/Orvane.ini",
          "config/orvane/Orvane.ini"},
-        {"later XDG_CONFIG_DIRS entry is searched too", {"usr/bin/", "usr/share/", "site/orvane/Orvane.ini"},
-         "usr/bin", {{"HOME", "@/home"}, {"XDG_CONFIG_DIRS", "@/etc/xdg:@/site"}},
-         "site/orvane/Orvane.ini", "home/.config/orvane/Orvane.ini"},
+        {"later XDG_CONFIG_DIRS entry is searched too",
+         {"usr/bin/", "usr/share/", "site/orvane/Orvane.ini"},
+         "usr/bin",
+         {{"HOME", "@/home"}, {"XDG_CONFIG_DIRS", "@/etc/xdg:@/site"}},
+         "site/orvane/Orvane.ini",
+         "home/.config/orvane/Orvane.ini"},
         {"user file wins over the system default",
-         {"usr/bin/", "usr/share/", "etc/xdg/orvane/Orvane.ini", "config/orvane/Orvane.ini"}, "usr/bin", xdg,
-         "config/orvane/Orvane.ini", "config/orvane/Orvane.ini"},
-        {"installed without a home stays portable", {"usr/bin/", "usr/share/"}, "usr/bin", {},
-         "usr/bin/Orvane.ini", "usr/bin/Orvane.ini"},
+         {"usr/bin/", "usr/share/", "etc/xdg/orvane/Orvane.ini", "config/orvane/Orvane.ini"},
+         "usr/bin",
+         xdg,
+         "config/orvane/Orvane.ini",
+         "config/orvane/Orvane.ini"},
+        {"installed without a home stays portable",
+         {"usr/bin/", "usr/share/"},
+         "usr/bin",
+         {},
+         "usr/bin/Orvane.ini",
+         "usr/bin/Orvane.ini"},
     };
     for (const cLocationCase& c : cases) {
         SCOPED_TRACE(c.name);
         fs::remove_all(root_);
         Make(c.made);
-        const cSettingsLocation location = LocateSettingsFile(root_ / c.programFolder, Environment(c.environment));
+        const cSettingsLocation location =
+            LocateSettingsFile(root_ / c.programFolder, Environment(c.environment));
         EXPECT_EQ(Relative(location.readPath), c.read);
         EXPECT_EQ(Relative(location.writePath), c.write);
     }
@@ -103,9 +143,11 @@ TEST_F(ProgramFilesTest, SettingsFileLocation) {
 
 TEST_F(ProgramFilesTest, DocumentationLocation) {
     const std::vector<std::tuple<const char*, std::vector<std::string>, const char*>> cases = {
-        {"beside the program first", {"usr/bin/readme.txt", "usr/share/doc/orvane/readme.txt"},
+        {"beside the program first",
+         {"usr/bin/readme.txt", "usr/share/doc/orvane/readme.txt"},
          "usr/bin/readme.txt"},
-        {"installed share/doc", {"usr/bin/", "usr/share/doc/orvane/readme.txt"},
+        {"installed share/doc",
+         {"usr/bin/", "usr/share/doc/orvane/readme.txt"},
          "usr/share/doc/orvane/readme.txt"},
         {"neither names the place beside the program", {"usr/bin/"}, "usr/bin/readme.txt"},
     };

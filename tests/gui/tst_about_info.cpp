@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSet>
 #include <QTest>
 
 #include "app_icon.h"
@@ -50,13 +51,23 @@ void AboutInfoTest::aboutBoxShowsTheIconEveryTime() {
     }
 }
 
-// Drawn anew at each size, not a small picture blown up: at whole multiples of the design size every
-// pixel of the design becomes a sharp square.
+// Drawn anew at each size and sharp: at whole multiples of the design size every pixel of the design
+// becomes a square, and between them no pixel is a blend of two colours.
 void AboutInfoTest::windowIconIsTheDesignDrawnAtEachSize() {
     const QImage design = ApplicationIconPixmap().toImage();
-    for (const int side : {64, 256}) {
+    QSet<QRgb> colours;
+    for (int y = 0; y < design.height(); ++y)
+        for (int x = 0; x < design.width(); ++x)
+            colours.insert(design.pixel(x, y));
+    for (const int side : {40, 48, 64, 256}) {
         const QImage drawn = ApplicationIcon().pixmap(side, side).toImage().convertToFormat(design.format());
-        QCOMPARE(drawn, design.scaled(side, side, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+        QCOMPARE(drawn.size(), QSize(side, side));
+        if (side % design.width() == 0)
+            QCOMPARE(drawn, design.scaled(side, side, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+        for (int y = 0; y < side; ++y)
+            for (int x = 0; x < side; ++x)
+                QVERIFY2(colours.contains(drawn.pixel(x, y)),
+                         qPrintable(QStringLiteral("%1 x %1").arg(side)));
     }
 }
 

@@ -40,7 +40,7 @@ done
 for file in "${expected[@]}"; do
     if grep -qxF "./$file" <<<"$contents"; then pass; else fail "$file is not in the package"; fi
 done
-for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6; do
+for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins; do
     if dpkg-deb -f "$deb" Depends | grep -qw "$library"; then pass; else fail "no dependency on $library"; fi
 done
 

@@ -12,6 +12,7 @@
 #include "cli_options.h"
 #include "console_hooks.h"
 #include "engine_session.h"
+#include "program_files.h"
 #include "result_text.h"
 
 namespace {
@@ -42,11 +43,9 @@ bool Calculate(cParseTree& tree, const std::string& formula) {
     }
 }
 
-// The settings file beside the executable, as the desktop program reads it.
+// The settings file the desktop program reads as well.
 std::filesystem::path SettingsFilePath() {
-    std::error_code error;
-    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    return executable.parent_path() / SettingsFileName;
+    return LocateSettingsFile(RunningProgramFolder()).readPath;
 }
 
 int Run(const cCliOptions& options) {
@@ -94,7 +93,7 @@ int main(int argc, char* argv[]) {
         return 2;
     }
     if (options.showHelp) {
-        std::cout << UsageText;
+        std::cout << UsageText << "\nSettings are read from " << SettingsFilePath().string() << "\n";
         return 0;
     }
     if (options.showVersion) {

@@ -4,6 +4,7 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,6 +19,7 @@
 #include "app_texts.h"
 #include "design_names.h"
 #include "engine_hooks.h"
+#include "program_files.h"
 #include "shortcut_precedence.h"
 
 TFMain* FMain = nullptr;
@@ -26,6 +28,14 @@ namespace {
 
 constexpr QSize DesignClientSize(486, 188);
 constexpr int FormulaRightMargin = 4;
+
+std::filesystem::path FilePath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+QString PathText(const std::filesystem::path& path) {
+    return QDir::cleanPath(QFile::decodeName(path.string().c_str()));
+}
 
 // The decimal separator of the user's locale, when it is a single 8-bit character.
 char LocaleDecimalSeparator() {
@@ -66,12 +76,17 @@ TFMain::~TFMain() {
     FormClose();
 }
 
+// Asked anew each time: the preferences may have created the user's file since the last time.
 QString TFMain::SettingsFilePath() const {
-    return QDir(programFolder_).filePath(QString::fromLatin1(SettingsFileName));
+    return PathText(LocateSettingsFile(FilePath(programFolder_)).readPath);
+}
+
+QString TFMain::SettingsFileToWrite() const {
+    return PathText(LocateSettingsFile(FilePath(programFolder_)).writePath);
 }
 
 QString TFMain::DocumentationFilePath() const {
-    return QDir(programFolder_).filePath(QStringLiteral("readme.txt"));
+    return PathText(LocateDocumentation(FilePath(programFolder_)));
 }
 
 void TFMain::BuildComponents() {

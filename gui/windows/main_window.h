@@ -25,11 +25,15 @@ class cParseTree;
 class TFMain : public QMainWindow {
     Q_OBJECT
 public:
-    // programFolder: the folder of the running executable, which holds "Orvane.ini" and "readme.txt".
+    // programFolder: the folder of the running executable; where "Orvane.ini" and "readme.txt" are
+    // follows from it (program_files.h).
     explicit TFMain(const QString& programFolder);
     ~TFMain() override;
 
+    // The settings file read at start and shown by the preferences, and the file the preferences write:
+    // the same, except while an installed program's user has no file of their own.
     QString SettingsFilePath() const;
+    QString SettingsFileToWrite() const;
     QString DocumentationFilePath() const;
 
     // Commands (menu items and buttons).

@@ -76,10 +76,13 @@ TEST_F(BuiltinsTest, EdgesGiveDocumentedValuesAndReports) {
         {"ln(0)", -inf, "log: SING error"},
         {"ln(-(0))", -inf, "log: SING error"},
         {"ln(-1)", nan, "log: DOMAIN error"},
-        {"ln(exp(710))", inf, "exp: OVERFLOW error"},  // the report of exp comes first
-        {"exp(709.7822265625)", inf, "exp: OVERFLOW error"},
+        {"ln(exp(710))", inf, "exp: OVERFLOW error"},           // the report of exp comes first
+        {"exp(709.7822265625)", 0x1.ffc045693009dp+1023, ""},   // just below the range
+        {"exp(709.782712893385)", inf, "exp: OVERFLOW error"},  // just beyond it
         {"exp(709.78)", std::exp(709.78), ""},
-        {"exp(-708.39599609375)", 0, ""},
+        {"exp(-708.39599609375)", 0x1.001bb0d6e2626p-1022, ""},  // still a normal double
+        {"exp(-745)", 4.9406564584124654e-324, ""},              // a denormal, not zero
+        {"exp(-745.2)", 0, ""},
         {"exp(-708)", std::exp(-708.0), ""},
         {"sqrt(-1)", nan, "sqrt: DOMAIN error"},
         {"sqrt(-(0))", -0.0, ""},
@@ -89,7 +92,10 @@ TEST_F(BuiltinsTest, EdgesGiveDocumentedValuesAndReports) {
         {"arcsin(2)", nan, "asin: DOMAIN error"},
         {"arccos(-1.5)", nan, "acos: DOMAIN error"},
         {"arcsin(sqrt(-1))", nan, "sqrt: DOMAIN error"},
-        {"sinh(710.4755859375)", inf, "sinh: OVERFLOW error"},
+        {"sinh(710.4755859375)", 0x1.ffdc12c49e31bp+1023, ""},  // just below the range
+        {"cosh(-710.4755859375)", 0x1.ffdc12c49e31bp+1023, ""},
+        {"sinh(-710.475860073944)", -inf, "sinh: OVERFLOW error"},  // just beyond it
+        {"cosh(710.475860073944)", inf, "cosh: OVERFLOW error"},
         {"sinh(-711)", -inf, "sinh: OVERFLOW error"},
         {"cosh(-711)", inf, "cosh: OVERFLOW error"},
         {"sinh(710)", std::sinh(710.0), ""},

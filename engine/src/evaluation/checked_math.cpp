@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "Parser_core.h"
+#include "elementary_functions.h"
 
 namespace {
 
@@ -56,11 +57,11 @@ double CheckedLog(double x) {
     if (x == 0.0) return Report("log", "SING", -Infinity);
     if (x < 0.0) return Report("log", "DOMAIN", NotANumber);
     if (std::isinf(x)) return Report("log", "OVERFLOW", Infinity);
-    return std::log(x);
+    return elementary::Log(x);
 }
 
 double CheckedExp(double x) {
-    const double value = std::exp(x);
+    const double value = elementary::Exp(x);
     if (std::isinf(value)) return Report("exp", "OVERFLOW", Infinity);
     return value;
 }
@@ -71,43 +72,43 @@ double CheckedSqrt(double x) {
 }
 
 double CheckedSin(double x) {
-    return TrigArgumentUsable(x) ? std::sin(x) : NotANumber;
+    return TrigArgumentUsable(x) ? elementary::Sin(x) : NotANumber;
 }
 double CheckedCos(double x) {
-    return TrigArgumentUsable(x) ? std::cos(x) : NotANumber;
+    return TrigArgumentUsable(x) ? elementary::Cos(x) : NotANumber;
 }
 double CheckedTan(double x) {
-    return TrigArgumentUsable(x) ? std::tan(x) : NotANumber;
+    return TrigArgumentUsable(x) ? elementary::Tan(x) : NotANumber;
 }
 
 double CheckedAsin(double x) {
     if (!(std::fabs(x) <= 1.0)) return Report("asin", "DOMAIN", NotANumber);
-    return std::asin(x);
+    return elementary::Asin(x);
 }
 
 double CheckedAcos(double x) {
     if (!(std::fabs(x) <= 1.0)) return Report("acos", "DOMAIN", NotANumber);
-    return std::acos(x);
+    return elementary::Acos(x);
 }
 
 double CheckedAtan(double x) {
-    return std::atan(x);
+    return elementary::Atan(x);
 }
 
 double CheckedSinh(double x) {
-    const double value = std::sinh(x);
+    const double value = elementary::Sinh(x);
     if (std::isinf(value)) return Report("sinh", "OVERFLOW", value);
     return value;
 }
 
 double CheckedCosh(double x) {
-    const double value = std::cosh(x);
+    const double value = elementary::Cosh(x);
     if (std::isinf(value)) return Report("cosh", "OVERFLOW", value);
     return value;
 }
 
 double CheckedTanh(double x) {
-    return std::tanh(x);
+    return elementary::Tanh(x);
 }
 
 // The cases are decided in this order. Operands that are already infinite or NaN, and a zero base,
@@ -135,6 +136,6 @@ double CheckedPow(double x, double y) {
     // Documented results depend on the exact products of repeated squaring; the extended range
     // holds every intermediate value whose result can still be a double.
     if (IsInteger(y) && std::fabs(y) < 4096.0) return RoundPowerResult(sign * PowerBySquaring(magnitude, y));
-    const long double exponentOfE = y * std::log(magnitude);
-    return RoundPowerResult(sign * std::exp(exponentOfE));
+    const long double exponentOfE = y * elementary::LogExtended(std::fabs(x));
+    return RoundPowerResult(sign * elementary::ExpExtended(exponentOfE));
 }

@@ -1,0 +1,574 @@
+#include "elementary_functions.h"
+
+#include <bit>
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+
+#include "elementary_tables.h"
+
+static_assert(std::numeric_limits<long double>::digits == 64,
+              "the elementary functions work with the 64-bit-mantissa extended format");
+
+namespace elementary {
+namespace {
+
+// An unevaluated sum hi + lo with |lo| at most half an ulp of hi: about 128 bits.
+struct cWide {
+    long double hi, lo;
+};
+
+constexpr cWide Wide(const cExtendedPair& pair) {
+    return {pair.hi, pair.lo};
+}
+
+// The exact sum and product of two extended values (Knuth's two-sum, Dekker's product).
+[[gnu::always_inline]] inline cWide TwoSum(long double a, long double b) {
+    const long double sum = a + b;
+    const long double bPart = sum - a;
+    return {sum, (a - (sum - bPart)) + (b - bPart)};
+}
+[[gnu::always_inline]] inline cWide FastTwoSum(long double big, long double small) {
+    const long double sum = big + small;
+    return {sum, small - (sum - big)};
+}
+[[gnu::always_inline]] inline void Split(long double a, long double& hi, long double& lo) {
+    const long double scaled = 4294967297.0L * a;  // 2^32 + 1: two halves of 32 bits
+    hi = scaled - (scaled - a);
+    lo = a - hi;
+}
+[[gnu::always_inline]] inline cWide TwoProduct(long double a, long double b) {
+    const long double product = a * b;
+    long double aHi, aLo, bHi, bLo;
+    Split(a, aHi, aLo);
+    Split(b, bHi, bLo);
+    return {product, ((aHi * bHi - product) + aHi * bLo + aLo * bHi) + aLo * bLo};
+}
+
+[[gnu::always_inline]] inline cWide Add(cWide a, cWide b) {
+    const cWide sum = TwoSum(a.hi, b.hi);
+    return FastTwoSum(sum.hi, sum.lo + a.lo + b.lo);
+}
+[[gnu::always_inline]] inline cWide Add(cWide a, long double b) {
+    const cWide sum = TwoSum(a.hi, b);
+    return FastTwoSum(sum.hi, sum.lo + a.lo);
+}
+[[gnu::always_inline]] inline cWide Negate(cWide a) {
+    return {-a.hi, -a.lo};
+}
+[[gnu::always_inline]] inline cWide Multiply(cWide a, cWide b) {
+    const cWide product = TwoProduct(a.hi, b.hi);
+    return FastTwoSum(product.hi, product.lo + (a.hi * b.lo + a.lo * b.hi));
+}
+[[gnu::always_inline]] inline cWide Multiply(cWide a, long double b) {
+    const cWide product = TwoProduct(a.hi, b);
+    return FastTwoSum(product.hi, product.lo + a.lo * b);
+}
+cWide Divide(cWide a, cWide b) {
+    const long double quotient = a.hi / b.hi;
+    const cWide back = Multiply(b, quotient);
+    const long double remainder = ((a.hi - back.hi) - back.lo) + a.lo;
+    return FastTwoSum(quotient, remainder / b.hi);
+}
+cWide SquareRoot(cWide a) {
+    if (a.hi == 0) return a;
+    const long double root = std::sqrt(a.hi);
+    const cWide square = TwoProduct(root, root);
+    const long double remainder = ((a.hi - square.hi) - square.lo) + a.lo;
+    return FastTwoSum(root, remainder / (2 * root));
+}
+// 2^n for -16382 <= n <= 16383, built from its bits (the library's ldexp is slow on the x87).
+[[gnu::always_inline]] inline long double PowerOfTwo(int n) {
+    const std::uint64_t mantissa = std::uint64_t{1} << 63;
+    const auto exponent = static_cast<std::uint16_t>(n + 16383);
+    long double value = 0;
+    std::memcpy(&value, &mantissa, sizeof mantissa);
+    std::memcpy(reinterpret_cast<unsigned char*>(&value) + sizeof mantissa, &exponent, sizeof exponent);
+    return value;
+}
+cWide Scale(cWide a, int exponent) {
+    const long double factor = PowerOfTwo(exponent);
+    return {a.hi * factor, a.lo * factor};
+}
+
+// The nearest integer to x, |x| < 2^51, without the x87's slow rounding-mode switches.
+[[gnu::always_inline]] inline double NearestInteger(long double x) {
+    const double shift = 0x1.8p52;
+    return (static_cast<double>(x) + shift) - shift;
+}
+
+// A positive finite double as mantissa * 2^exponent, the mantissa an integer below 2^53.
+struct cBinary {
+    std::uint64_t mantissa;
+    int exponent;
+};
+cBinary Decompose(double x) {
+    const auto bits = std::bit_cast<std::uint64_t>(x);
+    const auto biased = static_cast<int>(bits >> 52);
+    const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
+    if (biased == 0) return {fraction, -1074};  // a denormal
+    return {fraction | std::uint64_t{1} << 52, biased - 1075};
+}
+
+// Rounds hi + lo to double once. Rounding hi alone is right unless hi lies exactly half-way between
+// two doubles; then lo decides.
+double RoundToDouble(cWide v) {
+    const double nearest = static_cast<double>(v.hi);
+    const long double below = v.hi - nearest;
+    if (v.lo == 0 || below == 0 || !std::isfinite(nearest)) return nearest;
+    const long double mirrored = nearest + 2 * below;  // the other double when hi is half-way
+    if (static_cast<double>(mirrored) != mirrored) return nearest;
+    return (v.lo > 0) == (below > 0) ? static_cast<double>(mirrored) : nearest;
+}
+
+// p(z), the coefficients of the highest power first: Horner's rule in z^2 for the even and the odd
+// powers, two independent chains that the processor runs side by side.
+template <std::size_t I, std::size_t N>
+[[gnu::always_inline]] inline void HornerSteps(const long double (&coefficients)[N], long double zSquared,
+                                               long double& even, long double& odd) {
+    if constexpr (I < N) {
+        long double& chain = (N - 1 - I) % 2 == 0 ? even : odd;
+        chain = chain * zSquared + coefficients[I];
+        HornerSteps<I + 1>(coefficients, zSquared, even, odd);
+    }
+}
+template <std::size_t N>
+[[gnu::always_inline]] inline long double Horner(const long double (&coefficients)[N], long double z) {
+    long double even = 0, odd = 0;
+    HornerSteps<0>(coefficients, z * z, even, odd);
+    return even + z * odd;
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Exponential: x = (64 m + j) ln2/64 + r with |r| <= ln2/128, e^x = 2^m 2^(j/64) e^r.
+
+constexpr long double ExpSeries[] = {1.0L / 362880, 1.0L / 40320, 1.0L / 5040, 1.0L / 720,
+                                     1.0L / 120,    1.0L / 24,    1.0L / 6,    1.0L / 2};
+
+struct cScaledWide {
+    cWide value;
+    int exponent;  // the result is value times 2^exponent
+};
+
+// |x| below 11500.
+cScaledWide ExpCore(long double x) {
+    const double steps = NearestInteger(x * SixtyFourByLn2);
+    const long double k = steps;
+    const cWide r = Add(TwoSum(x - k * Ln2By64Parts[0], -k * Ln2By64Parts[1]), -k * Ln2By64Parts[2]);
+    const long double higher = r.hi * r.hi * Horner(ExpSeries, r.hi);
+    const cWide expMinusOne = FastTwoSum(r.hi, r.lo + higher);
+    const cWide expR = Add(TwoSum(1.0L, expMinusOne.hi), expMinusOne.lo);
+    const auto step = static_cast<long>(steps);
+    const long j = step & 63;
+    return {Multiply(Wide(ExpTable[j]), expR), static_cast<int>((step - j) / 64)};
+}
+
+// e^x for |x| up to the point where e^x cannot be a double (710.5).
+cWide ExpWide(long double x) {
+    const cScaledWide e = ExpCore(x);
+    return Scale(e.value, e.exponent);
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Logarithm: x = 2^e m, m in [1, 2) near the table point c, ln x = e ln2 + ln c + ln(1 + (m - c)/c).
+
+// ln(1 + t) - t + t^2/2 over t^3, highest power first, for |t| <= 1/128.
+constexpr long double Log1pSeries[] = {-1.0L / 12, 1.0L / 11, -1.0L / 10, 1.0L / 9,  -1.0L / 8,
+                                       1.0L / 7,   -1.0L / 6, 1.0L / 5,   -1.0L / 4, 1.0L / 3};
+
+cWide Log1pSmall(cWide t) {
+    const long double z = t.hi;
+    const long double higher = z * z * (z * Horner(Log1pSeries, z) - 0.5L) - z * t.lo;
+    const cWide sum = TwoSum(t.hi, higher);
+    return FastTwoSum(sum.hi, sum.lo + t.lo);
+}
+
+// x > 0, finite.
+cWide LogWide(double x) {
+    if (std::fabs(x - 1) < 1.0 / 128) return Log1pSmall({static_cast<long double>(x) - 1, 0});
+    cBinary binary = Decompose(x);
+    while (binary.mantissa < std::uint64_t{1} << 52) {  // a denormal: normalize
+        binary.mantissa <<= 1;
+        --binary.exponent;
+    }
+    const int e = binary.exponent + 52;  // x = 2^e m with m in [1, 2)
+    const long double m = static_cast<long double>(binary.mantissa) * 0x1p-52L;
+    const auto j = static_cast<int>(binary.mantissa >> 45) & 127;  // the first 7 bits after the point
+    const long double centre = 1 + (j + 0.5L) / 128;
+    const long double offset = m - centre;  // exact
+    const long double quotient = offset / centre;
+    const cWide back = TwoProduct(quotient, centre);
+    const cWide t = FastTwoSum(quotient, ((offset - back.hi) - back.lo) / centre);
+    const cWide sum = Add(TwoSum(e * Ln2.hi, LogTable[j].hi), LogTable[j].lo + e * Ln2.lo);
+    return Add(sum, Log1pSmall(t));
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Sine, cosine, tangent: x = q pi/2 + r with |r| <= pi/4, found exactly from 256 bits of 2/pi.
+
+struct cReduced {
+    cWide r;
+    unsigned quadrant;
+};
+
+// 64 bits of the 320-bit number words[0..4] starting `bit` bits below its top.
+std::uint64_t BitsAt(const std::uint64_t (&words)[5], int bit) {
+    const int word = bit / 64, shift = bit % 64;
+    const std::uint64_t high = words[word] << shift;
+    return shift == 0 || word == 4 ? high : high | words[word + 1] >> (64 - shift);
+}
+
+constexpr long double TwoOverPi = 0xa2f9836e4e441529p-64L;
+
+// 0 <= x < 2^53.
+cReduced ReduceRightAngles(double x) {
+    if (x <= 0.785398163397448) return {{x, 0}, 0};
+    if (x < 0x1p20) {  // k pi/2 in four parts, each product exact: Cody and Waite's reduction
+        const double steps = NearestInteger(x * TwoOverPi);
+        const long double k = steps;
+        const cWide head = TwoSum(x - k * HalfPiParts[0], -k * HalfPiParts[1]);
+        return {Add(Add(head, -k * HalfPiParts[2]), -k * HalfPiParts[3]), static_cast<unsigned>(steps) & 3};
+    }
+    const cBinary binary = Decompose(x);
+    const std::uint64_t mantissa = binary.mantissa;
+    // x 2/pi = mantissa * TwoOverPiBits * 2^(exponent - 256): a 320-bit product whose top
+    // 64 + exponent bits are the integer part.
+    std::uint64_t product[5] = {};
+    unsigned __int128 carry = 0;
+    for (int i = 3; i >= 0; --i) {
+        const unsigned __int128 term = static_cast<unsigned __int128>(mantissa) * TwoOverPiBits[i] + carry;
+        product[i + 1] = static_cast<std::uint64_t>(term);
+        carry = term >> 64;
+    }
+    product[0] = static_cast<std::uint64_t>(carry);
+    const int point = 64 + binary.exponent;
+    auto quadrant = static_cast<unsigned>(BitsAt(product, point - 2) >> 62);
+    std::uint64_t fraction[3] = {BitsAt(product, point), BitsAt(product, point + 64),
+                                 BitsAt(product, point + 128)};
+    const bool pastHalf = fraction[0] >> 63;
+    if (pastHalf) {  // r = (fraction - 1) pi/2: negate the fraction in 192-bit two's complement
+        ++quadrant;
+        bool borrow = true;
+        for (int i = 2; i >= 0; --i) {
+            fraction[i] = ~fraction[i] + (borrow ? 1 : 0);
+            borrow = borrow && fraction[i] == 0;
+        }
+    }
+    const int zeros = fraction[0] == 0 ? 64 : __builtin_clzll(fraction[0]);
+    const std::uint64_t lead = zeros == 0    ? fraction[0]
+                               : zeros == 64 ? fraction[1]
+                                             : fraction[0] << zeros | fraction[1] >> (64 - zeros);
+    const std::uint64_t next = zeros == 0    ? fraction[1]
+                               : zeros == 64 ? fraction[2]
+                                             : fraction[1] << zeros | fraction[2] >> (64 - zeros);
+    const long double scale = PowerOfTwo(-64 - zeros);
+    const cWide f =
+        FastTwoSum(static_cast<long double>(lead) * scale, static_cast<long double>(next) * scale * 0x1p-64L);
+    const cWide r = Multiply(f, Wide(HalfPi));
+    return {pastHalf ? Negate(r) : r, quadrant & 3};
+}
+
+constexpr long double InverseFactorial(int n) {
+    long double factorial = 1;
+    for (int i = 2; i <= n; ++i)
+        factorial *= i;
+    return 1 / factorial;
+}
+
+// The Taylor coefficients from the fifth (odd) or fourth (even) power on, alternating in sign or not,
+// highest power first: sin, sinh, cos.
+template <std::size_t N>
+constexpr auto SeriesFrom(int lowestPower, bool alternating) {
+    struct cCoefficients {
+        long double values[N];
+    } series{};
+    for (std::size_t i = 0; i < N; ++i) {
+        const int power = lowestPower + 2 * static_cast<int>(N - 1 - i);
+        const bool negative = alternating && (power / 2) % 2 == 1;
+        series.values[i] = negative ? -InverseFactorial(power) : InverseFactorial(power);
+    }
+    return series;
+}
+constexpr auto SinSeries = SeriesFrom<11>(5, true);   // r^5 ... r^25
+constexpr auto SinhSeries = SeriesFrom<9>(5, false);  // r^5 ... r^21, |r| < 1/2
+constexpr auto CosSeries = SeriesFrom<12>(4, true);   // r^4 ... r^26
+
+// r (1 + z (first + z p(z))) with z = r^2: the two leading terms with about 128 bits, the rest in
+// extended precision, which is far below them.
+template <std::size_t N>
+cWide OddSeries(cWide r, cWide first, const long double (&rest)[N]) {
+    const cWide z = Multiply(r, r);
+    const cWide inner = Add(first, z.hi * Horner(rest, z.hi));
+    return Multiply(r, Add(Multiply(z, inner), 1.0L));
+}
+cWide SinKernel(cWide r) {
+    return OddSeries(r, Negate(Wide(OneSixth)), SinSeries.values);
+}
+cWide CosKernel(cWide r) {
+    const cWide z = Multiply(r, r);
+    const cWide inner = Add(cWide{-0.5L, 0.0L}, z.hi * Horner(CosSeries.values, z.hi));
+    return Add(Multiply(z, inner), 1.0L);
+}
+
+// sin and cos of x >= 0 from the quadrant: which kernel and which sign.
+cWide SinOfReduced(const cReduced& x) {
+    const cWide value = x.quadrant % 2 == 0 ? SinKernel(x.r) : CosKernel(x.r);
+    return x.quadrant >= 2 ? Negate(value) : value;
+}
+cWide CosOfReduced(const cReduced& x) {
+    const cWide value = x.quadrant % 2 == 0 ? CosKernel(x.r) : SinKernel(x.r);
+    return x.quadrant == 1 || x.quadrant == 2 ? Negate(value) : value;
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Arc tangent: for 0 <= u <= 1 and c = j/64 near u, atan u = atan c + atan((u - c)/(1 + u c)).
+
+// atan(t) - t over t^3, highest power first, |t| <= 1/128.
+constexpr long double AtanSeries[] = {1.0L / 13, -1.0L / 11, 1.0L / 9, -1.0L / 7, 1.0L / 5, -1.0L / 3};
+
+cWide AtanUpToOne(cWide u) {
+    const double j = NearestInteger(u.hi * 64);
+    const long double c = j / 64;
+    const cWide t = Divide(FastTwoSum(u.hi - c, u.lo), Add(Multiply(u, c), 1.0L));
+    const long double z = t.hi * t.hi;
+    const cWide atanT = FastTwoSum(t.hi, t.lo + t.hi * z * Horner(AtanSeries, z));
+    return Add(Wide(AtanTable[static_cast<int>(j)]), atanT);
+}
+
+// atan(u) for u >= 0 (infinite included).
+cWide AtanWide(cWide u) {
+    if (u.hi <= 1) return AtanUpToOne(u);
+    if (std::isinf(u.hi)) return Wide(HalfPi);
+    return Add(Wide(HalfPi), Negate(AtanUpToOne(Divide({1.0L, 0.0L}, u))));
+}
+
+// atan(numerator/denominator) for numerator, denominator >= 0, not both zero.
+cWide AtanOfRatio(cWide numerator, cWide denominator) {
+    if (numerator.hi <= denominator.hi) return AtanUpToOne(Divide(numerator, denominator));
+    return Add(Wide(HalfPi), Negate(AtanUpToOne(Divide(denominator, numerator))));
+}
+
+// sqrt(1 - x^2) for 0 <= x <= 1, exact up to the final square root.
+cWide Cofactor(double x) {
+    const cWide square = TwoProduct(x, x);
+    return SquareRoot(Add(TwoSum(1.0L, -square.hi), -square.lo));
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Hyperbolic functions from e^|x| and its reciprocal; near zero sinh from its series.
+
+constexpr double HyperbolicOverflow = 710.5;  // beyond it sinh and cosh are infinite
+
+cWide SinhWide(double a) {
+    if (a < 0.5) return OddSeries({a, 0}, Wide(OneSixth), SinhSeries.values);
+    const cWide e = ExpWide(a);
+    return Multiply(Add(e, Negate(Divide({1.0L, 0.0L}, e))), 0.5L);
+}
+cWide CoshWide(double a) {
+    const cWide e = ExpWide(a);
+    return Multiply(Add(e, Divide({1.0L, 0.0L}, e)), 0.5L);
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Fast paths: the same reductions with plain extended arithmetic, a few units in the last place of the
+// 64-bit mantissa off at most. That decides the double unless the value lies near half-way between
+// two doubles (about one call in forty); only then is the wide computation made.
+
+constexpr int SafeDistance = 24;  // units of the 64-bit mantissa's last place
+
+// Whether every value within SafeDistance units of v rounds to the same double as v.
+[[gnu::always_inline]] inline bool RoundsSafely(long double v) {
+    if (!(std::fabs(v) >= 0x1p-1022L)) return false;  // zero, NaN and results below the normal range
+    std::uint64_t mantissa;
+    std::memcpy(&mantissa, &v, sizeof mantissa);
+    const auto belowDouble = static_cast<int>(mantissa & 0x7FF);  // the 11 bits a double drops
+    return belowDouble < 0x400 - SafeDistance || belowDouble > 0x400 + SafeDistance;
+}
+
+[[gnu::always_inline]] inline long double ExpFast(long double x) {
+    const double steps = NearestInteger(x * SixtyFourByLn2);
+    const long double k = steps;
+    const long double r = ((x - k * Ln2By64Parts[0]) - k * Ln2By64Parts[1]) - k * Ln2By64Parts[2];
+    const long double expMinusOne = r + r * r * Horner(ExpSeries, r);
+    const auto step = static_cast<long>(steps);
+    const long j = step & 63;
+    const cExtendedPair& power = ExpTable[j];
+    return (power.hi + (power.lo + power.hi * expMinusOne)) * PowerOfTwo(static_cast<int>((step - j) / 64));
+}
+
+[[gnu::always_inline]] inline long double Log1pFast(long double t) {
+    return t + t * t * (t * Horner(Log1pSeries, t) - 0.5L);
+}
+
+long double LogFast(double x) {
+    if (std::fabs(x - 1) < 1.0 / 128) return Log1pFast(static_cast<long double>(x) - 1);
+    cBinary binary = Decompose(x);
+    while (binary.mantissa < std::uint64_t{1} << 52) {
+        binary.mantissa <<= 1;
+        --binary.exponent;
+    }
+    const int e = binary.exponent + 52;
+    const auto j = static_cast<int>(binary.mantissa >> 45) & 127;
+    const long double centre = 1 + (j + 0.5L) / 128;
+    const long double t = (static_cast<long double>(binary.mantissa) * 0x1p-52L - centre) / centre;
+    return (e * Ln2.hi + LogTable[j].hi) + (LogTable[j].lo + e * Ln2.lo + Log1pFast(t));
+}
+
+[[gnu::always_inline]] inline long double SinFast(cWide r) {
+    const long double z = r.hi * r.hi;
+    return r.hi + (r.lo + r.hi * z * (z * Horner(SinSeries.values, z) - OneSixth.hi));
+}
+[[gnu::always_inline]] inline long double CosFast(cWide r) {
+    const long double z = r.hi * r.hi;
+    return 1 + (z * (z * Horner(CosSeries.values, z) - 0.5L) - r.hi * r.lo);
+}
+long double SinOfReducedFast(const cReduced& x) {
+    const long double value = x.quadrant % 2 == 0 ? SinFast(x.r) : CosFast(x.r);
+    return x.quadrant >= 2 ? -value : value;
+}
+long double CosOfReducedFast(const cReduced& x) {
+    const long double value = x.quadrant % 2 == 0 ? CosFast(x.r) : SinFast(x.r);
+    return x.quadrant == 1 || x.quadrant == 2 ? -value : value;
+}
+
+[[gnu::always_inline]] inline long double AtanUpToOneFast(long double u) {
+    const double j = NearestInteger(u * 64);
+    const long double c = j / 64;
+    const long double t = (u - c) / (1 + u * c);
+    const long double z = t * t;
+    const cExtendedPair& base = AtanTable[static_cast<int>(j)];
+    return base.hi + (base.lo + (t + t * z * Horner(AtanSeries, z)));
+}
+long double AtanOfRatioFast(long double numerator, long double denominator) {
+    if (numerator <= denominator) return AtanUpToOneFast(numerator / denominator);
+    return HalfPi.hi + (HalfPi.lo - AtanUpToOneFast(denominator / numerator));
+}
+long double CofactorFast(double x) {
+    const cWide square = TwoProduct(x, x);
+    return std::sqrt((1 - square.hi) - square.lo);
+}
+
+long double SinhFast(double a) {
+    if (a < 0.5) {
+        const long double z = static_cast<long double>(a) * a;
+        return a + a * z * (OneSixth.hi + z * Horner(SinhSeries.values, z));
+    }
+    const long double e = ExpFast(a);
+    return (e - 1 / e) / 2;
+}
+long double CoshFast(double a) {
+    const long double e = ExpFast(a);
+    return (e + 1 / e) / 2;
+}
+
+// The fast value when it decides the double, otherwise the wide one.
+template <typename tWide>
+double Decide(long double fast, tWide wide) {
+    return RoundsSafely(fast) ? static_cast<double>(fast) : RoundToDouble(wide());
+}
+
+double WithSignOf(double x, double magnitude) {
+    return x < 0 ? -magnitude : magnitude;
+}
+
+}  // namespace
+
+double Exp(double x) {
+    if (std::isnan(x)) return x;
+    if (x > 709.8) return std::numeric_limits<double>::infinity();
+    if (x < -745.2) return 0.0;
+    return Decide(ExpFast(x), [x] { return ExpWide(x); });
+}
+
+double Log(double x) {
+    if (std::isnan(x)) return x;
+    return Decide(LogFast(x), [x] { return LogWide(x); });
+}
+
+double Sin(double x) {
+    if (x == 0 || std::isnan(x)) return x;
+    const cReduced reduced = ReduceRightAngles(std::fabs(x));
+    return WithSignOf(x, Decide(SinOfReducedFast(reduced), [&] { return SinOfReduced(reduced); }));
+}
+
+double Cos(double x) {
+    if (std::isnan(x)) return x;
+    const cReduced reduced = ReduceRightAngles(std::fabs(x));
+    return Decide(CosOfReducedFast(reduced), [&] { return CosOfReduced(reduced); });
+}
+
+double Tan(double x) {
+    if (x == 0 || std::isnan(x)) return x;
+    const cReduced reduced = ReduceRightAngles(std::fabs(x));
+    const long double sin = SinFast(reduced.r), cos = CosFast(reduced.r);
+    const long double fast = reduced.quadrant % 2 == 0 ? sin / cos : -cos / sin;
+    return WithSignOf(x, Decide(fast, [&] {
+                          const cWide sinWide = SinKernel(reduced.r), cosWide = CosKernel(reduced.r);
+                          return reduced.quadrant % 2 == 0 ? Divide(sinWide, cosWide)
+                                                           : Negate(Divide(cosWide, sinWide));
+                      }));
+}
+
+double Asin(double x) {
+    if (x == 0 || std::isnan(x)) return x;
+    const double a = std::fabs(x);
+    return WithSignOf(x, Decide(AtanOfRatioFast(a, CofactorFast(a)), [a] {
+                          return AtanOfRatio({a, 0}, Cofactor(a));
+                      }));
+}
+
+double Acos(double x) {
+    if (std::isnan(x)) return x;
+    const double a = std::fabs(x);
+    const long double angle = AtanOfRatioFast(CofactorFast(a), a);
+    return Decide(x < 0 ? Pi.hi + (Pi.lo - angle) : angle, [x, a] {
+        const cWide wide = AtanOfRatio(Cofactor(a), {a, 0});
+        return x < 0 ? Add(Wide(Pi), Negate(wide)) : wide;
+    });
+}
+
+double Atan(double x) {
+    if (x == 0 || std::isnan(x)) return x;
+    const double a = std::fabs(x);
+    if (std::isinf(a)) return WithSignOf(x, RoundToDouble(Wide(HalfPi)));
+    return WithSignOf(x, Decide(AtanOfRatioFast(a, 1), [a] { return AtanWide({a, 0}); }));
+}
+
+double Sinh(double x) {
+    if (x == 0 || std::isnan(x)) return x;
+    const double a = std::fabs(x);
+    if (a > HyperbolicOverflow) return WithSignOf(x, std::numeric_limits<double>::infinity());
+    return WithSignOf(x, Decide(SinhFast(a), [a] { return SinhWide(a); }));
+}
+
+double Cosh(double x) {
+    if (std::isnan(x)) return x;
+    const double a = std::fabs(x);
+    if (a > HyperbolicOverflow) return std::numeric_limits<double>::infinity();
+    return Decide(CoshFast(a), [a] { return CoshWide(a); });
+}
+
+double Tanh(double x) {
+    if (x == 0 || std::isnan(x)) return x;
+    const double a = std::fabs(x);
+    if (a > 40) return WithSignOf(x, 1.0);  // 1 - tanh a < 2e-34: the nearest double is 1
+    return WithSignOf(x, Decide(SinhFast(a) / CoshFast(a), [a] { return Divide(SinhWide(a), CoshWide(a)); }));
+}
+
+// Beyond these bounds e^x is not a 64-bit-mantissa number (below: not a normal one, which as the
+// power operator's result is 0 anyway).
+long double ExpExtended(long double x) {
+    if (std::isnan(x)) return x;
+    if (x > 11357) return std::numeric_limits<long double>::infinity();
+    if (x < -11355) return 0.0L;
+    const cScaledWide e = ExpCore(x);
+    return e.value.hi * PowerOfTwo(e.exponent);
+}
+
+long double LogExtended(double x) {
+    return LogWide(x).hi;
+}
+
+}  // namespace elementary

@@ -4,6 +4,7 @@ functions, each as the nearest 64-bit-mantissa value (hi) and the nearest one to
 Needs mpmath. Run: python3 scripts/make_elementary_tables.py > engine/src/evaluation/elementary_tables.h
     && clang-format -i engine/src/evaluation/elementary_tables.h"""
 from mpmath import mp, mpf, ln, pi, atan, floor, log
+from mpmath import sin as mpmath_sin, cos as mpmath_cos
 
 mp.prec = 400
 
@@ -77,4 +78,6 @@ print()
 table("ExpTable", [mpf(2) ** (mpf(j) / 64) for j in range(64)], "2^(j/64), j = 0 to 63.")
 table("LogTable", [ln(1 + (mpf(j) + mpf(1) / 2) / 128) for j in range(128)],
       "ln(c) at the centres c = 1 + (j + 1/2)/128 of the intervals the mantissa is reduced to.")
+table("SinTable", [mpmath_sin(mpf(j) / 16) for j in range(14)], "sin(j/16), j = 0 to 13.")
+table("CosTable", [mpmath_cos(mpf(j) / 16) for j in range(14)], "cos(j/16), j = 0 to 13.")
 table("AtanTable", [atan(mpf(j) / 64) for j in range(65)], "arctan(j/64), j = 0 to 64.")

@@ -416,21 +416,36 @@ long double LogFast(double x) {
     return (e * Ln2.hi + LogTable[j].hi) + (LogTable[j].lo + e * Ln2.lo + Log1pFast(t));
 }
 
-[[gnu::always_inline]] inline long double SinFast(cWide r) {
-    const long double z = r.hi * r.hi;
-    return r.hi + (r.lo + r.hi * z * (z * Horner(SinSeries.values, z) - OneSixth.hi));
-}
-[[gnu::always_inline]] inline long double CosFast(cWide r) {
-    const long double z = r.hi * r.hi;
-    return 1 + (z * (z * Horner(CosSeries.values, z) - 0.5L) - r.hi * r.lo);
+// sin and cos of r = a + b with a = j/16 from the tables and |b| <= 1/32: short series in b.
+constexpr long double SinShortSeries[] = {1.0L / 362880, -1.0L / 5040, 1.0L / 120,
+                                          -1.0L / 6};  // (sin b - b)/b^3
+constexpr long double CosShortSeries[] = {-1.0L / 3628800, 1.0L / 40320, -1.0L / 720, 1.0L / 24,
+                                          -1.0L / 2};  // (cos b - 1)/b^2
+
+struct cSinCos {
+    long double sin, cos;
+};
+
+[[gnu::always_inline]] inline cSinCos SinCosFast(cWide r) {
+    const double steps = NearestInteger(r.hi * 16);
+    const int j = static_cast<int>(steps);
+    const long double b = (r.hi - steps / 16) + r.lo;
+    const long double z = b * b;
+    const long double sinB = b + b * z * Horner(SinShortSeries, z);
+    const long double cosBMinusOne = z * Horner(CosShortSeries, z);
+    const long double sinA = j < 0 ? -SinTable[-j].hi : SinTable[j].hi;
+    const long double cosA = CosTable[j < 0 ? -j : j].hi;
+    return {sinA + (sinA * cosBMinusOne + cosA * sinB), cosA + (cosA * cosBMinusOne - sinA * sinB)};
 }
 long double SinOfReducedFast(const cReduced& x) {
-    const long double value = x.quadrant % 2 == 0 ? SinFast(x.r) : CosFast(x.r);
-    return x.quadrant >= 2 ? -value : value;
+    const cSinCos value = SinCosFast(x.r);
+    const long double magnitude = x.quadrant % 2 == 0 ? value.sin : value.cos;
+    return x.quadrant >= 2 ? -magnitude : magnitude;
 }
 long double CosOfReducedFast(const cReduced& x) {
-    const long double value = x.quadrant % 2 == 0 ? CosFast(x.r) : SinFast(x.r);
-    return x.quadrant == 1 || x.quadrant == 2 ? -value : value;
+    const cSinCos value = SinCosFast(x.r);
+    const long double magnitude = x.quadrant % 2 == 0 ? value.cos : value.sin;
+    return x.quadrant == 1 || x.quadrant == 2 ? -magnitude : magnitude;
 }
 
 [[gnu::always_inline]] inline long double AtanUpToOneFast(long double u) {
@@ -502,8 +517,8 @@ double Cos(double x) {
 double Tan(double x) {
     if (x == 0 || std::isnan(x)) return x;
     const cReduced reduced = ReduceRightAngles(std::fabs(x));
-    const long double sin = SinFast(reduced.r), cos = CosFast(reduced.r);
-    const long double fast = reduced.quadrant % 2 == 0 ? sin / cos : -cos / sin;
+    const cSinCos value = SinCosFast(reduced.r);
+    const long double fast = reduced.quadrant % 2 == 0 ? value.sin / value.cos : -value.cos / value.sin;
     return WithSignOf(x, Decide(fast, [&] {
                           const cWide sinWide = SinKernel(reduced.r), cosWide = CosKernel(reduced.r);
                           return reduced.quadrant % 2 == 0 ? Divide(sinWide, cosWide)

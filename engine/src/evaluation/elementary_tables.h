@@ -226,6 +226,42 @@ constexpr cExtendedPair LogTable[128] = {
     {0xb0f1f7ed232334bdp-64L, -0xdc9fb7beb8d9e1a0p-129L},
 };
 
+// sin(j/16), j = 0 to 13.
+constexpr cExtendedPair SinTable[14] = {
+    {0.0L, 0.0L},
+    {0xffd557776a76d5a6p-68L, -0xb6993425b4ad4d41p-134L},
+    {0xff5577743771ae50p-67L, 0xd350ce43f13f0b4bp-133L},
+    {0xbee0817dd795a8adp-66L, 0xb50e23c97c2b12c4p-131L},
+    {0xfd5776a798abb5d4p-66L, 0x9debdc7351e8b1afp-131L},
+    {0x9d6894bb4e9ec004p-65L, 0xf554121e0e69c511p-133L},
+    {0xbb8812abb2109e91p-65L, 0xa519d68926379761p-130L},
+    {0xd8ec182990b0b4a4p-65L, -0x90b2e67d464eb54ep-130L},
+    {0xf57743a2582f7f44p-65L, -0x9b43c9b027c8499ap-130L},
+    {0x88868625b4e1dbb2p-64L, 0xc4cc404cc08949c8p-130L},
+    {0x95c8ef544210ec0cp-64L, -0xdc76c85aabec2f5dp-129L},
+    {0xa2759c0e79c35582p-64L, 0xa4f8656abea80b83p-129L},
+    {0xae7fe0b5fc786b2ep-64L, -0xd323c52a1d7eb6efp-129L},
+    {0xb9dbb406f52bbedep-64L, -0x9060db8254421c92p-129L},
+};
+
+// cos(j/16), j = 0 to 13.
+constexpr cExtendedPair CosTable[14] = {
+    {0x8000000000000000p-63L, 0.0L},
+    {0xff800aaa4fa69a65p-64L, 0xe1ee6509bc42b71fp-133L},
+    {0xfe00aa93eade9b6dp-64L, 0xf35094efb78c672bp-131L},
+    {0xfb835efcf670dd2dp-64L, -0xc80c36dcb408af61p-131L},
+    {0xf80aa4fbef750ba8p-64L, -0xf859868d40d60eb8p-129L},
+    {0xf399f500c9e9fd38p-64L, -0xa2cd51b384a8ef12p-129L},
+    {0xee35bf5ccac89053p-64L, -0xc9b889232cb16e07p-130L},
+    {0xe7e367d2956cfb17p-64L, -0x92abdc357cc65ff5p-129L},
+    {0xe0a94032dbea7ceep-64L, -0x8444c4ba0a0a4cf5p-129L},
+    {0xd88e820b1526311ep-64L, -0xaa78410fcf9596b2p-130L},
+    {0xcf9b476c897c25c6p-64L, -0x80315e45819ee2a1p-129L},
+    {0xc5d882d2ee48030cp-64L, 0xf80fa51d303c6901p-129L},
+    {0xbb4ff632a908f73fp-64L, -0xfab9f18d1899b12cp-130L},
+    {0xb00c2937ab1efa8ep-64L, -0xd687c6f34c0d1734p-129L},
+};
+
 // arctan(j/64), j = 0 to 64.
 constexpr cExtendedPair AtanTable[65] = {
     {0.0L, 0.0L},

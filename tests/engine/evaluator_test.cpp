@@ -157,6 +157,7 @@ TEST_F(EvaluatorTest, EndlessCallChainsFailInsteadOfExhaustingTheStack) {
 struct cPowCase {
     double x, y, expected;
     const char* report;  // empty when none
+    const char* name = "";
 };
 
 TEST_F(EvaluatorTest, PowerEdgesGiveDocumentedValuesAndReports) {
@@ -178,11 +179,20 @@ TEST_F(EvaluatorTest, PowerEdgesGiveDocumentedValuesAndReports) {
         {-8, 1.0 / 3, nan, "pow: DOMAIN error"},
         {-2, 3, -8, ""},
         {-2, -2, 0.25, ""},
-        {-2, 1e19, nan, "pow: DOMAIN error"},
+        {-2, 1e19, inf, "pow: OVERFLOW error", "a double beyond 2^63 is an even integer"},
+        {-1, 1e19, 1, "", "minus one to an even power is one"},
         {10, 400, inf, "pow: OVERFLOW error"},
-        {-10, 401, inf, "pow: OVERFLOW error"},
+        {-10, 401, -inf, "pow: OVERFLOW error", "an overflow keeps the sign of an odd power"},
+        {-10, 309, -inf, "pow: OVERFLOW error", "overflow just past the range keeps its sign"},
+        {1.797e308, 1, 1.797e308, "", "a result just below the range is no overflow"},
+        {2, 1023.999, 0x1.ffa52de61c1b3p+1023, "", "a fractional power just below the range"},
         {10, -400, 0, ""},
-        {2, -1074, 0, ""},
+        {2, -1074, denormal, "", "the smallest denormal is a result, not zero"},
+        {10, -320, 1e-320, "", "a denormal result by repeated squaring"},
+        {0.5, 1075.5, 0, "", "a true underflow is silent"},
+        {denormal, 0.5, 0x1p-537, "", "a denormal base is a number like any other"},
+        {denormal, 0, 1, "", "a denormal base to the power zero reports nothing"},
+        {denormal, -1, inf, "pow: OVERFLOW error", "the reciprocal of a denormal overflows"},
         {3, 4, 81, ""},
         {2, -2, 0.25, ""},
     };
@@ -195,11 +205,11 @@ TEST_F(EvaluatorTest, PowerEdgesGiveDocumentedValuesAndReports) {
         if (std::isnan(c.expected)) {
             EXPECT_TRUE(std::isnan(value)) << c.x << "^" << c.y;
         } else {
-            EXPECT_EQ(value, c.expected) << c.x << "^" << c.y;
+            EXPECT_EQ(value, c.expected) << c.x << "^" << c.y << " " << c.name;
         }
         const std::vector<std::string> expectedReports =
             *c.report ? std::vector<std::string>{c.report} : std::vector<std::string>{};
-        EXPECT_EQ(Reports(), expectedReports) << c.x << "^" << c.y;
+        EXPECT_EQ(Reports(), expectedReports) << c.x << "^" << c.y << " " << c.name;
     }
 }
 

@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(git cmake make g++ clang clang-format libclang-rt-14-dev qt6-base-dev xvfb xauth
-          libgtest-dev libgmock-dev libbenchmark-dev)
+          libgtest-dev libgmock-dev libbenchmark-dev pkg-config libedit-dev locales)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -16,92 +16,16 @@ struct cCommand {
     bool (*run)(std::string_view argument, cCalculator& calculator);
 };
 
-bool StoreResult(std::string_view argument, cCalculator& calculator);
-bool AddResult(std::string_view argument, cCalculator& calculator);
-bool SubtractResult(std::string_view argument, cCalculator& calculator);
-bool DeclareConstant(std::string_view argument, cCalculator& calculator);
-bool DeclareFunction(std::string_view argument, cCalculator& calculator);
-bool ListVariables(std::string_view argument, cCalculator& calculator);
-bool ListConstants(std::string_view argument, cCalculator& calculator);
-bool ListFunctions(std::string_view argument, cCalculator& calculator);
-bool Load(std::string_view argument, cCalculator& calculator);
-bool SaveConstants(std::string_view argument, cCalculator& calculator);
-bool SaveFunctions(std::string_view argument, cCalculator& calculator);
-bool SwitchAngle(std::string_view argument, cCalculator& calculator);
-bool ShowHelp(std::string_view argument, cCalculator& calculator);
-
-const cCommand Commands[] = {
-    {":m", "LETTER", "store the last result in variable LETTER, as [M] does", StoreResult},
-    {":m+", "LETTER", "add the last result to variable LETTER, as [M+] does", AddResult},
-    {":m-", "LETTER", "subtract the last result from variable LETTER, as [M-] does", SubtractResult},
-    {":const", "DEFINITION [# DESCRIPTION]", "declare a constant, e.g. :const gn=9.81 # gravity",
-     DeclareConstant},
-    {":func", "DEFINITION [# DESCRIPTION]", "declare a user function, e.g. :func h(t)=gn*t^2/2",
-     DeclareFunction},
-    {":vars", "", "list the variables a to z", ListVariables},
-    {":consts", "", "list the constants with their descriptions", ListConstants},
-    {":funcs", "", "list the user functions with their descriptions", ListFunctions},
-    {":load", "FILE", "load a constant or function library", Load},
-    {":save-consts", "FILE", "save the constants as a library", SaveConstants},
-    {":save-funcs", "FILE", "save the user functions as a library", SaveFunctions},
-    {":angle", "rad|deg|gra", "switch the angle mode of the trigonometric functions for this session",
-     SwitchAngle},
-    {":help", "", "show this text", ShowHelp},
-};
-
 std::string_view Trimmed(std::string_view text) {
     const auto first = text.find_first_not_of(" \t");
     if (first == std::string_view::npos) return {};
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
-const cCommand* Find(std::string_view name) {
-    for (const cCommand& command : Commands)
-        if (command.name == name) return &command;
-    return nullptr;
-}
-
 bool Refuse(std::string text) {
     ReportMessage(text);
     return false;
 }
-
-}  // namespace
-
-bool IsCommand(std::string_view line) {
-    return !line.empty() && line[0] == ':';
-}
-
-bool RunCommand(std::string_view line, cCalculator& calculator) {
-    line = Trimmed(line);
-    const auto nameEnd = line.find_first_of(" \t");
-    const std::string_view name = line.substr(0, nameEnd);
-    const std::string_view argument =
-        nameEnd == std::string_view::npos ? std::string_view() : Trimmed(line.substr(nameEnd));
-    const cCommand* command = Find(name);
-    if (command == nullptr)
-        return Refuse("unknown command " + std::string(name) + " (:help lists the commands)");
-    if (command->arguments.empty() && !argument.empty())
-        return Refuse(std::string(name) + " takes no argument");
-    if (!command->arguments.empty() && argument.empty())
-        return Refuse(std::string(name) + " needs " + std::string(command->arguments));
-    return command->run(argument, calculator);
-}
-
-std::vector<std::string_view> CommandNames() {
-    std::vector<std::string_view> names;
-    for (const cCommand& command : Commands)
-        names.push_back(command.name);
-    return names;
-}
-
-void PrintVariables(const cParseTree& tree) {
-    for (char letter = 'a'; letter <= 'z'; ++letter)
-        StandardOutput().Line(std::string{letter, ' ', '=', ' '} +
-                              ResultText(tree.GetVariable(letter), DecimalSeparator));
-}
-
-namespace {
 
 // The memory commands change a variable by the last result, as the memory keys do.
 template <class Change>
@@ -192,6 +116,33 @@ bool SwitchAngle(std::string_view argument, cCalculator&) {
     return true;
 }
 
+bool ShowHelp(std::string_view argument, cCalculator& calculator);
+
+const cCommand Commands[] = {
+    {":m", "LETTER", "store the last result in variable LETTER, as [M] does", StoreResult},
+    {":m+", "LETTER", "add the last result to variable LETTER, as [M+] does", AddResult},
+    {":m-", "LETTER", "subtract the last result from variable LETTER, as [M-] does", SubtractResult},
+    {":const", "DEFINITION [# DESCRIPTION]", "declare a constant, e.g. :const gn=9.81 # gravity",
+     DeclareConstant},
+    {":func", "DEFINITION [# DESCRIPTION]", "declare a user function, e.g. :func h(t)=gn*t^2/2",
+     DeclareFunction},
+    {":vars", "", "list the variables a to z", ListVariables},
+    {":consts", "", "list the constants with their descriptions", ListConstants},
+    {":funcs", "", "list the user functions with their descriptions", ListFunctions},
+    {":load", "FILE", "load a constant or function library", Load},
+    {":save-consts", "FILE", "save the constants as a library", SaveConstants},
+    {":save-funcs", "FILE", "save the user functions as a library", SaveFunctions},
+    {":angle", "rad|deg|gra", "switch the angle mode of the trigonometric functions for this session",
+     SwitchAngle},
+    {":help", "", "show this text", ShowHelp},
+};
+
+const cCommand* Find(std::string_view name) {
+    for (const cCommand& command : Commands)
+        if (command.name == name) return &command;
+    return nullptr;
+}
+
 bool ShowHelp(std::string_view, cCalculator&) {
     constexpr std::size_t HelpColumn = 28;
     StandardOutput().Line("Commands, each on a line of its own:");
@@ -209,3 +160,36 @@ bool ShowHelp(std::string_view, cCalculator&) {
 }
 
 }  // namespace
+
+bool IsCommand(std::string_view line) {
+    return !line.empty() && line[0] == ':';
+}
+
+bool RunCommand(std::string_view line, cCalculator& calculator) {
+    line = Trimmed(line);
+    const auto nameEnd = line.find_first_of(" \t");
+    const std::string_view name = line.substr(0, nameEnd);
+    const std::string_view argument =
+        nameEnd == std::string_view::npos ? std::string_view() : Trimmed(line.substr(nameEnd));
+    const cCommand* command = Find(name);
+    if (command == nullptr)
+        return Refuse("unknown command " + std::string(name) + " (:help lists the commands)");
+    if (command->arguments.empty() && !argument.empty())
+        return Refuse(std::string(name) + " takes no argument");
+    if (!command->arguments.empty() && argument.empty())
+        return Refuse(std::string(name) + " needs " + std::string(command->arguments));
+    return command->run(argument, calculator);
+}
+
+std::vector<std::string_view> CommandNames() {
+    std::vector<std::string_view> names;
+    for (const cCommand& command : Commands)
+        names.push_back(command.name);
+    return names;
+}
+
+void PrintVariables(const cParseTree& tree) {
+    for (char letter = 'a'; letter <= 'z'; ++letter)
+        StandardOutput().Line(std::string{letter, ' ', '=', ' '} +
+                              ResultText(tree.GetVariable(letter), DecimalSeparator));
+}

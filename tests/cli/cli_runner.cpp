@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <random>
 #include <sstream>
 
 namespace {
@@ -73,4 +74,15 @@ cCliRun RunCli(const std::vector<std::string>& arguments, const std::string& inp
     run.out = ReadWhole(out.path);
     run.err = ReadWhole(err.path);
     return run;
+}
+
+cTestFolder::cTestFolder()
+    : path_(std::filesystem::temp_directory_path() /
+            ("orvane-cli-test-" + std::to_string(std::random_device{}()))) {
+    std::filesystem::create_directories(path_);
+}
+
+cTestFolder::~cTestFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
 }

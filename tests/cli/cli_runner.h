@@ -1,6 +1,7 @@
 // Runs the real orvane-cli binary with arguments and standard input, and collects what it printed.
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -22,3 +23,18 @@ struct cRunSetting {
 // program: the orvane-cli to run; by default the one this build made.
 cCliRun RunCli(const std::vector<std::string>& arguments, const std::string& input = "",
                const std::string& program = ORVANE_CLI_PATH, const cRunSetting& setting = {});
+
+// A folder of its own for one test, removed with everything in it when the test ends.
+class cTestFolder {
+public:
+    cTestFolder();
+    ~cTestFolder();
+    cTestFolder(const cTestFolder&) = delete;
+    cTestFolder& operator=(const cTestFolder&) = delete;
+
+    const std::filesystem::path& Path() const { return path_; }
+    std::string Path(const std::string& name) const { return (path_ / name).string(); }
+
+private:
+    std::filesystem::path path_;
+};

@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <random>
 
 #include "cli_runner.h"
 
@@ -23,13 +22,8 @@ TEST(Cli, StandardInputLinesMayEndWithCarriageReturns) {
 // Without --angle the mode comes from Orvane.ini beside the program, as for the desktop program. The
 // program runs from a folder of its own, so that no other test sees the file.
 TEST(Cli, AngleModeFromTheSettingsFile) {
-    const fs::path folder =
-        fs::temp_directory_path() / ("orvane-cli-ini-" + std::to_string(std::random_device{}()));
-    fs::create_directories(folder);
-    struct cRemoveAfterwards {
-        fs::path path;
-        ~cRemoveAfterwards() { fs::remove_all(path); }
-    } cleanup{folder};
+    const cTestFolder testFolder;
+    const fs::path& folder = testFolder.Path();
     const fs::path program = folder / fs::path(ORVANE_CLI_PATH).filename();
     fs::copy_file(ORVANE_CLI_PATH, program);
     const fs::path settings = folder / "Orvane.ini";
@@ -104,9 +98,8 @@ TEST(Cli, InputAndOutputFailuresExitWithThree) {
 // Results show '.' in every locale unless --locale asks for the user's separator; numbers are read
 // with either. The test makes a German locale of its own.
 TEST(Cli, TheDecimalSeparatorFollowsTheLocaleOnlyWhenAsked) {
-    const fs::path folder =
-        fs::temp_directory_path() / ("orvane-cli-locale-" + std::to_string(std::random_device{}()));
-    fs::create_directories(folder);
+    const cTestFolder testFolder;
+    const fs::path& folder = testFolder.Path();
     const std::string made =
         "localedef -i de_DE -f UTF-8 '" + (folder / "de_DE.UTF-8").string() + "' 2>/dev/null";
     ASSERT_EQ(std::system(made.c_str()), 0) << "localedef (package locales) is needed";
@@ -115,7 +108,6 @@ TEST(Cli, TheDecimalSeparatorFollowsTheLocaleOnlyWhenAsked) {
     EXPECT_EQ(RunCli({"1/4", "1,5+1"}, "", ORVANE_CLI_PATH, german).out, "0.25\n2.5\n");
     EXPECT_EQ(RunCli({"--locale", "1/4", "1.5+1"}, "", ORVANE_CLI_PATH, german).out, "0,25\n2,5\n");
     EXPECT_EQ(RunCli({"--locale", "1/4"}).out, "0.25\n");
-    fs::remove_all(folder);
 }
 
 TEST(Cli, HugeFormulasFailCleanly) {

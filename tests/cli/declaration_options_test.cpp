@@ -8,7 +8,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <thread>
 
 #include "cli_runner.h"
@@ -29,24 +28,18 @@ void WriteFile(const fs::path& path, const std::string& bytes) {
 
 class DeclarationOptionsTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() / ("orvane-cli-test-" + std::to_string(std::random_device{}()));
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
-    std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+    std::string Path(const std::string& name) const { return folder_.Path(name); }
 
     std::vector<std::string> FolderEntries() const {
         std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder_))
+        for (const auto& entry : fs::directory_iterator(folder_.Path()))
             names.push_back(entry.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;
     }
 
 private:
-    fs::path folder_;
+    cTestFolder folder_;
 };
 
 TEST_F(DeclarationOptionsTest, SavedLibrariesHoldTheDeclarationsByteForByte) {

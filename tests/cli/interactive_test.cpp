@@ -2,15 +2,13 @@
 // Ctrl-C and Ctrl-D as a user presses them.
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <random>
 #include <thread>
 
+#include "cli_runner.h"
 #include "pty_session.h"
 
 namespace {
 
-namespace fs = std::filesystem;
 using namespace std::chrono_literals;
 
 constexpr const char* Up = "\x1b[A";
@@ -20,18 +18,12 @@ constexpr const char* CtrlD = "\x04";
 // Every session gets a home of its own, so that the history file is the test's.
 class InteractiveTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        home_ = fs::temp_directory_path() / ("orvane-cli-home-" + std::to_string(std::random_device{}()));
-        fs::create_directories(home_);
-    }
-    void TearDown() override { fs::remove_all(home_); }
-
     std::vector<std::string> Environment() const {
-        return {"HOME=" + home_.string(), "XDG_DATA_HOME=" + (home_ / "data").string(), "TERM=vt100"};
+        return {"HOME=" + home_.Path().string(), "XDG_DATA_HOME=" + home_.Path("data"), "TERM=vt100"};
     }
 
 private:
-    fs::path home_;
+    cTestFolder home_;
 };
 
 // Keys are typed once the prompt shows and the line editor has the terminal, as a user does: before,

@@ -74,9 +74,10 @@ std::unique_ptr<EditLine, cEditLineEnd> MakeEditor(const cHistory& pastLines) {
     // While a line is typed, Ctrl-C is a key that clears it instead of a signal; while a calculation
     // runs the terminal sends SIGINT as usual, which cancels the calculation.
     el_set(el, EL_SETTY, "-d", "-isig", nullptr);
-    el_set(el, EL_ADDFN, "orvane-cancel-line", "Clear the line", CancelLine);
+    // The wide form keeps these texts as they are; the narrow one copies them and never frees them.
+    el_wset(el, EL_ADDFN, L"orvane-cancel-line", L"Clear the line", CancelLine);
     el_set(el, EL_BIND, "^C", "orvane-cancel-line", nullptr);
-    el_set(el, EL_ADDFN, "orvane-complete", "Complete a name", CompleteWord);
+    el_wset(el, EL_ADDFN, L"orvane-complete", L"Complete a name", CompleteWord);
     el_set(el, EL_BIND, "^I", "orvane-complete", nullptr);
     return editor;
 }

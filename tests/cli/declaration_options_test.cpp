@@ -197,7 +197,7 @@ TEST_F(DeclarationOptionsTest, ASaveIntoAMissingFolderIsReported) {
 // no temporary file is left.
 TEST_F(DeclarationOptionsTest, ASignalDuringASaveLeavesTheOldFileAndNoTemporaryFile) {
     std::string script = ":const kk=1 # " + std::string(60000, 'd') + "\n";
-    for (int i = 0; i < 5000; ++i)
+    for (int i = 0; i < 50000; ++i)
         script += ":save-consts " + Path("c.ovc") + "\n";
     for (const int signal : {SIGINT, SIGTERM}) {
         cRunSetting interrupted;

@@ -4,7 +4,6 @@
 
 #include <cstdio>
 #include <ctime>
-
 #include <string>
 
 #include "Parser_core.h"

@@ -25,6 +25,7 @@ bool SaveIfWanted(const std::optional<std::string>& path, const cDeclarationOper
 }
 
 }  // namespace
+
 bool TakeDeclarationOption(int argc, const char* const argv[], int& position, cDeclarationOptions& options) {
     const std::string_view option = argv[position];
     std::vector<std::string>* repeated = option == "-c"       ? &options.constants

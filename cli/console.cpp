@@ -8,7 +8,7 @@ namespace {
 
 constexpr std::size_t BufferSize = 64 * 1024;
 
-std::string MessagePrefix;
+long MessageLine = 0;
 
 // Writes all of text, going on after interruptions and partial writes; answers 0 or the error number.
 int WriteAll(int descriptor, std::string_view text) {
@@ -74,12 +74,12 @@ cOutput& StandardOutput() {
     return output;
 }
 
-void SetMessagePrefix(std::string prefix) {
-    MessagePrefix = std::move(prefix);
+void SetMessageLine(long number) {
+    MessageLine = number;
 }
 
 void ReportMessage(std::string_view text) {
-    WriteMessage(MessagePrefix, text);
+    WriteMessage(MessageLine > 0 ? "line " + std::to_string(MessageLine) + ": " : std::string(), text);
 }
 
 void ReportProgramMessage(std::string_view text) {

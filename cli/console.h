@@ -37,11 +37,11 @@ private:
 // The program's standard output.
 cOutput& StandardOutput();
 
-// Messages about the line in hand start with this, e.g. "line 3: " in a script; empty elsewhere.
-void SetMessagePrefix(std::string prefix);
+// Messages about the line in hand start with "line N: " in a script; 0 names no line.
+void SetMessageLine(long number);
 
-// Writes the prefix, text and a line end to standard error, after flushing standard output so that,
+// Writes the line's name, text and a line end to standard error, after flushing standard output so that,
 // where both go to one file, a message stands after the results of the lines before it.
 void ReportMessage(std::string_view text);
-// The same without the prefix, for the program as a whole ("orvane-cli: ...").
+// The same for the program as a whole ("orvane-cli: ...").
 void ReportProgramMessage(std::string_view text);

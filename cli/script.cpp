@@ -25,7 +25,7 @@ int RunScript(cSession& session) {
     bool allSucceeded = true;
     cInputLine line;
     for (long number = 1; reader.Next(line); ++number) {
-        SetMessagePrefix("line " + std::to_string(number) + ": ");
+        SetMessageLine(number);
         if (line.tooLong) {
             StandardOutput().Line("<ERROR>");
             ReportMessage("the line is longer than 16 MiB and was not read");
@@ -35,7 +35,7 @@ int RunScript(cSession& session) {
         }
         if (StandardOutput().Failed()) return IoFailureStatus;
     }
-    SetMessagePrefix(std::string());
+    SetMessageLine(0);
     if (reader.Error() != 0) {
         ReportProgramMessage(std::string("standard input could not be read: ") +
                              std::strerror(reader.Error()));

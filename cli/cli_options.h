@@ -14,6 +14,7 @@ struct cCliOptions {
     std::vector<std::pair<char, double>> presetVariables;  // --set LETTER=NUMBER, in order
     std::optional<std::uint16_t> angleMode;                // --angle rad|deg|gra
     bool printVariables = false;                           // --vars
+    bool localeSeparator = false;                          // --locale
     bool showHelp = false;
     bool showVersion = false;
     std::vector<std::string> formulas;  // none: read standard input line by line

@@ -4,9 +4,9 @@
 #   bash scripts/setup.sh test   that, and the test, packaging and developer tools (also the default)
 set -euo pipefail
 
-run_packages=(cmake make g++ qt6-base-dev qt6-qpa-plugins)
+run_packages=(cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins libedit-dev)
 test_packages=(git clang clang-format libclang-rt-14-dev xvfb xauth libgtest-dev libgmock-dev
-               libbenchmark-dev dpkg-dev desktop-file-utils appstream man-db)
+               libbenchmark-dev dpkg-dev desktop-file-utils appstream man-db locales)
 
 case "${1:-test}" in
     run) packages=("${run_packages[@]}") ;;

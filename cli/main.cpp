@@ -57,6 +57,8 @@ int Run(const cCliOptions& options) {
     const auto tree = std::make_unique<cParseTree>();
     for (const auto& [letter, value] : options.presetVariables)
         tree->SetVariable(letter, value);
+    if (TableRequested(options.table))
+        return RunTable(options.table, *tree, !options.formulas.empty(), std::cout, std::cerr);
 
     // A run that saves a library and names no formula has done its job; it does not wait for input.
     const bool savesOnly = options.formulas.empty() &&

@@ -27,4 +27,4 @@ shoot editor docs/edit_window.png 410x392+30+0
 shoot preferences docs/preferences_window.png 320x350+30+0
 shoot about docs/about_window.png 260x305+30+0
 shoot info docs/info_window.png 335x175+30+0
-shoot plot docs/plot_window.png 796x570+0+0
+shoot plot docs/plot_window.png 790x540+0+0

@@ -110,10 +110,12 @@ void TFPlot::BuildComponents() {
     MZeros = new QPlainTextEdit(this);
     MZeros->setReadOnly(true);
     MZeros->setFixedWidth(ZerosWidth);
-    MZeros->setPlaceholderText(QStringLiteral("zeros in view"));
+    auto* zeros = new QVBoxLayout;
+    zeros->addWidget(new QLabel(QStringLiteral("Zeros in view"), this));
+    zeros->addWidget(MZeros, 1);
     auto* drawing = new QHBoxLayout;
     drawing->addWidget(Canvas, 1);
-    drawing->addWidget(MZeros);
+    drawing->addLayout(zeros);
 
     LCursor = new QLabel(this);
     LMessages = new QLabel(this);

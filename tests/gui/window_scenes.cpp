@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTimer>
@@ -56,6 +57,10 @@ void ShowScene(const QString& scene) {
         FPlot->EFrom->setText(QStringLiteral("-6"));
         FPlot->ETo->setText(QStringLiteral("6"));
         FPlot->OfferFormula(QStringLiteral("1/(x-2)"));
+        const QPointF at(FPlot->Canvas->xAxis->coordToPixel(3), FPlot->Canvas->yAxis->coordToPixel(1));
+        QMouseEvent move(QEvent::MouseMove, at, FPlot->Canvas->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(FPlot->Canvas, &move);
     }
 }
 

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "Parser_core.h"
 #include "design_names.h"
@@ -229,13 +230,18 @@ void TFPlot::Resample(bool fitY) {
     }
     if (fitY) Canvas->FitYRange();
     Canvas->replot();
-    resampleTimer_.stop();  // the y range just set is no new view
+    // The y range just set is no new view, but a zoom or pan made while the points were calculated is.
+    resampleTimer_.stop();
+    if (std::exchange(viewMovedWhileSampling_, false)) resampleTimer_.start();
     LMessages->setText(messages.join(QLatin1Char('\n')));
     ShowZeros();
 }
 
 void TFPlot::ViewChanged() {
-    if (!sampling_) resampleTimer_.start();
+    if (sampling_)
+        viewMovedWhileSampling_ = true;
+    else
+        resampleTimer_.start();
 }
 
 void TFPlot::BExportClick() {

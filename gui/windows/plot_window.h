@@ -71,6 +71,7 @@ private:
     QStringList formulaProblems_;
     cSamplingSession* sampling_ = nullptr;  // the sampling in progress, to stop it
     QTimer resampleTimer_;                  // sampling after zoom and pan waits for a pause
+    bool viewMovedWhileSampling_ = false;
 };
 
 extern TFPlot* FPlot;

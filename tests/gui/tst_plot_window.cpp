@@ -109,6 +109,12 @@ void PlotWindowTest::keysAndWheelMoveTheViewAndItIsSampledAgain() {
     QTest::keyClick(FPlot->Canvas, Qt::Key_Home);
     QCOMPARE(XRange().lower, -10.0);
     QCOMPARE(XRange().upper, 10.0);
+    QCOMPARE(FPlot->Canvas->yAxis->range().upper, 11.0);  // automatic: y = x widened a twentieth
+
+    FPlot->CAutoY->setChecked(false);
+    FPlot->EYTo->setText(QStringLiteral("3"));
+    QTest::keyClick(FPlot->Canvas, Qt::Key_Home);
+    QCOMPARE(FPlot->Canvas->yAxis->range(), QCPRange(-10, 3));
 }
 
 void PlotWindowTest::exportWritesThePictureTypes() {

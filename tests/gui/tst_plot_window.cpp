@@ -75,7 +75,8 @@ void PlotWindowTest::offersTheFormulaWhenItUsesX() {
 void PlotWindowTest::zerosAndProblemsAreListed() {
     QVERIFY(DeclareFunctions({{"half(t)=t/2", ""}}));
     FPlot->EFunction[1]->setText(QStringLiteral("sqrt(x)+foo(x)"));
-    FPlot->EFunction[2]->setText(QStringLiteral("sqrt(half(x))-1"));
+    FPlot->EFunction[2]->setText(QStringLiteral("sqrt(half(x))-a"));
+    FMain->MainTree()->SetVariable('a', 1);  // the other variables as the main window holds them
     OpenPlotWith(QStringLiteral("x^2-2"));
     // Bisection on a bracket about a column wide gives 14 digits or more, as solve does on it.
     const QRegularExpression zeros(

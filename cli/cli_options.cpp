@@ -27,6 +27,10 @@ const char* const UsageText =
     "                       save the constants or the user functions as a library\n"
     "                       Libraries are loaded first, in order; then all constants are declared,\n"
     "                       then all functions; then libraries are saved and formulas calculated.\n"
+    "  --table FORMULA --from A --to B --steps N\n"
+    "                       instead of calculating formulas, print the values of FORMULA at\n"
+    "                       x = A, A + (B-A)/N, ..., B as CSV rows x,value (an empty value\n"
+    "                       where the calculation fails)\n"
     "  --                   everything after this is a formula, also one like -x that would\n"
     "                       otherwise be taken for an option\n"
     "  -h, --help           show this text\n"
@@ -83,6 +87,7 @@ cCliOptions ParseCommandLine(int argc, const char* const argv[]) {
         } else if (argument == "--angle") {
             options.angleMode = ParseAngleMode(value());
         } else if (TakeDeclarationOption(argc, argv, i, options.declarations)) {
+        } else if (TakeTableOption(argc, argv, i, options.table)) {
         } else if (argument == "--vars") {
             options.printVariables = true;
         } else if (argument == "--locale") {

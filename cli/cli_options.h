@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "declaration_options.h"
+#include "table_option.h"
 #include "usage_error.h"
 
 struct cCliOptions {
@@ -19,6 +20,7 @@ struct cCliOptions {
     bool showVersion = false;
     std::vector<std::string> formulas;  // none: read standard input line by line
     cDeclarationOptions declarations;   // -c, -f, --load, --save-constants, --save-functions
+    cTableOptions table;                // --table, --from, --to, --steps
 };
 
 // Throws cUsageError for anything it does not understand.

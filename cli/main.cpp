@@ -20,6 +20,7 @@
 #include "program_files.h"
 #include "script.h"
 #include "session.h"
+#include "table_option.h"
 
 namespace {
 
@@ -59,6 +60,8 @@ int Run(const cCliOptions& options) {
     cSession session;
     for (const auto& [letter, value] : options.presetVariables)
         session.Calculator().Tree().SetVariable(letter, value);
+    if (TableRequested(options.table))
+        return RunTable(options.table, session.Calculator().Tree(), !options.formulas.empty());
 
     // A run that saves a library and names no formula has done its job; it does not wait for input.
     const bool savesOnly = options.formulas.empty() &&

@@ -9,6 +9,7 @@
 #include "app_windows.h"
 #include "command_line.h"
 #include "dialogs.h"
+#include "headless_plot.h"
 #include "program_files.h"
 
 int main(int argc, char* argv[]) {
@@ -16,6 +17,7 @@ int main(int argc, char* argv[]) {
     if (const auto status = AnswerInformationOptions(ProgramArguments(argc, argv))) return *status;
     QApplication application(argc, argv);
     if (const auto status = CheckStartArguments(QApplication::arguments())) return *status;
+    if (const auto plot = PlotRequestOf(QApplication::arguments())) return RunHeadlessPlot(*plot);
     QApplication::setApplicationName(ApplicationTitle);
     QApplication::setDesktopFileName(QStringLiteral(ORVANE_APP_ID));
     QApplication::setWindowIcon(ApplicationIcon());

@@ -4,7 +4,8 @@
 #   bash scripts/setup.sh test   that, and the test, packaging and developer tools (also the default)
 set -euo pipefail
 
-run_packages=(cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins libedit-dev)
+run_packages=(cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins libedit-dev libqcustomplot-dev
+              qt6-svg-dev)
 test_packages=(git clang clang-format libclang-rt-14-dev xvfb xauth libgtest-dev libgmock-dev
                libbenchmark-dev dpkg-dev desktop-file-utils appstream man-db locales)
 

@@ -187,6 +187,8 @@ void TFMain::BuildMenu() {
                                       QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_F));
     Palettes_Functions_builtin = AddItem(palettes, QStringLiteral("Functions (built-in)"),
                                          QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_B));
+    palettes->addSeparator();
+    Palettes_Plot = AddItem(palettes, QStringLiteral("Plot"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_P));
 
     Help_Menue = bar->addMenu(QStringLiteral("&Help"));
     auto* help = Help_Menue;
@@ -212,7 +214,7 @@ void TFMain::NameComponents() {
                     DESIGN_NAME(Edit_Clear), DESIGN_NAME(Edit_CopyResult)});
     SetDesignNames({DESIGN_NAME(Palettes_Menue), DESIGN_NAME(Palettes_Variables),
                     DESIGN_NAME(Palettes_Constants), DESIGN_NAME(Palettes_Functions_user),
-                    DESIGN_NAME(Palettes_Functions_builtin)});
+                    DESIGN_NAME(Palettes_Functions_builtin), DESIGN_NAME(Palettes_Plot)});
     SetDesignNames({DESIGN_NAME(Help_Menue), DESIGN_NAME(Help_Dokumentation), DESIGN_NAME(Help_About)});
 }
 
@@ -237,6 +239,7 @@ void TFMain::ConnectCommands() {
     connect(Palettes_Constants, &QAction::triggered, this, &TFMain::Palettes_ConstantsClick);
     connect(Palettes_Functions_user, &QAction::triggered, this, &TFMain::Palettes_Functions_userClick);
     connect(Palettes_Functions_builtin, &QAction::triggered, this, &TFMain::Palettes_Functions_builtinClick);
+    connect(Palettes_Plot, &QAction::triggered, this, &TFMain::Palettes_PlotClick);
     connect(Help_Dokumentation, &QAction::triggered, this, &TFMain::Help_DokumentationClick);
     connect(Help_About, &QAction::triggered, this, &TFMain::Help_AboutClick);
     connect(File_Open, &QAction::triggered, this, &TFMain::File_OpenClick);

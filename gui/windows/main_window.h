@@ -55,6 +55,7 @@ public:
     void Palettes_ConstantsClick();
     void Palettes_Functions_userClick();
     void Palettes_Functions_builtinClick();
+    void Palettes_PlotClick();
     void Help_DokumentationClick();
     void Help_AboutClick();
     // File > Open and File > Save load and save library files; they set LibraryStream meanwhile.
@@ -101,6 +102,7 @@ public:
     QAction* Palettes_Constants;
     QAction* Palettes_Functions_user;
     QAction* Palettes_Functions_builtin;
+    QAction* Palettes_Plot;
     QAction* Help_Dokumentation;
     QAction* Help_About;
 

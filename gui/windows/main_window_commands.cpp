@@ -17,6 +17,7 @@
 #include "formula_text.h"
 #include "main_window.h"
 #include "palettes_window.h"
+#include "plot_window.h"
 #include "result_text.h"
 
 namespace {
@@ -168,6 +169,11 @@ void TFMain::Palettes_Functions_userClick() {
 }
 void TFMain::Palettes_Functions_builtinClick() {
     ShowPalette(TFPalettes::BuiltinFunctionsTab);
+}
+
+// The plot window, offered the formula when it is a function of x.
+void TFMain::Palettes_PlotClick() {
+    FPlot->OfferFormula(EFormel->text());
 }
 
 void TFMain::ShowPalette(int tab) {

@@ -163,7 +163,7 @@ void CalculateAndCheck(std::string_view formula) {
 
 // The parser and the evaluator measure the room left on the running thread's stack, so on a small stack
 // their limits are within reach of short formulas, and the calls of user functions count too. One
-// thread serves every input: starting a thread per input would cost more than most inputs.
+// thread, started by the first such input, serves them all, so that no input pays for starting one.
 void OnSmallStack(std::string_view formula) {
     static cSmallStackThread thread;
     thread.Calculate(formula);

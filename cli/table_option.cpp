@@ -4,11 +4,11 @@
 #include <string_view>
 
 #include "Parser_core.h"
+#include "console.h"
 #include "failure_texts.h"
 #include "formula_of_x.h"
 #include "result_text.h"
 #include "sampling_session.h"
-#include "console.h"
 #include "usage_error.h"
 
 namespace {

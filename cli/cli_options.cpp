@@ -3,17 +3,22 @@
 #include <string_view>
 
 #include "Parser_core.h"
+#include "angle_modes.h"
 
 const char* const UsageText =
     "Usage: orvane-cli [OPTIONS] [FORMULA ...]\n"
-    "Evaluates each FORMULA in turn, or each line of standard input when none is given and no\n"
-    "library is saved, in one shared set of variables a to z, and prints one result per formula\n"
-    "(or <ERROR>).\n"
+    "Evaluates each FORMULA in turn in one shared set of variables a to z and prints one result per\n"
+    "formula (or <ERROR>). Without formulas it reads standard input line by line, unless it only saves\n"
+    "libraries: a line is a formula or a command beginning with ':' (:help lists them); blank lines and\n"
+    "lines beginning with '#' are skipped. When standard input and output are terminals it is interactive:\n"
+    "a prompt, line editing, history and completion with Tab; Ctrl-C cancels a calculation, Ctrl-D ends.\n"
     "\n"
     "Options:\n"
     "  --set LETTER=NUMBER  set a variable before the first formula (repeatable)\n"
-    "  --angle rad|deg|gra  angle mode of the trigonometric functions (default: Orvane.ini\n"
-    "                       beside this program, else degrees)\n"
+    "  --angle rad|deg|gra  angle mode of the trigonometric functions (default: AngleMode in\n"
+    "                       Orvane.ini, else degrees)\n"
+    "  --locale             show results with the decimal separator of the user's locale\n"
+    "                       (default: always '.'); numbers are read with '.' or ',' either way\n"
     "  --vars               after the last formula, print the 26 variables\n"
     "  -c DEF               declare a constant, e.g. -c 'gn=9.81' (repeatable)\n"
     "  -f DEF               declare a user function, e.g. -f 'h(t)=gn*t^2/2' (repeatable)\n"
@@ -22,12 +27,18 @@ const char* const UsageText =
     "                       save the constants or the user functions as a library\n"
     "                       Libraries are loaded first, in order; then all constants are declared,\n"
     "                       then all functions; then libraries are saved and formulas calculated.\n"
-    "  --                   everything after this is a formula\n"
-    "  --help               show this text\n"
+    "  --table FORMULA --from A --to B --steps N\n"
+    "                       instead of calculating formulas, print the values of FORMULA at\n"
+    "                       x = A, A + (B-A)/N, ..., B as CSV rows x,value (an empty value\n"
+    "                       where the calculation fails)\n"
+    "  --                   everything after this is a formula, also one like -x that would\n"
+    "                       otherwise be taken for an option\n"
+    "  -h, --help           show this text\n"
     "  --version            show the version\n"
     "\n"
-    "Exit status: 0 when every formula succeeded, 1 when any failed, 2 for a usage error or a\n"
-    "declaration, load or save that failed.\n";
+    "Exit status: 0 when every formula and command succeeded, 1 when any failed, 2 for a usage error\n"
+    "or a declaration, load or save of the options that failed, 3 when standard input could not be\n"
+    "read or standard output could not be written.\n";
 
 namespace {
 
@@ -43,10 +54,16 @@ std::pair<char, double> ParseAssignment(std::string_view text) {
     }
 }
 
+// "--anything" and "-letter" are options; other arguments are formulas, so that -2^2 or -(1+2) need
+// no "--" before them.
+bool LooksLikeOption(std::string_view argument) {
+    if (argument.size() < 2 || argument[0] != '-') return false;
+    const char next = argument[1];
+    return next == '-' || (next >= 'a' && next <= 'z') || (next >= 'A' && next <= 'Z');
+}
+
 std::uint16_t ParseAngleMode(std::string_view text) {
-    if (text == "rad") return 0;
-    if (text == "deg") return 1;
-    if (text == "gra") return 2;
+    if (const auto mode = AngleModeNamed(text)) return *mode;
     throw cUsageError{"--angle expects rad, deg or gra, not '" + std::string(text) + "'"};
 }
 
@@ -70,16 +87,18 @@ cCliOptions ParseCommandLine(int argc, const char* const argv[]) {
         } else if (argument == "--angle") {
             options.angleMode = ParseAngleMode(value());
         } else if (TakeDeclarationOption(argc, argv, i, options.declarations)) {
+        } else if (TakeTableOption(argc, argv, i, options.table)) {
         } else if (argument == "--vars") {
             options.printVariables = true;
-        } else if (argument == "--help") {
+        } else if (argument == "--locale") {
+            options.localeSeparator = true;
+        } else if (argument == "--help" || argument == "-h") {
             options.showHelp = true;
         } else if (argument == "--version") {
             options.showVersion = true;
-        } else if (argument.starts_with("--")) {
+        } else if (LooksLikeOption(argument)) {
             throw cUsageError{"unknown option " + std::string(argument)};
         } else {
-            // Anything else is a formula, so that -2^2 needs no "--" before it.
             options.formulas.emplace_back(argument);
         }
     }

@@ -4,8 +4,11 @@
 
 #include <cstdio>
 #include <ctime>
+#include <string>
 
 #include "Parser_core.h"
+#include "console.h"
+#include "interrupts.h"
 #include "progress_lines.h"
 
 namespace {
@@ -35,7 +38,15 @@ void TerminalProgress(std::uint16_t line, std::uint32_t activity, std::uint32_t 
 
 void ReportMathError(const char* function, const char* kind) {
     if (LineShown) std::fputs("\r\033[K", stderr);
-    std::fprintf(stderr, "%s: %s error\n", function, kind);
+    ReportMessage(std::string(function) + ": " + kind + " error");
+}
+
+tProgressHook DisplayHook = nullptr;
+
+void CancellingProgress(std::uint16_t line, std::uint32_t activity, std::uint32_t total, std::uint32_t done) {
+    // The closing reports come while a cancellation unwinds: they must not raise again.
+    if (activity != ActivityIdle) CancelIfInterrupted();
+    if (DisplayHook != nullptr) DisplayHook(line, activity, total, done);
 }
 
 }  // namespace
@@ -43,4 +54,10 @@ void ReportMathError(const char* function, const char* kind) {
 void InstallConsoleHooks() {
     MathErrorHook = ReportMathError;
     if (isatty(STDERR_FILENO)) ProgressHook = TerminalProgress;
+}
+
+void InstallCancellingHooks() {
+    DisplayHook = isatty(STDERR_FILENO) ? TerminalProgress : nullptr;
+    ProgressHook = CancellingProgress;
+    PollHook = CancelIfInterrupted;
 }

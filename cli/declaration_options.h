@@ -3,7 +3,6 @@
 #pragma once
 
 #include <optional>
-#include <ostream>
 #include <string>
 #include <vector>
 
@@ -20,5 +19,5 @@ struct cDeclarationOptions {
 bool TakeDeclarationOption(int argc, const char* const argv[], int& position, cDeclarationOptions& options);
 
 // Loads the libraries in order, then commits all constants, then all functions, as the declaration
-// editor would, then saves. Answers 0, or the exit status 2 after telling errors why.
-int ApplyDeclarationOptions(const cDeclarationOptions& options, std::ostream& errors);
+// editor would, then saves. Answers 0, or the exit status 2 after saying why on standard error.
+int ApplyDeclarationOptions(const cDeclarationOptions& options);

@@ -7,17 +7,36 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 
 #include "Parser_core.h"
 #include "declaration_messages.h"
+#include "file_problems.h"
+#include "interrupts.h"
 
 namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::size_t MagicLength = 3;
 
 struct cFileCloser {
     void operator()(std::FILE* file) const { std::fclose(file); }
 };
 using cFileHandle = std::unique_ptr<std::FILE, cFileCloser>;
+
+// The open library the engine's hooks read from or write to. Loading reads the magic first to choose
+// the kind, and a pipe cannot be rewound: those bytes are handed to the engine again from here.
+struct cOpenLibrary {
+    std::FILE* file = nullptr;
+    char peeked[MagicLength] = {};
+    std::size_t peekedCount = 0;
+    std::size_t peekedServed = 0;
+    int writeError = 0;  // the error number of a failed write
+};
+
+cOpenLibrary OpenLibrary;
 
 // Points the engine's hooks at one open file and takes them back when it ends.
 class cLibraryStreamScope {
@@ -32,77 +51,112 @@ private:
     tWriteHook savedWrite_;
 };
 
-// A temporary file that is removed unless it was given its final name.
+// A temporary file beside the target that is removed unless it was given the target's name, also when
+// a signal ends the program meanwhile.
 class cTemporaryFile {
 public:
-    explicit cTemporaryFile(const std::string& finalPath);
+    explicit cTemporaryFile(const fs::path& target);
     ~cTemporaryFile();
     cTemporaryFile(const cTemporaryFile&) = delete;
     cTemporaryFile& operator=(const cTemporaryFile&) = delete;
 
     std::FILE* stream() const { return stream_.get(); }
-    // Flushes, closes and renames; answers what went wrong, or an empty text.
-    std::string Commit(const std::string& finalPath);
+    // Flushes, closes and renames; answers the error number, or 0.
+    int Commit(const fs::path& target);
 
 private:
     std::string path_;
     cFileHandle stream_;
+    std::unique_ptr<cTemporaryFileRegistration> registration_;
     bool renamed_ = false;
 };
 
-std::FILE* OpenLibrary = nullptr;
-
-bool IsFunctionLibrary(std::FILE* file);
+std::string ProblemText(const std::string& path, const char* action, int errorNumber);
+fs::path LinkTarget(const fs::path& path);
 std::int32_t ReadFromLibrary(void* buffer, std::int32_t count);
 std::int32_t WriteToLibrary(const void* buffer, std::int32_t count);
-mode_t ModeForNewFile(const std::string& path);
-std::string SystemProblem(const std::string& path);
+mode_t ModeForNewFile(const fs::path& path);
 
 }  // namespace
 
 cLibraryLoad LoadLibraryFile(const std::string& path) {
-    const cFileHandle file(std::fopen(path.c_str(), "rb"));
-    if (!file) return {LoadSucceeded, SystemProblem(path)};
-    const cDeclarationOperations& kind =
-        IsFunctionLibrary(file.get()) ? FunctionDeclarations : ConstantDeclarations;
+    const int descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (descriptor < 0) return {LoadSucceeded, ProblemText(path, "loaded", errno)};
+    struct stat status {};
+    if (fstat(descriptor, &status) == 0 && S_ISDIR(status.st_mode)) {
+        close(descriptor);
+        return {LoadSucceeded, ProblemText(path, "loaded", EISDIR)};
+    }
+    const cFileHandle file(fdopen(descriptor, "rb"));
+    if (!file) {
+        close(descriptor);
+        return {LoadSucceeded, ProblemText(path, "loaded", errno)};
+    }
     const cLibraryStreamScope scope(file.get());
-    return {kind.load(), std::string()};
+    OpenLibrary.peekedCount = std::fread(OpenLibrary.peeked, 1, MagicLength, file.get());
+    const bool functions = OpenLibrary.peekedCount == MagicLength &&
+                           std::memcmp(OpenLibrary.peeked, FunctionDeclarations.magic, MagicLength) == 0;
+    const cDeclarationOperations& kind = functions ? FunctionDeclarations : ConstantDeclarations;
+    try {
+        return {kind.load(), std::string()};
+    } catch (const cCalculationCancelled&) {
+        return {LoadSucceeded, FileProblemText(path, "loaded", cFileProblem::Other, "it was cancelled")};
+    }
 }
 
 std::string SaveLibraryFile(const std::string& path, const cDeclarationOperations& kind) {
-    cTemporaryFile temporary(path);
-    if (temporary.stream() == nullptr) return SystemProblem(path);
+    if (const auto overlong = FindOverlongDeclaration(kind))
+        return OverlongDeclarationText(*overlong,
+                                       kind.definition(static_cast<std::uint32_t>(*overlong)).value_or(""));
+    if (const auto problem = SaveTargetProblem(path)) return FileProblemText(path, "saved", *problem);
+    // A link stays a link: the file it leads to is replaced, in its own folder.
+    const fs::path target = LinkTarget(path);
+    cTemporaryFile temporary(target);
+    if (temporary.stream() == nullptr) return ProblemText(path, "saved", errno);
     bool saved = false;
-    {
+    try {
         const cLibraryStreamScope scope(temporary.stream());
         saved = kind.save();
+    } catch (const cCalculationCancelled&) {
+        return FileProblemText(path, "saved", cFileProblem::Other, "it was cancelled");
     }
-    if (!saved) return FileOperationErrorText;
-    return temporary.Commit(path);
+    if (!saved) {
+        if (OpenLibrary.writeError != 0) return ProblemText(path, "saved", OpenLibrary.writeError);
+        return FileOperationErrorText;
+    }
+    if (const int error = temporary.Commit(target); error != 0) return ProblemText(path, "saved", error);
+    return std::string();
 }
 
 namespace {
 
 cLibraryStreamScope::cLibraryStreamScope(std::FILE* file) : savedRead_(ReadHook), savedWrite_(WriteHook) {
-    OpenLibrary = file;
+    OpenLibrary = cOpenLibrary{};
+    OpenLibrary.file = file;
     ReadHook = ReadFromLibrary;
     WriteHook = WriteToLibrary;
 }
 
 cLibraryStreamScope::~cLibraryStreamScope() {
-    OpenLibrary = nullptr;
+    OpenLibrary.file = nullptr;
     ReadHook = savedRead_;
     WriteHook = savedWrite_;
 }
 
-cTemporaryFile::cTemporaryFile(const std::string& finalPath) : path_(finalPath + ".XXXXXX") {
-    const int descriptor = mkstemp(path_.data());
+cTemporaryFile::cTemporaryFile(const fs::path& target) : path_(target.string() + ".XXXXXX") {
+    int descriptor = -1;
+    {
+        // A signal between creating the file and naming it would leave the file behind.
+        const cSignalsHeld held;
+        descriptor = mkostemp(path_.data(), O_CLOEXEC);
+        if (descriptor >= 0) registration_ = std::make_unique<cTemporaryFileRegistration>(path_);
+    }
     if (descriptor < 0) {
         path_.clear();
         return;
     }
     // mkstemp makes the file private; the library gets the mode a new file (or the old one) would have.
-    fchmod(descriptor, ModeForNewFile(finalPath));
+    fchmod(descriptor, ModeForNewFile(target));
     stream_.reset(fdopen(descriptor, "wb"));
     if (!stream_) close(descriptor);
 }
@@ -112,41 +166,56 @@ cTemporaryFile::~cTemporaryFile() {
     if (!path_.empty() && !renamed_) std::remove(path_.c_str());
 }
 
-std::string cTemporaryFile::Commit(const std::string& finalPath) {
+int cTemporaryFile::Commit(const fs::path& target) {
     const bool flushed = std::fflush(stream_.get()) == 0 && fsync(fileno(stream_.get())) == 0;
-    const bool closed = std::fclose(stream_.release()) == 0;
-    if (!flushed || !closed) return SystemProblem(finalPath);
-    if (std::rename(path_.c_str(), finalPath.c_str()) != 0) return SystemProblem(finalPath);
+    int error = flushed ? 0 : errno;
+    if (std::fclose(stream_.release()) != 0 && error == 0) error = errno;
+    if (error != 0) return error;
+    if (std::rename(path_.c_str(), target.c_str()) != 0) return errno;
     renamed_ = true;
-    return std::string();
+    return 0;
 }
 
-bool IsFunctionLibrary(std::FILE* file) {
-    char magic[3] = {};
-    const bool function = std::fread(magic, 1, sizeof magic, file) == sizeof magic &&
-                          std::memcmp(magic, FunctionDeclarations.magic, sizeof magic) == 0;
-    std::rewind(file);
-    return function;
+std::string ProblemText(const std::string& path, const char* action, int errorNumber) {
+    return FileProblemText(path, action, FileProblemOf(errorNumber), std::strerror(errorNumber));
+}
+
+// The file a chain of symbolic links leads to; the path itself when it is no link. A link whose target
+// is missing leads to where the target would be, as a save through it creates it.
+fs::path LinkTarget(const fs::path& path) {
+    constexpr int MaxLinks = 40;  // as the system gives up on a loop
+    fs::path current = path;
+    std::error_code error;
+    for (int i = 0; i < MaxLinks && fs::is_symlink(current, error); ++i) {
+        const fs::path next = fs::read_symlink(current, error);
+        if (error) break;
+        current = next.is_absolute() ? next : current.parent_path() / next;
+    }
+    return current;
 }
 
 std::int32_t ReadFromLibrary(void* buffer, std::int32_t count) {
-    return static_cast<std::int32_t>(std::fread(buffer, 1, static_cast<std::size_t>(count), OpenLibrary));
+    auto* bytes = static_cast<char*>(buffer);
+    std::size_t wanted = static_cast<std::size_t>(count);
+    std::size_t moved = 0;
+    while (moved < wanted && OpenLibrary.peekedServed < OpenLibrary.peekedCount)
+        bytes[moved++] = OpenLibrary.peeked[OpenLibrary.peekedServed++];
+    moved += std::fread(bytes + moved, 1, wanted - moved, OpenLibrary.file);
+    return static_cast<std::int32_t>(moved);
 }
 
 std::int32_t WriteToLibrary(const void* buffer, std::int32_t count) {
-    return static_cast<std::int32_t>(std::fwrite(buffer, 1, static_cast<std::size_t>(count), OpenLibrary));
+    const std::size_t written = std::fwrite(buffer, 1, static_cast<std::size_t>(count), OpenLibrary.file);
+    if (written != static_cast<std::size_t>(count)) OpenLibrary.writeError = errno;
+    return static_cast<std::int32_t>(written);
 }
 
-mode_t ModeForNewFile(const std::string& path) {
+mode_t ModeForNewFile(const fs::path& path) {
     struct stat existing {};
     if (stat(path.c_str(), &existing) == 0) return existing.st_mode & 07777;
     const mode_t mask = umask(0);
     umask(mask);
     return 0666 & ~mask;
-}
-
-std::string SystemProblem(const std::string& path) {
-    return path + ": " + std::strerror(errno);
 }
 
 }  // namespace

@@ -1,105 +1,113 @@
-// orvane-cli: evaluates formulas from the command line or standard input in one shared parse tree,
-// so that variables carry over from one formula to the next as in the main window.
+// orvane-cli: evaluates formulas from the command line, from a script on standard input or typed at
+// its prompt, in one shared parse tree, so that variables carry over from one formula to the next as
+// in the main window.
+#include <unistd.h>
+
 #include <clocale>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <iostream>
-#include <memory>
 #include <string>
 
 #include "Parser_core.h"
+#include "angle_modes.h"
 #include "cli_options.h"
+#include "commands.h"
+#include "console.h"
 #include "console_hooks.h"
 #include "engine_session.h"
-#include "result_text.h"
+#include "interactive.h"
+#include "interrupts.h"
+#include "program_files.h"
+#include "script.h"
+#include "session.h"
+#include "table_option.h"
 
 namespace {
 
-void UseLocaleDecimalSeparator() {
-    std::setlocale(LC_ALL, "");
+constexpr int UsageStatus = 2;
+constexpr int IoFailureStatus = 3;
+
+// Results show '.' unless the user asks for the locale's separator: a script must give the same
+// output on every machine. The character type always follows the locale, for line editing.
+void UseLocale(bool forNumbers) {
+    std::setlocale(LC_CTYPE, "");
+    if (!forNumbers) return;
+    std::setlocale(LC_NUMERIC, "");
     const char* point = std::localeconv()->decimal_point;
     if (point != nullptr && std::strlen(point) == 1) DecimalSeparator = point[0];
 }
 
-// Prints the result text or <ERROR>; answers whether the formula succeeded.
-bool Calculate(cParseTree& tree, const std::string& formula) {
-    try {
-        tree.Parse(formula);
-    } catch (const std::exception&) {
-        std::cout << "<ERROR>" << std::endl;
-        std::cerr << "parse error" << std::endl;
-        return false;
-    }
-    try {
-        const double value = tree.Evaluate();
-        std::cout << ResultText(value, DecimalSeparator) << std::endl;
-        return true;
-    } catch (const std::exception&) {
-        std::cout << "<ERROR>" << std::endl;
-        std::cerr << "calc error" << std::endl;
-        return false;
-    }
+// The settings file the desktop program reads as well.
+std::filesystem::path SettingsFilePath() {
+    return LocateSettingsFile(RunningProgramFolder()).readPath;
 }
 
-// The settings file beside the executable, as the desktop program reads it.
-std::filesystem::path SettingsFilePath() {
-    std::error_code error;
-    const std::filesystem::path executable = std::filesystem::read_symlink("/proc/self/exe", error);
-    return executable.parent_path() / SettingsFileName;
+int RunFormulas(cSession& session, const std::vector<std::string>& formulas) {
+    bool allSucceeded = true;
+    for (const std::string& formula : formulas)
+        allSucceeded &= session.RunFormula(formula);
+    return allSucceeded ? 0 : 1;
 }
 
 int Run(const cCliOptions& options) {
     cEngineSettings settings = ReadEngineSettings(SettingsFilePath());
     if (options.angleMode) settings.angleMode = *options.angleMode;
+    ApplyEngineSettings(settings);
+    LearnAngleModes();
     const cEngineSession engine(settings);
-    if (const int status = ApplyDeclarationOptions(options.declarations, std::cerr); status != 0)
-        return status;
-    const auto tree = std::make_unique<cParseTree>();
+    InstallConsoleHooks();
+    if (const int status = ApplyDeclarationOptions(options.declarations); status != 0) return status;
+    cSession session;
     for (const auto& [letter, value] : options.presetVariables)
-        tree->SetVariable(letter, value);
+        session.Calculator().Tree().SetVariable(letter, value);
+    if (TableRequested(options.table))
+        return RunTable(options.table, session.Calculator().Tree(), !options.formulas.empty());
 
     // A run that saves a library and names no formula has done its job; it does not wait for input.
     const bool savesOnly = options.formulas.empty() &&
                            (options.declarations.saveConstants || options.declarations.saveFunctions);
-    bool allSucceeded = true;
+    // Interactive mode wants both ends at the terminal: with standard output in a file or a pipe, a
+    // prompt and line editing would end up there.
+    const bool interactive = isatty(STDIN_FILENO) && isatty(STDOUT_FILENO);
+    int status = 0;
     if (!options.formulas.empty()) {
-        for (const std::string& formula : options.formulas)
-            allSucceeded &= Calculate(*tree, formula);
+        status = RunFormulas(session, options.formulas);
     } else if (!savesOnly) {
-        std::string line;
-        while (std::getline(std::cin, line)) {
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            allSucceeded &= Calculate(*tree, line);
-        }
+        status = interactive ? RunInteractive(session) : RunScript(session);
     }
-    if (options.printVariables) {
-        for (char letter = 'a'; letter <= 'z'; ++letter) {
-            std::cout << letter << " = " << ResultText(tree->GetVariable(letter), DecimalSeparator) << '\n';
-        }
-    }
-    return allSucceeded ? 0 : 1;
+    if (options.printVariables && status != IoFailureStatus) PrintVariables(session.Calculator().Tree());
+    return status;
+}
+
+// Whatever the run answered, output that did not reach its place makes it fail.
+int CheckOutput(int status) {
+    if (StandardOutput().Flush()) return status;
+    ReportProgramMessage(std::string("standard output could not be written: ") +
+                         std::strerror(StandardOutput().Error()));
+    return IoFailureStatus;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    UseLocaleDecimalSeparator();
-    InstallConsoleHooks();
+    InstallTerminationCleanup();
     cCliOptions options;
     try {
         options = ParseCommandLine(argc, argv);
     } catch (const cUsageError& error) {
-        std::cerr << "orvane-cli: " << error.message << "\n" << UsageText;
-        return 2;
+        ReportProgramMessage(error.message);
+        ReportMessage(std::string_view(UsageText, std::strlen(UsageText) - 1));
+        return UsageStatus;
     }
     if (options.showHelp) {
-        std::cout << UsageText;
-        return 0;
+        StandardOutput().Write(UsageText);
+        StandardOutput().Line("\nSettings are read from " + SettingsFilePath().string());
+        return CheckOutput(0);
     }
     if (options.showVersion) {
-        std::cout << "orvane-cli " << ORVANE_VERSION << "\n";
-        return 0;
+        StandardOutput().Line(std::string("orvane-cli ") + ORVANE_VERSION);
+        return CheckOutput(0);
     }
-    return Run(options);
+    UseLocale(options.localeSeparator);
+    return CheckOutput(Run(options));
 }

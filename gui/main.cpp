@@ -1,17 +1,26 @@
-// Program entry: the application titled "Orvane", its seven windows, and the message loop until the
-// main window closes.
+// Program entry: the command line, then the application titled "Orvane", its seven windows, and the
+// message loop until the main window closes.
 #include <QApplication>
+#include <QFile>
 #include <exception>
 
 #include "app_icon.h"
 #include "app_texts.h"
 #include "app_windows.h"
+#include "command_line.h"
 #include "dialogs.h"
+#include "headless_plot.h"
+#include "program_files.h"
 #include "termination_signals.h"
 
 int main(int argc, char* argv[]) {
+    // --help and --version answer before the application object connects to a display.
+    if (const auto status = AnswerInformationOptions(ProgramArguments(argc, argv))) return *status;
     QApplication application(argc, argv);
+    if (const auto status = CheckStartArguments(QApplication::arguments())) return *status;
+    if (const auto plot = PlotRequestOf(QApplication::arguments())) return RunHeadlessPlot(*plot);
     QApplication::setApplicationName(ApplicationTitle);
+    QApplication::setDesktopFileName(QStringLiteral(ORVANE_APP_ID));
     QApplication::setWindowIcon(ApplicationIcon());
     // The tool windows (palettes, progress) do not keep the program running; the main window decides.
     QApplication::setQuitOnLastWindowClosed(false);
@@ -21,7 +30,7 @@ int main(int argc, char* argv[]) {
         const cTerminationSignals terminationSignals;
         QObject::connect(&terminationSignals, &cTerminationSignals::Requested, &application,
                          [] { QApplication::exit(0); });
-        cAppWindows windows(QApplication::applicationDirPath());
+        cAppWindows windows(QFile::decodeName(RunningProgramFolder().string().c_str()));
         QObject::connect(FMain, &TFMain::Closed, &application, &QApplication::quit);
         FMain->show();
         QApplication::exec();

@@ -1,9 +1,20 @@
 #!/usr/bin/env bash
-# Installs whatever the build and the tests need and is not there yet (Debian 12, as root).
+# Installs what is missing (Debian 12, as root):
+#   bash scripts/setup.sh run    what building and running the two programs needs
+#   bash scripts/setup.sh test   that, and the test, packaging and developer tools (also the default)
 set -euo pipefail
 
-packages=(git cmake make g++ clang clang-format libclang-rt-14-dev qt6-base-dev xvfb xauth
-          libgtest-dev libgmock-dev libbenchmark-dev)
+run_packages=(cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins libedit-dev libqcustomplot-dev
+              qt6-svg-dev)
+test_packages=(git clang clang-format libclang-rt-14-dev xvfb xauth libgtest-dev libgmock-dev
+               libbenchmark-dev dpkg-dev desktop-file-utils appstream man-db locales)
+
+case "${1:-test}" in
+    run) packages=("${run_packages[@]}") ;;
+    test) packages=("${run_packages[@]}" "${test_packages[@]}") ;;
+    *) echo "usage: setup.sh run|test" >&2; exit 2 ;;
+esac
+
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -1,21 +1,34 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs every test: the full build, then the engine and CLI tests under
-# AddressSanitizer and UndefinedBehaviorSanitizer, and the formatting check.
+# Sets up, builds and runs every test: the formatting check, the full build and its tests, the Debian
+# package and the installed programs, then the engine and CLI tests under AddressSanitizer and
+# UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup.sh
+bash scripts/setup.sh test
 jobs=$(nproc)
 
 echo "== formatting"
-files=$(git ls-files '*.cpp' '*.h')
-if [ -n "$files" ]; then
-    clang-format --dry-run --Werror $files
+# In a git checkout the tracked files; in an unpacked source archive every source file but the builds.
+if [ "$(git rev-parse --show-toplevel 2>/dev/null)" = "$PWD" ]; then
+    mapfile -t files < <(git ls-files '*.cpp' '*.h')
+else
+    mapfile -t files < <(find . \( -path ./build -o -path './fuzz/corpus*' -o -path ./.git \) -prune -o \
+                              -type f \( -name '*.cpp' -o -name '*.h' \) -print | sort)
+fi
+if [ ${#files[@]} -gt 0 ]; then
+    clang-format --dry-run --Werror "${files[@]}"
 fi
 
 echo "== full build and tests"
 cmake --preset dev -DORVANE_WERROR=ON >/dev/null
 cmake --build --preset dev -j "$jobs"
 QT_QPA_PLATFORM=offscreen ctest --preset dev -j "$jobs"
+
+echo "== deep input under a 1 MiB stack"
+(ulimit -s 1024 && build/dev/tests/engine_tests --gtest_filter='*DeepAndLong*:*EndlessCallChains*' --gtest_brief=1)
+
+echo "== package and installed programs"
+bash scripts/package_test.sh
 
 echo "== sanitizer build and tests"
 cmake --preset asan-ubsan -DORVANE_WERROR=ON >/dev/null

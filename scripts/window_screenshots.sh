@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Takes the screenshots of the palettes, editor, preferences, about and info windows in docs/ under
+# Takes the screenshots of the palettes, editor, preferences, about, info and plot windows in docs/ under
 # Xvfb. Needs a built tree (cmake --preset dev); with twm installed the windows get title bars.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -12,7 +12,7 @@ trap 'rm -f "$twmrc"' EXIT
 printf 'DecorateTransients\nRandomPlacement\nUsePPosition "on"\n' >"$twmrc"
 
 shoot() {  # scene, output, crop geometry
-    xvfb-run -a -s "-screen 0 800x460x24" bash -c "
+    xvfb-run -a -s "-screen 0 800x580x24" bash -c "
         if [ -n '$wm' ]; then '$wm' -f '$twmrc' >/dev/null 2>&1 & sleep 1; fi
         '$scenes' '$1' & pid=\$!
         sleep 3
@@ -27,3 +27,4 @@ shoot editor docs/edit_window.png 410x392+30+0
 shoot preferences docs/preferences_window.png 320x350+30+0
 shoot about docs/about_window.png 260x305+30+0
 shoot info docs/info_window.png 335x175+30+0
+shoot plot docs/plot_window.png 790x540+0+0

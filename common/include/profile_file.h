@@ -18,8 +18,10 @@ public:
     // Splits text into lines; CR LF and LF endings are both accepted.
     explicit cProfileFile(std::string_view text);
 
-    // Reads the file at path; a missing or unreadable file gives an empty profile.
+    // Reads the file at path. A missing or unreadable file, one that is not a regular file (a FIFO, a
+    // device, a folder; links are followed) and one larger than MaxProfileSize give an empty profile.
     static cProfileFile Load(const std::filesystem::path& path);
+    static constexpr std::uintmax_t MaxProfileSize = 1024 * 1024;
 
     // The value of the first matching key in the first matching section, blanks trimmed.
     std::optional<std::string> ReadString(std::string_view section, std::string_view key) const;

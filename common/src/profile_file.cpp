@@ -3,7 +3,6 @@
 #include <charconv>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
 #include <system_error>
 
 #include "replace_file.h"
@@ -75,11 +74,20 @@ cProfileFile::cProfileFile(std::string_view text) {
 }
 
 cProfileFile cProfileFile::Load(const std::filesystem::path& path) {
+    // Only a regular file of a sane size is opened: opening a FIFO waits for a writer, and a device such
+    // as /dev/zero never ends. At most one byte more than the size is read, should the file grow.
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) return {};
+    const auto size = std::filesystem::file_size(path, error);
+    if (error || size > MaxProfileSize) return {};
     std::ifstream in(path, std::ios::binary);
     if (!in) return {};
-    std::ostringstream content;
-    content << in.rdbuf();
-    return cProfileFile(content.str());
+    std::string content(static_cast<std::size_t>(size) + 1, '\0');
+    in.read(content.data(), static_cast<std::streamsize>(content.size()));
+    const auto length = static_cast<std::uintmax_t>(in.gcount());
+    if (length > MaxProfileSize) return {};
+    content.resize(static_cast<std::size_t>(length));
+    return cProfileFile(content);
 }
 
 std::optional<std::string> cProfileFile::ReadString(std::string_view section, std::string_view key) const {

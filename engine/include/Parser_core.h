@@ -12,6 +12,7 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // ---------------------------------------------------------------------------------------------------
 // Failures
@@ -257,8 +258,12 @@ public:
     std::optional<std::string> description;
     std::optional<std::string> definition;
     std::uint32_t refCount = 0;
-    std::unique_ptr<cNode*[]> refs;  // null when there is no array
-    std::uint32_t refCapacity = 0;   // number of elements refs has room for
+    // The referring nodes, refCount of them. Their storage grows geometrically, so that a library whose
+    // functions use a constant hundreds of thousands of times loads in linear time; refCapacity is the
+    // capacity of the list as the allocation rule states it (a multiple of RefAlloc, or exactly refCount
+    // in a copy made by BeginConstWork), and no storage is held when the list is empty.
+    std::vector<cNode*> refs;
+    std::uint32_t refCapacity = 0;
 };
 
 class cUserFunction {

@@ -1,69 +1,48 @@
 #include "app_icon.h"
 
-#include <QImage>
+#include <QFile>
+#include <QIconEngine>
 #include <QPainter>
+#include <algorithm>
+#include <optional>
+
+#include "pixel_icon.h"
 
 namespace {
 
-// The classic 16-colour palette, the only colours the icon uses.
-const QColor Black(0, 0, 0);
-const QColor Navy(0, 0, 128);
-const QColor Teal(0, 128, 128);
-const QColor Gray(128, 128, 128);
-const QColor Silver(192, 192, 192);
-const QColor Red(255, 0, 0);
-const QColor Yellow(255, 255, 0);
-const QColor White(255, 255, 255);
+constexpr int DesignSide = 32;
 
-constexpr int Side = 32;
-
-void DrawBody(QPainter& painter) {
-    painter.fillRect(4, 1, 24, 30, Black);
-    painter.fillRect(5, 2, 22, 28, Navy);
+const std::optional<cPixelIcon>& Design() {
+    static const std::optional<cPixelIcon> design = [] {
+        QFile file(QStringLiteral(":/icons/" ORVANE_APP_ID ".svg"));
+        return file.open(QIODevice::ReadOnly) ? cPixelIcon::Parse(file.readAll()) : std::nullopt;
+    }();
+    return design;
 }
 
-// The display, showing a sigma: the calculator's sums and products.
-void DrawDisplay(QPainter& painter) {
-    painter.fillRect(7, 4, 18, 9, Black);
-    painter.fillRect(8, 5, 16, 7, Teal);
-    painter.setPen(Yellow);
-    painter.drawLine(12, 6, 17, 6);
-    painter.drawLine(12, 10, 17, 10);
-    for (const QPoint stroke : {QPoint(13, 7), QPoint(14, 8), QPoint(13, 9), QPoint(17, 7), QPoint(17, 9)})
-        painter.drawPoint(stroke);
+QImage DrawDesign(int side) {
+    return Design() ? Design()->Draw(side) : QImage();
 }
 
-// Four rows of three keys; the last key, the one that calculates, is red.
-void DrawKeys(QPainter& painter) {
-    for (int row = 0; row < 4; ++row) {
-        for (int column = 0; column < 3; ++column) {
-            const int left = 8 + column * 6;
-            const int top = 15 + row * 4;
-            const bool calculate = row == 3 && column == 2;
-            painter.fillRect(left, top, 5, 3, calculate ? Red : Silver);
-            painter.setPen(calculate ? Black : Gray);
-            painter.drawLine(left, top + 2, left + 4, top + 2);
-        }
+// Draws the design anew for every size asked for.
+class cDesignIconEngine final : public QIconEngine {
+public:
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode, QIcon::State) override {
+        const int side = std::min(rect.width(), rect.height());
+        painter->drawImage(QRect(rect.topLeft(), QSize(side, side)), DrawDesign(side));
     }
-    painter.setPen(White);
-    painter.drawLine(5, 2, 26, 2);
-    painter.drawLine(5, 2, 5, 29);
-}
+    QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+        return QPixmap::fromImage(DrawDesign(std::min(size.width(), size.height())));
+    }
+    QIconEngine* clone() const override { return new cDesignIconEngine; }
+};
 
 }  // namespace
 
 QPixmap ApplicationIconPixmap() {
-    QImage image(Side, Side, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    DrawBody(painter);
-    DrawDisplay(painter);
-    DrawKeys(painter);
-    painter.end();
-    return QPixmap::fromImage(image);
+    return QPixmap::fromImage(DrawDesign(DesignSide));
 }
 
 QIcon ApplicationIcon() {
-    return QIcon(ApplicationIconPixmap());
+    return QIcon(new cDesignIconEngine);
 }

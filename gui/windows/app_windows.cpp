@@ -24,12 +24,14 @@ cAppWindows::cAppWindows(const QString& programFolder)
     : main_(Create(FMain, programFolder)),
       edit_(Create(FEdit)),
       progress_(Create(FProgress)),
-      config_(Create(FConfig, main_->SettingsFilePath())),
+      config_(Create(FConfig, main_->SettingsFilePath(), main_->SettingsFileToWrite())),
       palettes_(Create(FPalettes)),
       infoText_(Create(FInfoText)),
-      credits_(Create(FCredits)) {}
+      credits_(Create(FCredits)),
+      plot_(Create(FPlot)) {}
 
 cAppWindows::~cAppWindows() {
+    Destroy(plot_, FPlot);
     Destroy(credits_, FCredits);
     Destroy(infoText_, FInfoText);
     Destroy(palettes_, FPalettes);

@@ -1,6 +1,7 @@
-// The seven windows of the program. They are created once, in a fixed order, and live until the end;
-// every window reaches another through its global instance (FMain, FEdit, FProgress, FConfig,
-// FPalettes, FInfoText, FCredits), which this object sets and clears.
+// The windows of the program: the seven of the calculator and the plot window. They are created
+// once, in a fixed order, and live until the end; every window reaches another through its global instance
+// (FMain, FEdit, FProgress, FConfig, FPalettes, FInfoText, FCredits, FPlot), which this object sets and
+// clears.
 #pragma once
 
 #include <QString>
@@ -12,6 +13,7 @@
 #include "info_window.h"
 #include "main_window.h"
 #include "palettes_window.h"
+#include "plot_window.h"
 #include "progress_window.h"
 
 class cAppWindows {
@@ -31,4 +33,5 @@ private:
     std::unique_ptr<TFPalettes> palettes_;
     std::unique_ptr<TFInfoText> infoText_;
     std::unique_ptr<TFCredits> credits_;
+    std::unique_ptr<TFPlot> plot_;
 };

@@ -16,6 +16,7 @@
 #include "design_names.h"
 #include "engine_settings.h"
 #include "message_boxes.h"
+#include "program_files.h"
 #include "text_color.h"
 
 TFConfig* FConfig = nullptr;
@@ -60,7 +61,8 @@ std::optional<std::int32_t> FieldValue(const QLineEdit* field) {
 
 }  // namespace
 
-TFConfig::TFConfig(const QString& settingsFile) : settingsFile_(settingsFile) {
+TFConfig::TFConfig(const QString& settingsFile, const QString& settingsFileToWrite)
+    : settingsFile_(settingsFile), settingsFileToWrite_(settingsFileToWrite) {
     // No title-bar buttons: OK and Cancel close the dialog.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setWindowTitle(QStringLiteral("Preferences"));
@@ -158,11 +160,14 @@ void TFConfig::BOkClick() {
         numbers[i] = *value;
     }
     const cSettingsFileValues values{numbers[0], numbers[1], numbers[2], RAngleModeItems->checkedId()};
-    if (!WriteSettingsFile(QFile::encodeName(settingsFile_).toStdString(), values)) {
+    // An installed program's user may have no config folder yet.
+    const QString path = settingsFileToWrite_;
+    const std::filesystem::path filePath = QFile::encodeName(path).toStdString();
+    if (!CreateFolderFor(filePath) || !WriteSettingsFile(filePath, values)) {
         ShowError(this,
                   QStringLiteral("Error: The settings file \"%1\" could not be written. Nothing has been "
                                  "saved.")
-                      .arg(settingsFile_));
+                      .arg(path));
         return;
     }
     accept();

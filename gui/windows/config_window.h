@@ -13,8 +13,9 @@ class QPushButton;
 class TFConfig : public QDialog {
     Q_OBJECT
 public:
-    // settingsFile: the settings file the dialog shows and writes.
-    explicit TFConfig(const QString& settingsFile);
+    // settingsFile: the settings file the dialog shows; settingsFileToWrite: the one OK writes (the same
+    // file, but for an installed program whose user has none yet: then the system-wide default is shown).
+    TFConfig(const QString& settingsFile, const QString& settingsFileToWrite);
 
     void FormShow();
     void BOkClick();
@@ -42,6 +43,7 @@ private:
     void BuildParserGroup();
 
     QString settingsFile_;
+    QString settingsFileToWrite_;
 };
 
 extern TFConfig* FConfig;

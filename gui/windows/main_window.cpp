@@ -4,6 +4,7 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -20,6 +21,7 @@
 #include "app_texts.h"
 #include "design_names.h"
 #include "engine_hooks.h"
+#include "program_files.h"
 #include "shortcut_precedence.h"
 #include "theme_colors.h"
 
@@ -29,6 +31,14 @@ namespace {
 
 constexpr QSize DesignClientSize(486, 188);
 constexpr int FormulaRightMargin = 4;
+
+std::filesystem::path FilePath(const QString& path) {
+    return QFile::encodeName(path).toStdString();
+}
+
+QString PathText(const std::filesystem::path& path) {
+    return QDir::cleanPath(QFile::decodeName(path.string().c_str()));
+}
 
 // The decimal separator of the user's locale, when it is a single 8-bit character.
 char LocaleDecimalSeparator() {
@@ -70,12 +80,17 @@ TFMain::~TFMain() {
     FormClose();
 }
 
+// Asked anew each time: the preferences may have created the user's file since the last time.
 QString TFMain::SettingsFilePath() const {
-    return QDir(programFolder_).filePath(QString::fromLatin1(SettingsFileName));
+    return PathText(LocateSettingsFile(FilePath(programFolder_)).readPath);
+}
+
+QString TFMain::SettingsFileToWrite() const {
+    return PathText(LocateSettingsFile(FilePath(programFolder_)).writePath);
 }
 
 QString TFMain::DocumentationFilePath() const {
-    return QDir(programFolder_).filePath(QStringLiteral("readme.txt"));
+    return PathText(LocateDocumentation(FilePath(programFolder_)));
 }
 
 QString TFMain::HistoryFilePath() {
@@ -182,6 +197,8 @@ void TFMain::BuildMenu() {
                                       QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_F));
     Palettes_Functions_builtin = AddItem(palettes, QStringLiteral("Functions (built-in)"),
                                          QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_B));
+    palettes->addSeparator();
+    Palettes_Plot = AddItem(palettes, QStringLiteral("Plot"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_P));
 
     Help_Menue = bar->addMenu(QStringLiteral("&Help"));
     auto* help = Help_Menue;
@@ -207,7 +224,7 @@ void TFMain::NameComponents() {
                     DESIGN_NAME(Edit_Clear), DESIGN_NAME(Edit_CopyResult)});
     SetDesignNames({DESIGN_NAME(Palettes_Menue), DESIGN_NAME(Palettes_Variables),
                     DESIGN_NAME(Palettes_Constants), DESIGN_NAME(Palettes_Functions_user),
-                    DESIGN_NAME(Palettes_Functions_builtin)});
+                    DESIGN_NAME(Palettes_Functions_builtin), DESIGN_NAME(Palettes_Plot)});
     SetDesignNames({DESIGN_NAME(Help_Menue), DESIGN_NAME(Help_Dokumentation), DESIGN_NAME(Help_About)});
 }
 
@@ -264,6 +281,7 @@ void TFMain::ConnectCommands() {
     connect(Palettes_Constants, &QAction::triggered, this, &TFMain::Palettes_ConstantsClick);
     connect(Palettes_Functions_user, &QAction::triggered, this, &TFMain::Palettes_Functions_userClick);
     connect(Palettes_Functions_builtin, &QAction::triggered, this, &TFMain::Palettes_Functions_builtinClick);
+    connect(Palettes_Plot, &QAction::triggered, this, &TFMain::Palettes_PlotClick);
     connect(Help_Dokumentation, &QAction::triggered, this, &TFMain::Help_DokumentationClick);
     connect(Help_About, &QAction::triggered, this, &TFMain::Help_AboutClick);
     connect(File_Open, &QAction::triggered, this, &TFMain::File_OpenClick);

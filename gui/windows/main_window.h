@@ -28,11 +28,15 @@ struct cDeclarationOperations;
 class TFMain : public QMainWindow {
     Q_OBJECT
 public:
-    // programFolder: the folder of the running executable, which holds "Orvane.ini" and "readme.txt".
+    // programFolder: the folder of the running executable; where "Orvane.ini" and "readme.txt" are
+    // follows from it (program_files.h).
     explicit TFMain(const QString& programFolder);
     ~TFMain() override;
 
+    // The settings file read at start and shown by the preferences, and the file the preferences write:
+    // the same, except while an installed program's user has no file of their own.
     QString SettingsFilePath() const;
+    QString SettingsFileToWrite() const;
     QString DocumentationFilePath() const;
     // The formulas calculated are kept between runs in this file of the user's data folder (empty when
     // the system names no such folder).
@@ -57,6 +61,7 @@ public:
     void Palettes_ConstantsClick();
     void Palettes_Functions_userClick();
     void Palettes_Functions_builtinClick();
+    void Palettes_PlotClick();
     void Help_DokumentationClick();
     void Help_AboutClick();
     // File > Open and File > Save load and save library files; they set LibraryStream meanwhile.
@@ -104,6 +109,7 @@ public:
     QAction* Palettes_Constants;
     QAction* Palettes_Functions_user;
     QAction* Palettes_Functions_builtin;
+    QAction* Palettes_Plot;
     QAction* Help_Dokumentation;
     QAction* Help_About;
 

@@ -19,6 +19,7 @@
 #include "formula_text.h"
 #include "main_window.h"
 #include "palettes_window.h"
+#include "plot_window.h"
 #include "result_text.h"
 
 namespace {
@@ -230,6 +231,11 @@ void TFMain::Palettes_Functions_userClick() {
 }
 void TFMain::Palettes_Functions_builtinClick() {
     ShowPalette(TFPalettes::BuiltinFunctionsTab);
+}
+
+// The plot window, offered the formula when it is a function of x.
+void TFMain::Palettes_PlotClick() {
+    FPlot->OfferFormula(EFormel->text());
 }
 
 void TFMain::ShowPalette(int tab) {

@@ -4,9 +4,12 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
+#include <random>
 #include <sstream>
 
 namespace {
@@ -36,8 +39,10 @@ public:
 }  // namespace
 
 cCliRun RunCli(const std::vector<std::string>& arguments, const std::string& input,
-               const std::string& program) {
+               const std::string& program, const cRunSetting& setting) {
     cTempFile in(input), out(""), err("");
+    const std::string& inputPath = setting.inputPath.empty() ? in.path : setting.inputPath;
+    const std::string& outputPath = setting.outputPath.empty() ? out.path : setting.outputPath;
     const pid_t child = fork();
     if (child == 0) {
         std::vector<char*> argv;
@@ -47,11 +52,20 @@ cCliRun RunCli(const std::vector<std::string>& arguments, const std::string& inp
         for (auto& argument : copies)
             argv.push_back(argument.data());
         argv.push_back(nullptr);
-        dup2(open(in.path.c_str(), O_RDONLY), STDIN_FILENO);
-        dup2(open(out.path.c_str(), O_WRONLY | O_TRUNC), STDOUT_FILENO);
+        // The program starts as from a shell, whatever the test runner ignores.
+        for (const int signal : {SIGINT, SIGTERM, SIGPIPE})
+            std::signal(signal, SIG_DFL);
+        for (const std::string& assignment : setting.environment)
+            putenv(strdup(assignment.c_str()));
+        dup2(open(inputPath.c_str(), O_RDONLY), STDIN_FILENO);
+        dup2(open(outputPath.c_str(), O_WRONLY | O_TRUNC), STDOUT_FILENO);
         dup2(open(err.path.c_str(), O_WRONLY | O_TRUNC), STDERR_FILENO);
         execv(argv[0], argv.data());
         _exit(127);
+    }
+    if (setting.signal != 0) {
+        usleep(static_cast<useconds_t>(setting.signalDelayMs) * 1000);
+        kill(child, setting.signal);
     }
     int status = 0;
     waitpid(child, &status, 0);
@@ -60,4 +74,15 @@ cCliRun RunCli(const std::vector<std::string>& arguments, const std::string& inp
     run.out = ReadWhole(out.path);
     run.err = ReadWhole(err.path);
     return run;
+}
+
+cTestFolder::cTestFolder()
+    : path_(std::filesystem::temp_directory_path() /
+            ("orvane-cli-test-" + std::to_string(std::random_device{}()))) {
+    std::filesystem::create_directories(path_);
+}
+
+cTestFolder::~cTestFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
 }

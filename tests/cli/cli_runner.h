@@ -1,15 +1,40 @@
 // Runs the real orvane-cli binary with arguments and standard input, and collects what it printed.
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
 struct cCliRun {
-    int exitStatus = -1;
+    int exitStatus = -1;  // -1 when a signal ended the program
     std::string out;
     std::string err;
 };
 
+// What a few tests change about the run.
+struct cRunSetting {
+    std::vector<std::string> environment;  // NAME=VALUE, added to the test's own environment
+    std::string inputPath;                 // read this file (or folder) instead of the input text
+    std::string outputPath;                // write standard output here instead of collecting it
+    int signal = 0;                        // sent after signalDelayMs milliseconds
+    int signalDelayMs = 0;
+};
+
 // program: the orvane-cli to run; by default the one this build made.
 cCliRun RunCli(const std::vector<std::string>& arguments, const std::string& input = "",
-               const std::string& program = ORVANE_CLI_PATH);
+               const std::string& program = ORVANE_CLI_PATH, const cRunSetting& setting = {});
+
+// A folder of its own for one test, removed with everything in it when the test ends.
+class cTestFolder {
+public:
+    cTestFolder();
+    ~cTestFolder();
+    cTestFolder(const cTestFolder&) = delete;
+    cTestFolder& operator=(const cTestFolder&) = delete;
+
+    const std::filesystem::path& Path() const { return path_; }
+    std::string Path(const std::string& name) const { return (path_ / name).string(); }
+
+private:
+    std::filesystem::path path_;
+};

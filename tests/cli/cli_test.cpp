@@ -1,10 +1,11 @@
 // orvane-cli as a user scripts it, for what the golden files cannot say: line endings, the settings
-// file beside the program, usage errors and input too large to hold.
+// file beside the program, usage errors, locales, failing input and output, input too large to hold.
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <random>
 
 #include "cli_runner.h"
 
@@ -21,13 +22,8 @@ TEST(Cli, StandardInputLinesMayEndWithCarriageReturns) {
 // Without --angle the mode comes from Orvane.ini beside the program, as for the desktop program. The
 // program runs from a folder of its own, so that no other test sees the file.
 TEST(Cli, AngleModeFromTheSettingsFile) {
-    const fs::path folder =
-        fs::temp_directory_path() / ("orvane-cli-ini-" + std::to_string(std::random_device{}()));
-    fs::create_directories(folder);
-    struct cRemoveAfterwards {
-        fs::path path;
-        ~cRemoveAfterwards() { fs::remove_all(path); }
-    } cleanup{folder};
+    const cTestFolder testFolder;
+    const fs::path& folder = testFolder.Path();
     const fs::path program = folder / fs::path(ORVANE_CLI_PATH).filename();
     fs::copy_file(ORVANE_CLI_PATH, program);
     const fs::path settings = folder / "Orvane.ini";
@@ -39,25 +35,86 @@ TEST(Cli, AngleModeFromTheSettingsFile) {
     EXPECT_EQ(RunCli({"sin(100)"}, "", program).out, "1\n");
     fs::remove(settings);
     EXPECT_EQ(RunCli({"sin(90)"}, "", program).out, "1\n");
+
+    // A settings file that is no regular file is ignored at once; once the start waited or read for ever.
+    ASSERT_EQ(mkfifo(settings.c_str(), 0600), 0);
+    EXPECT_EQ(RunCli({"sin(90)"}, "", program).out, "1\n");
+    fs::remove(settings);
+    fs::create_symlink("/dev/zero", settings);
+    EXPECT_EQ(RunCli({"sin(90)"}, "", program).out, "1\n");
 }
 
 TEST(Cli, UsageErrorsExitWithTwo) {
-    for (const auto& arguments : std::vector<std::vector<std::string>>{
-             {"--set"}, {"--set", "X=1"}, {"--set", "x=abc"}, {"--angle", "turns"}, {"--frobnicate"}}) {
+    for (const auto& arguments : std::vector<std::vector<std::string>>{{"--set"},
+                                                                       {"--set", "X=1"},
+                                                                       {"--set", "x=abc"},
+                                                                       {"--angle", "turns"},
+                                                                       {"--frobnicate"},
+                                                                       {"-x"}}) {
         const cCliRun run = RunCli(arguments);
         EXPECT_EQ(run.exitStatus, 2) << arguments[0];
         EXPECT_EQ(run.out, "");
         EXPECT_NE(run.err.find("Usage: orvane-cli"), std::string::npos);
     }
     EXPECT_EQ(RunCli({"--help"}).exitStatus, 0);
+    EXPECT_EQ(RunCli({"-h"}).out, RunCli({"--help"}).out);
     EXPECT_EQ(RunCli({"--version"}).out, "orvane-cli 2.1.1\n");
+}
+
+// A line too long to hold is reported and passed over; the lines after it are calculated.
+TEST(Cli, AnOverlongLineFailsAndTheScriptGoesOn) {
+    const std::string line(16 * 1024 * 1024 + 1, '1');
+    const cCliRun run = RunCli({}, "2+2\n" + line + "\n1+1");
+    EXPECT_EQ(run.exitStatus, 1);
+    EXPECT_EQ(run.out, "4\n<ERROR>\n2\n");
+    EXPECT_EQ(run.err, "line 2: the line is longer than 16 MiB and was not read\n");
+}
+
+// Output that does not arrive, or input that cannot be read, is never success.
+TEST(Cli, InputAndOutputFailuresExitWithThree) {
+    cRunSetting fullDisk;
+    fullDisk.outputPath = "/dev/full";
+    const cCliRun full = RunCli({"1+1"}, "", ORVANE_CLI_PATH, fullDisk);
+    EXPECT_EQ(full.exitStatus, 3);
+    EXPECT_EQ(full.err, "orvane-cli: standard output could not be written: No space left on device\n");
+
+    cRunSetting folderAsInput;
+    folderAsInput.inputPath = "/";
+    const cCliRun folder = RunCli({}, "", ORVANE_CLI_PATH, folderAsInput);
+    EXPECT_EQ(folder.exitStatus, 3);
+    EXPECT_EQ(folder.err, "orvane-cli: standard input could not be read: Is a directory\n");
+
+    // With SIGPIPE ignored, a reader that goes away is a failed write like any other.
+    std::string lines;
+    for (int i = 0; i < 100000; ++i)
+        lines += "1\n";
+    const cCliRun closed =
+        RunCli({"-c", "trap '' PIPE; set -o pipefail; \"$0\" | head -c 1 >/dev/null", ORVANE_CLI_PATH}, lines,
+               "/bin/bash");
+    EXPECT_EQ(closed.exitStatus, 3);
+    EXPECT_EQ(closed.err, "orvane-cli: standard output could not be written: Broken pipe\n");
+}
+
+// Results show '.' in every locale unless --locale asks for the user's separator; numbers are read
+// with either. The test makes a German locale of its own.
+TEST(Cli, TheDecimalSeparatorFollowsTheLocaleOnlyWhenAsked) {
+    const cTestFolder testFolder;
+    const fs::path& folder = testFolder.Path();
+    const std::string made =
+        "localedef -i de_DE -f UTF-8 '" + (folder / "de_DE.UTF-8").string() + "' 2>/dev/null";
+    ASSERT_EQ(std::system(made.c_str()), 0) << "localedef (package locales) is needed";
+    cRunSetting german;
+    german.environment = {"LOCPATH=" + folder.string(), "LC_ALL=de_DE.UTF-8"};
+    EXPECT_EQ(RunCli({"1/4", "1,5+1"}, "", ORVANE_CLI_PATH, german).out, "0.25\n2.5\n");
+    EXPECT_EQ(RunCli({"--locale", "1/4", "1.5+1"}, "", ORVANE_CLI_PATH, german).out, "0,25\n2,5\n");
+    EXPECT_EQ(RunCli({"--locale", "1/4"}).out, "0.25\n");
 }
 
 TEST(Cli, HugeFormulasFailCleanly) {
     const std::string formula(1000000, '(');
     const cCliRun run = RunCli({}, formula + "\n");
     EXPECT_EQ(run.exitStatus, 1);
-    EXPECT_EQ(run.err, "parse error\n");
+    EXPECT_EQ(run.err, "line 1: parse error: bracket without partner at character 1\n");
 }
 
 }  // namespace

@@ -1,12 +1,14 @@
 // orvane-cli's library options, run on the real program in a temporary folder (the declaration
 // options are in the golden files).
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <algorithm>
+#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
+#include <thread>
 
 #include "cli_runner.h"
 
@@ -26,24 +28,18 @@ void WriteFile(const fs::path& path, const std::string& bytes) {
 
 class DeclarationOptionsTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        folder_ = fs::temp_directory_path() / ("orvane-cli-test-" + std::to_string(std::random_device{}()));
-        fs::create_directories(folder_);
-    }
-    void TearDown() override { fs::remove_all(folder_); }
-
-    std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+    std::string Path(const std::string& name) const { return folder_.Path(name); }
 
     std::vector<std::string> FolderEntries() const {
         std::vector<std::string> names;
-        for (const auto& entry : fs::directory_iterator(folder_))
+        for (const auto& entry : fs::directory_iterator(folder_.Path()))
             names.push_back(entry.path().filename().string());
         std::sort(names.begin(), names.end());
         return names;
     }
 
 private:
-    fs::path folder_;
+    cTestFolder folder_;
 };
 
 TEST_F(DeclarationOptionsTest, SavedLibrariesHoldTheDeclarationsByteForByte) {
@@ -69,6 +65,15 @@ TEST_F(DeclarationOptionsTest, LoadedLibrariesWorkAndSaveBackIdentically) {
     EXPECT_EQ(run.out, "39.24\n");
     EXPECT_EQ(ReadFile(Path("c2.ovc")), ReadFile(Path("c.ovc")));
     EXPECT_EQ(ReadFile(Path("f2.ovf")), ReadFile(Path("f.ovf")));
+}
+
+TEST_F(DeclarationOptionsTest, CommandsSaveAndLoadLibrariesWithTheirDescriptions) {
+    const cCliRun saved = RunCli({}, ":const kk=2 # two\n:func d(x)=x*kk\n:save-consts " + Path("c.ovc") +
+                                         "\n:save-funcs " + Path("f.ovf") + "\n");
+    ASSERT_EQ(saved.exitStatus, 0) << saved.err;
+    const cCliRun loaded =
+        RunCli({}, ":load " + Path("c.ovc") + "\n:load " + Path("f.ovf") + "\n:consts\nd(4)\n");
+    EXPECT_EQ(loaded.out, "kk=2  # two\n8\n") << loaded.err;
 }
 
 struct cLoadFailureCase {
@@ -103,30 +108,105 @@ TEST_F(DeclarationOptionsTest, ALoadFailureShowsItsTextAndExitsWithTwo) {
     }
 }
 
-TEST_F(DeclarationOptionsTest, AMissingLibraryIsReported) {
-    const cCliRun run = RunCli({"--load", Path("none.ovc"), "1"});
-    EXPECT_EQ(run.exitStatus, 2);
-    EXPECT_EQ(run.err, Path("none.ovc") + ": No such file or directory\n");
+std::string ProblemText(const std::string& path, const char* action, const char* reason) {
+    return "Error: The file \"" + path + "\" could not be " + action + ": " + reason +
+           ". Nothing has been changed.\n";
 }
 
-// A name too long for a length field makes the engine's save fail part way through.
-TEST_F(DeclarationOptionsTest, AFailedSaveKeepsTheOldFileAndLeavesNoTemporaryFile) {
+TEST_F(DeclarationOptionsTest, AFileThatCannotBeLoadedIsNamedWithItsCause) {
+    fs::create_directory(Path("folder"));
+    for (const auto& [name, reason] :
+         {std::pair{"none.ovc", "there is no such file"}, {"folder", "it is a folder"}}) {
+        const cCliRun run = RunCli({"--load", Path(name), "1"});
+        EXPECT_EQ(run.exitStatus, 2) << name;
+        EXPECT_EQ(run.err, ProblemText(Path(name), "loaded", reason)) << name;
+    }
+}
+
+// A pipe cannot be rewound: the bytes read to tell the kind must still reach the loader.
+TEST_F(DeclarationOptionsTest, ALibraryIsLoadedFromAFifo) {
+    ASSERT_EQ(mkfifo(Path("fifo").c_str(), 0600), 0);
+    std::thread writer(
+        [&] { WriteFile(Path("fifo"), "OVF\x01\x01\x01\x00\x00\x00\x0a\x00t(x)=x*2+1\x00\x00"s); });
+    const cCliRun run = RunCli({"--load", Path("fifo"), "t(20)"});
+    writer.join();
+    EXPECT_EQ(run.out, "41\n") << run.err;
+}
+
+struct cSaveTargetCase {
+    const char* what;
+    std::string target;
+    const char* reason;
+};
+
+// A save never replaces what is not a regular file: a folder, a device, a FIFO, or a terminal or pipe
+// reached through /proc/self/fd.
+TEST_F(DeclarationOptionsTest, ATargetThatIsNoRegularFileIsLeftAlone) {
+    fs::create_directory(Path("folder"));
+    ASSERT_EQ(mkfifo(Path("fifo").c_str(), 0600), 0);
+    const cSaveTargetCase cases[] = {{"folder", Path("folder"), "it is a folder"},
+                                     {"device", "/dev/full", "it is not a regular file"},
+                                     {"fifo", Path("fifo"), "it is not a regular file"}};
+    for (const cSaveTargetCase& c : cases) {
+        const auto type = fs::status(c.target).type();
+        const cCliRun run = RunCli({"-c", "kk=1", "--save-constants", c.target});
+        EXPECT_EQ(run.exitStatus, 2) << c.what;
+        EXPECT_EQ(run.err, ProblemText(c.target, "saved", c.reason)) << c.what;
+        EXPECT_EQ(fs::status(c.target).type(), type) << c.what;
+    }
+    EXPECT_EQ(FolderEntries(), (std::vector<std::string>{"fifo", "folder"}));
+
+    const cCliRun piped = RunCli(
+        {"-c", "set -o pipefail; \"$0\" -c kk=1 --save-constants /proc/self/fd/1 | cat", ORVANE_CLI_PATH}, "",
+        "/bin/bash");
+    EXPECT_EQ(piped.exitStatus, 2);
+    EXPECT_EQ(piped.err, ProblemText("/proc/self/fd/1", "saved", "it is not a regular file"));
+}
+
+TEST_F(DeclarationOptionsTest, ASaveThroughALinkReplacesTheLinkedFile) {
+    fs::create_directory(Path("real"));
+    WriteFile(Path("real/c.ovc"), "old");
+    fs::create_symlink("real/c.ovc", Path("link.ovc"));
+    const cCliRun run = RunCli({"-c", "kk=1", "--save-constants", Path("link.ovc")});
+    ASSERT_EQ(run.exitStatus, 0) << run.err;
+    EXPECT_TRUE(fs::is_symlink(Path("link.ovc")));
+    EXPECT_EQ(ReadFile(Path("real/c.ovc")), "OVC\x01\x01\x01\x00\x00\x00\x04\x00kk=1\x00\x00"s);
+    EXPECT_EQ(FolderEntries(), (std::vector<std::string>{"link.ovc", "real"}));
+}
+
+TEST_F(DeclarationOptionsTest, AnOverlongDeclarationIsNamedAndTheOldFileKept) {
     WriteFile(Path("c.ovc"), "old contents");
     const cCliRun run =
-        RunCli({"-c", "k=1", "-c", std::string(70000, 'n') + "=1", "--save-constants", Path("c.ovc")});
+        RunCli({"-c", "kk=1", "-c", std::string(70000, 'n') + "=1", "--save-constants", Path("c.ovc")});
     EXPECT_EQ(run.exitStatus, 2);
-    EXPECT_EQ(run.err,
-              "Error: While trying to perform file operations, Orvane encountered an error. You may want to "
-              "restart "
-              "windows.\n");
+    EXPECT_EQ(
+        run.err,
+        "Error: Declaration 1 (nnnnnnnnnn[...]) is longer than a library file can hold (65535 bytes for "
+        "its definition and for its description). Nothing has been saved.\n");
     EXPECT_EQ(ReadFile(Path("c.ovc")), "old contents");
     EXPECT_EQ(FolderEntries(), std::vector<std::string>{"c.ovc"});
 }
 
 TEST_F(DeclarationOptionsTest, ASaveIntoAMissingFolderIsReported) {
-    const cCliRun run = RunCli({"-c", "k=1", "--save-constants", Path("missing/c.ovc")});
+    const cCliRun run = RunCli({"-c", "kk=1", "--save-constants", Path("missing/c.ovc")});
     EXPECT_EQ(run.exitStatus, 2);
-    EXPECT_EQ(run.err, Path("missing/c.ovc") + ": No such file or directory\n");
+    EXPECT_EQ(run.err, ProblemText(Path("missing/c.ovc"), "saved", "there is no such file"));
+}
+
+// A script that saves over and over, ended by a signal: whenever it comes, the library is complete and
+// no temporary file is left.
+TEST_F(DeclarationOptionsTest, ASignalDuringASaveLeavesTheOldFileAndNoTemporaryFile) {
+    std::string script = ":const kk=1 # " + std::string(60000, 'd') + "\n";
+    for (int i = 0; i < 50000; ++i)
+        script += ":save-consts " + Path("c.ovc") + "\n";
+    for (const int signal : {SIGINT, SIGTERM}) {
+        cRunSetting interrupted;
+        interrupted.signal = signal;
+        interrupted.signalDelayMs = 300;
+        EXPECT_EQ(RunCli({}, script, ORVANE_CLI_PATH, interrupted).exitStatus, -1) << signal;
+        EXPECT_EQ(FolderEntries(), std::vector<std::string>{"c.ovc"}) << signal;
+        EXPECT_EQ(ReadFile(Path("c.ovc")).size(), 60017u) << signal;
+    }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include "profile_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -87,6 +88,24 @@ TEST(ProfileFile, SaveAndLoadRoundTrip) {
 TEST(ProfileFile, LoadingAMissingFileGivesAnEmptyProfile) {
     const auto file = cProfileFile::Load("/nonexistent folder/Orvane.ini");
     EXPECT_EQ(file.Text(), "");
+}
+
+// Each of these once hung the start (a FIFO waits for a writer) or read until memory ran out.
+TEST(ProfileFile, OnlyARegularFileOfSaneSizeIsRead) {
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::path(testing::TempDir()) / "profile odd files";
+    fs::create_directories(folder);
+    const std::string valid = "[S]\nK=5\n";
+    std::ofstream(folder / "large.ini") << valid << std::string(cProfileFile::MaxProfileSize, ';') << '\n';
+    std::ofstream(folder / "target.ini") << valid;
+    fs::create_symlink(folder / "target.ini", folder / "link to a file.ini");
+    fs::create_symlink("/dev/zero", folder / "link to a device.ini");
+    ASSERT_EQ(mkfifo((folder / "fifo.ini").c_str(), 0600), 0);
+
+    EXPECT_EQ(cProfileFile::Load(folder / "link to a file.ini").ReadInteger("S", "K", 0), 5);
+    for (const char* name : {"large.ini", "link to a device.ini", "fifo.ini", "."})
+        EXPECT_EQ(cProfileFile::Load(folder / name).Text(), "") << name;
+    fs::remove_all(folder);
 }
 
 TEST(ProfileFile, SaveIntoAMissingFolderFailsCleanly) {

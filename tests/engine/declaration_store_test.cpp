@@ -112,7 +112,7 @@ TEST_F(StoreTest, OpeningCopiesTextsAndExactSizeReferenceLists) {
     EXPECT_EQ(copy.name, std::nullopt);
     EXPECT_EQ(copy.refCount, 3u);
     EXPECT_EQ(copy.refCapacity, 3u);
-    EXPECT_NE(copy.refs.get(), Constants[0].refs.get());
+    EXPECT_NE(copy.refs.data(), Constants[0].refs.data());
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(copy.refs[i], &three[i]);
 }

@@ -132,30 +132,32 @@ TEST_F(EvaluatorTest, FailureDuringAQuietStretchDoesNotSilenceLaterCalculations)
     EXPECT_EQ(Calls().size(), 5u);
 }
 
+// A chain of 9999 functions, each calling the one before at the bottom of a hundred nested signs,
+// fails with "calls nested too deeply" at any stack size instead of exhausting the stack.
 TEST_F(EvaluatorTest, EndlessCallChainsFailInsteadOfExhaustingTheStack) {
-    MaxFunc = 3000;
+    MaxFunc = 9999;
     DoneEngine();
     InitEngine();
     // Names of letters only: f_aaa, f_aab, ...
     auto name = [](int i) {
         return std::string("f_") + char('a' + i / 676) + char('a' + i / 26 % 26) + char('a' + i % 26);
     };
-    // Each call sits at the bottom of a thousand nested signs, so every level adds a deep walk.
     auto deep = [](std::string body) {
-        for (int i = 0; i < 1000; ++i)
+        for (int i = 0; i < 100; ++i)
             body = "-(" + body + ")";
         return body;
     };
     DeclareFunction(name(0), 1, "sqrt(a)");
-    for (int i = 1; i < 3000; ++i)
+    for (int i = 1; i < 9999; ++i)
         DeclareFunction(name(i), 1, deep(name(i - 1) + "(a)"));
-    EXPECT_EQ(FailureOf(name(2999) + "(4)"), Kind::TooDeep);
+    EXPECT_EQ(FailureOf(name(9998) + "(4)"), Kind::TooDeep);
     EXPECT_EQ(Eval(name(2) + "(4)"), 2);
 }
 
 struct cPowCase {
     double x, y, expected;
     const char* report;  // empty when none
+    const char* name = "";
 };
 
 TEST_F(EvaluatorTest, PowerEdgesGiveDocumentedValuesAndReports) {
@@ -177,11 +179,20 @@ TEST_F(EvaluatorTest, PowerEdgesGiveDocumentedValuesAndReports) {
         {-8, 1.0 / 3, nan, "pow: DOMAIN error"},
         {-2, 3, -8, ""},
         {-2, -2, 0.25, ""},
-        {-2, 1e19, nan, "pow: DOMAIN error"},
+        {-2, 1e19, inf, "pow: OVERFLOW error", "a double beyond 2^63 is an even integer"},
+        {-1, 1e19, 1, "", "minus one to an even power is one"},
         {10, 400, inf, "pow: OVERFLOW error"},
-        {-10, 401, inf, "pow: OVERFLOW error"},
+        {-10, 401, -inf, "pow: OVERFLOW error", "an overflow keeps the sign of an odd power"},
+        {-10, 309, -inf, "pow: OVERFLOW error", "overflow just past the range keeps its sign"},
+        {1.797e308, 1, 1.797e308, "", "a result just below the range is no overflow"},
+        {2, 1023.999, 0x1.ffa52de61c1b3p+1023, "", "a fractional power just below the range"},
         {10, -400, 0, ""},
-        {2, -1074, 0, ""},
+        {2, -1074, denormal, "", "the smallest denormal is a result, not zero"},
+        {10, -320, 1e-320, "", "a denormal result by repeated squaring"},
+        {0.5, 1075.5, 0, "", "a true underflow is silent"},
+        {denormal, 0.5, 0x1p-537, "", "a denormal base is a number like any other"},
+        {denormal, 0, 1, "", "a denormal base to the power zero reports nothing"},
+        {denormal, -1, inf, "pow: OVERFLOW error", "the reciprocal of a denormal overflows"},
         {3, 4, 81, ""},
         {2, -2, 0.25, ""},
     };
@@ -194,11 +205,11 @@ TEST_F(EvaluatorTest, PowerEdgesGiveDocumentedValuesAndReports) {
         if (std::isnan(c.expected)) {
             EXPECT_TRUE(std::isnan(value)) << c.x << "^" << c.y;
         } else {
-            EXPECT_EQ(value, c.expected) << c.x << "^" << c.y;
+            EXPECT_EQ(value, c.expected) << c.x << "^" << c.y << " " << c.name;
         }
         const std::vector<std::string> expectedReports =
             *c.report ? std::vector<std::string>{c.report} : std::vector<std::string>{};
-        EXPECT_EQ(Reports(), expectedReports) << c.x << "^" << c.y;
+        EXPECT_EQ(Reports(), expectedReports) << c.x << "^" << c.y << " " << c.name;
     }
 }
 

@@ -178,7 +178,7 @@ TEST_F(StepTwoTest, ABodyUsingAConstantThreeTimesListsThreeNodesAndTheNextCommit
     ASSERT_TRUE(DeleteFunction(0));
     ASSERT_EQ(CommitFuncWork(), -1);
     EXPECT_EQ(Constants[0].refCount, 0u);
-    EXPECT_EQ(Constants[0].refs, nullptr);
+    EXPECT_TRUE(Constants[0].refs.empty());
 }
 
 TEST_F(InterpretationTest, AReferencedConstantIsProtectedUntilItsFunctionIsGone) {

@@ -47,7 +47,7 @@ TEST_F(ReferenceListTest, RemovingShrinksToExactlyTheCountAtEveryStepAndFreesThe
         constant.RemoveRef(&nodes[i]);
         EXPECT_EQ(constant.refCapacity, capacities[i]) << "after removing " << i + 1;
     }
-    EXPECT_EQ(constant.refs, nullptr);
+    EXPECT_TRUE(constant.refs.empty());
     EXPECT_EQ(constant.refCount, 0u);
 }
 
@@ -98,8 +98,8 @@ TEST_F(ReferenceListTest, ATreeRecordsItsConstantNodesInPreOrderAndReleasesThem)
     ASSERT_EQ(Constants[1].refCount, 1u);
     EXPECT_EQ(Constants[1].refs[0], &tree.root->children[1].children[0]);
     tree.ReleaseRefs();
-    EXPECT_EQ(Constants[0].refs, nullptr);
-    EXPECT_EQ(Constants[1].refs, nullptr);
+    EXPECT_TRUE(Constants[0].refs.empty());
+    EXPECT_TRUE(Constants[1].refs.empty());
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QSet>
 #include <QTest>
 
 #include "app_icon.h"
@@ -19,6 +20,7 @@ private slots:
     void cleanup();
 
     void aboutBoxShowsTheIconEveryTime();
+    void windowIconIsTheDesignDrawnAtEachSize();
     void infoTextShowsCallersCaptionAndText_data();
     void infoTextShowsCallersCaptionAndText();
 
@@ -46,6 +48,26 @@ void AboutInfoTest::aboutBoxShowsTheIconEveryTime() {
         QCOMPARE(FCredits->Label2->text(), QStringLiteral("Version: 2.1.1, Mai 2003"));
         QTest::mouseClick(FCredits->BOk, Qt::LeftButton);
         QVERIFY(!FCredits->isVisible());
+    }
+}
+
+// Drawn anew at each size and sharp: at whole multiples of the design size every pixel of the design
+// becomes a square, and between them no pixel is a blend of two colours.
+void AboutInfoTest::windowIconIsTheDesignDrawnAtEachSize() {
+    const QImage design = ApplicationIconPixmap().toImage();
+    QSet<QRgb> colours;
+    for (int y = 0; y < design.height(); ++y)
+        for (int x = 0; x < design.width(); ++x)
+            colours.insert(design.pixel(x, y));
+    for (const int side : {40, 48, 64, 256}) {
+        const QImage drawn = ApplicationIcon().pixmap(side, side).toImage().convertToFormat(design.format());
+        QCOMPARE(drawn.size(), QSize(side, side));
+        if (side % design.width() == 0)
+            QCOMPARE(drawn, design.scaled(side, side, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+        for (int y = 0; y < side; ++y)
+            for (int x = 0; x < side; ++x)
+                QVERIFY2(colours.contains(drawn.pixel(x, y)),
+                         qPrintable(QStringLiteral("%1 x %1").arg(side)));
     }
 }
 

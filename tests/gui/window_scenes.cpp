@@ -1,9 +1,10 @@
 // Puts one of the windows of the program into the state shown in docs/ for a screenshot, then keeps
-// running until it is killed: "palettes", "editor", "preferences", "about" or "info".
+// running until it is killed: "palettes", "editor", "preferences", "about", "info" or "plot".
 // scripts/window_screenshots.sh runs it under Xvfb and takes the pictures.
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTimer>
@@ -48,6 +49,18 @@ void ShowScene(const QString& scene) {
         FInfoText->MInfoText->setPlainText(QStringLiteral("hyp(x; y) = sqrt(x^2+y^2)"));
         FInfoText->move(40, 20);
         FInfoText->open();
+    } else if (scene == QLatin1String("plot")) {
+        FPlot->move(0, 0);
+        FPlot->resize(790, 540);
+        FPlot->EFunction[1]->setText(QStringLiteral("x^3/20-x"));
+        FPlot->EFunction[2]->setText(QStringLiteral("sqrt(16-x^2)"));
+        FPlot->EFrom->setText(QStringLiteral("-6"));
+        FPlot->ETo->setText(QStringLiteral("6"));
+        FPlot->OfferFormula(QStringLiteral("1/(x-2)"));
+        const QPointF at(FPlot->Canvas->xAxis->coordToPixel(3), FPlot->Canvas->yAxis->coordToPixel(1));
+        QMouseEvent move(QEvent::MouseMove, at, FPlot->Canvas->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
+                         Qt::NoModifier);
+        QApplication::sendEvent(FPlot->Canvas, &move);
     }
 }
 

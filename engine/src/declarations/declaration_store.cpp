@@ -126,9 +126,7 @@ void CopyTexts(const Entry& from, Entry& to) {
 void CopyRefs(const cConstant& from, cConstant& to) {
     to.refCount = from.refCount;
     to.refCapacity = from.refCount;
-    if (from.refCount == 0) return;
-    to.refs = std::make_unique<cNode*[]>(from.refCount);
-    std::copy_n(from.refs.get(), from.refCount, to.refs.get());
+    to.refs = from.refs;
 }
 
 void CopyRefs(const cUserFunction&, cUserFunction&) {}

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "Parser_core.h"
+#include "elementary_functions.h"
 
 namespace {
 
@@ -24,8 +25,19 @@ bool IsZeroOrDenormal(double v) {
     return v == 0.0 || std::fpclassify(v) == FP_SUBNORMAL;
 }
 
+// A double this large or larger is an integer, and from 2^53 on an even one.
 bool IsInteger(double v) {
-    return std::fabs(v) < 9223372036854775808.0 && v == std::trunc(v);
+    return v == std::trunc(v);
+}
+bool IsOddInteger(double v) {
+    return std::fmod(v, 2.0) != 0.0;
+}
+
+// A result beyond the double range is reported; one below it becomes a denormal or zero silently.
+double RoundPowerResult(long double power) {
+    const double rounded = static_cast<double>(power);
+    if (std::isinf(rounded)) return Report("pow", "OVERFLOW", rounded);
+    return rounded;
 }
 
 long double PowerBySquaring(long double base, double exponent) {
@@ -45,13 +57,13 @@ double CheckedLog(double x) {
     if (x == 0.0) return Report("log", "SING", -Infinity);
     if (x < 0.0) return Report("log", "DOMAIN", NotANumber);
     if (std::isinf(x)) return Report("log", "OVERFLOW", Infinity);
-    return std::log(x);
+    return elementary::Log(x);
 }
 
 double CheckedExp(double x) {
-    if (x >= 709.7822265625) return Report("exp", "OVERFLOW", Infinity);
-    if (x <= -708.39599609375) return 0.0;
-    return std::exp(x);
+    const double value = elementary::Exp(x);
+    if (std::isinf(value)) return Report("exp", "OVERFLOW", Infinity);
+    return value;
 }
 
 double CheckedSqrt(double x) {
@@ -60,47 +72,50 @@ double CheckedSqrt(double x) {
 }
 
 double CheckedSin(double x) {
-    return TrigArgumentUsable(x) ? std::sin(x) : NotANumber;
+    return TrigArgumentUsable(x) ? elementary::Sin(x) : NotANumber;
 }
 double CheckedCos(double x) {
-    return TrigArgumentUsable(x) ? std::cos(x) : NotANumber;
+    return TrigArgumentUsable(x) ? elementary::Cos(x) : NotANumber;
 }
 double CheckedTan(double x) {
-    return TrigArgumentUsable(x) ? std::tan(x) : NotANumber;
+    return TrigArgumentUsable(x) ? elementary::Tan(x) : NotANumber;
 }
 
 double CheckedAsin(double x) {
     if (!(std::fabs(x) <= 1.0)) return Report("asin", "DOMAIN", NotANumber);
-    return std::asin(x);
+    return elementary::Asin(x);
 }
 
 double CheckedAcos(double x) {
     if (!(std::fabs(x) <= 1.0)) return Report("acos", "DOMAIN", NotANumber);
-    return std::acos(x);
+    return elementary::Acos(x);
 }
 
 double CheckedAtan(double x) {
-    return std::atan(x);
+    return elementary::Atan(x);
 }
 
 double CheckedSinh(double x) {
-    if (std::fabs(x) >= 710.4755859375) return Report("sinh", "OVERFLOW", std::copysign(Infinity, x));
-    return std::sinh(x);
+    const double value = elementary::Sinh(x);
+    if (std::isinf(value)) return Report("sinh", "OVERFLOW", value);
+    return value;
 }
 
 double CheckedCosh(double x) {
-    if (std::fabs(x) >= 710.4755859375) return Report("cosh", "OVERFLOW", Infinity);
-    return std::cosh(x);
+    const double value = elementary::Cosh(x);
+    if (std::isinf(value)) return Report("cosh", "OVERFLOW", value);
+    return value;
 }
 
 double CheckedTanh(double x) {
-    return std::tanh(x);
+    return elementary::Tanh(x);
 }
 
-// The cases are decided in this order; a negative base with an integer exponent only fixes the sign
-// and goes on to the range checks.
+// The cases are decided in this order. Operands that are already infinite or NaN, and a zero base,
+// keep their fixed answers; every finite case is computed and judged only by its rounded result, so a
+// value the double range holds is never lost to an estimate of its size.
 double CheckedPow(double x, double y) {
-    if (IsZeroOrDenormal(x)) {
+    if (x == 0.0) {
         if (y > 0.0) return 0.0;
         if (y == 0.0) return Report("pow", "DOMAIN", 1.0);
         if (y < 0.0) return Report("pow", "DOMAIN", Infinity);
@@ -116,13 +131,11 @@ double CheckedPow(double x, double y) {
     const long double magnitude = std::fabs(static_cast<long double>(x));
     if (x < 0.0) {
         if (!IsInteger(y)) return Report("pow", "DOMAIN", NotANumber);
-        if (std::fmod(y, 2.0) != 0.0) sign = -1.0L;
+        if (IsOddInteger(y)) sign = -1.0L;
     }
-    const long double exponentOfE = y * std::log(magnitude);
-    if (exponentOfE >= 709.78125L) return Report("pow", "OVERFLOW", Infinity);
-    if (exponentOfE <= -709.78125L) return 0.0;
-
-    const long double power =
-        (IsInteger(y) && std::fabs(y) < 4096.0) ? PowerBySquaring(magnitude, y) : std::exp(exponentOfE);
-    return static_cast<double>(sign * power);
+    // Documented results depend on the exact products of repeated squaring; the extended range
+    // holds every intermediate value whose result can still be a double.
+    if (IsInteger(y) && std::fabs(y) < 4096.0) return RoundPowerResult(sign * PowerBySquaring(magnitude, y));
+    const long double exponentOfE = y * elementary::LogExtended(std::fabs(x));
+    return RoundPowerResult(sign * elementary::ExpExtended(exponentOfE));
 }

@@ -4,13 +4,13 @@
 #include "Parser_core.h"
 #include "checked_arithmetic.h"
 #include "checked_math.h"
-#include "evaluation_depth.h"
 #include "evaluation_steps.h"
+#include "stack_guard.h"
 #include "truncation.h"
 
 double cParseTree::Evaluate() {
     if (!root) throw std::logic_error("evaluation of a tree that holds no formula");
-    cEvaluationDepth depth;
+    UseStackOfThisThread();
     double value;
     try {
         workTotal = CountWork(*root);
@@ -28,6 +28,7 @@ double cParseTree::Evaluate() {
 }
 
 double cParseTree::EvalNode(const cNode& node) {
+    if (StackNearlyExhausted()) throw cCalcFailure(cCalcFailure::Kind::TooDeep);
     double value;
     const cNode* child = node.children.get();
     switch (node.kind) {
@@ -115,11 +116,11 @@ double cParseTree::EvalUserCall(const cNode& node) {
         callee.SetVariable(static_cast<char>('a' + j), arguments[j]);
     }
     callee.progressLine = static_cast<std::uint16_t>(progressLine + 1);
-    cEvaluationDepth::CheckRoomForCall();
     return callee.Evaluate();
 }
 
 std::int32_t cParseTree::CountWork(const cNode& node) {
+    if (StackNearlyExhausted()) throw cCalcFailure(cCalcFailure::Kind::TooDeep);
     const cNode* child = node.children.get();
     std::uint32_t count = 1;
     switch (node.kind) {

@@ -10,6 +10,7 @@
 
 #include "Parser_core.h"
 #include "parser.h"
+#include "stack_guard.h"
 
 namespace {
 
@@ -71,7 +72,7 @@ private:
 };
 
 cParser::cDepthGuard::cDepthGuard(int& depth, int first, int last) : depth(depth) {
-    if (++depth > MaxNestingDepth) {
+    if (++depth > MaxNestingDepth || StackNearlyExhausted()) {
         --depth;
         throw cNestingTooDeep(first, last);
     }
@@ -323,6 +324,7 @@ void cParser::FailOnName(ptFehlerCode code, int first, int last) const {
 }  // namespace
 
 cNode ParseFormula(const std::string& preparedText) {
+    UseStackOfThisThread();
     cParser parser(preparedText);
     return parser.ParseRange(0, static_cast<int>(preparedText.size()) - 1);
 }

@@ -6,9 +6,9 @@
 
 #include "Parser_core.h"
 
-// Deepest nesting of brackets, calls and operator levels the parser accepts. Far above what a formula
-// of 5000 characters can reach, and low enough that parsing, evaluating, copying and destroying a tree
-// recurse safely within the default stack.
+// Deepest nesting of brackets, calls and operator levels the parser accepts: far above what a formula
+// of 5000 characters can reach. Parsing stops earlier, with the same failure, when the stack of the
+// running thread runs short (stack_guard.h), so that evaluating the tree has room too.
 constexpr int MaxNestingDepth = 5000;
 
 // The text a tree keeps: compacted, with character literals replaced by their codes.

@@ -1,0 +1,9 @@
+// Interactive mode: a prompt with line editing, a history kept across runs and completion with Tab,
+// over libedit. Ctrl-C cancels a calculation in hand or clears the line being typed; Ctrl-D on an
+// empty line ends.
+#pragma once
+
+#include "session.h"
+
+// Answers the exit status: 0, or 3 when standard output could not be written.
+int RunInteractive(cSession& session);

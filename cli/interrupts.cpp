@@ -1,0 +1,82 @@
+#include "interrupts.h"
+
+#include <limits.h>
+#include <signal.h>
+#include <unistd.h>
+
+#include <cstring>
+
+#include "Parser_core.h"
+
+namespace {
+
+// What a signal handler may touch: plain memory and flags, no allocation.
+char TemporaryPath[PATH_MAX];
+volatile sig_atomic_t TemporaryPathSet = 0;
+volatile sig_atomic_t InterruptRequested = 0;
+
+void RemoveTemporaryFileAndEnd(int signalNumber) {
+    if (TemporaryPathSet != 0) unlink(TemporaryPath);
+    // End as the signal would have ended the program, so that the parent sees why.
+    signal(signalNumber, SIG_DFL);
+    raise(signalNumber);
+}
+
+void RequestInterrupt(int) {
+    InterruptRequested = 1;
+}
+
+void Handle(int signalNumber, void (*handler)(int)) {
+    struct sigaction current {};
+    if (sigaction(signalNumber, nullptr, &current) == 0 && current.sa_handler == SIG_IGN) return;
+    struct sigaction action {};
+    action.sa_handler = handler;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = 0;  // no SA_RESTART: a Ctrl-C also ends a wait for input
+    sigaction(signalNumber, &action, nullptr);
+}
+
+constexpr int TerminatingSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
+}  // namespace
+
+void InstallTerminationCleanup() {
+    for (const int signalNumber : TerminatingSignals)
+        Handle(signalNumber, RemoveTemporaryFileAndEnd);
+}
+
+void CatchInterrupts() {
+    Handle(SIGINT, RequestInterrupt);
+}
+
+void CancelIfInterrupted() {
+    if (InterruptRequested == 0) return;
+    InterruptRequested = 0;
+    throw cCalculationCancelled();
+}
+
+void ForgetInterrupt() {
+    InterruptRequested = 0;
+}
+
+cSignalsHeld::cSignalsHeld() {
+    sigset_t held;
+    sigemptyset(&held);
+    for (const int signalNumber : TerminatingSignals)
+        sigaddset(&held, signalNumber);
+    sigprocmask(SIG_BLOCK, &held, &previous_);
+}
+
+cSignalsHeld::~cSignalsHeld() {
+    sigprocmask(SIG_SETMASK, &previous_, nullptr);
+}
+
+cTemporaryFileRegistration::cTemporaryFileRegistration(const std::string& path) {
+    if (path.size() >= sizeof TemporaryPath) return;
+    std::memcpy(TemporaryPath, path.c_str(), path.size() + 1);
+    TemporaryPathSet = 1;
+}
+
+cTemporaryFileRegistration::~cTemporaryFileRegistration() {
+    TemporaryPathSet = 0;
+}

@@ -1,0 +1,39 @@
+// Signals as orvane-cli meets them. A signal that ends the program (SIGINT in a script, SIGTERM,
+// SIGHUP) first removes the temporary file of a save in hand, so that an interrupted save leaves the
+// old library and nothing else. In interactive mode Ctrl-C instead asks the work in hand to stop.
+#pragma once
+
+#include <signal.h>
+
+#include <string>
+
+// Installs the handlers that remove the temporary file; a signal the program was started to ignore
+// stays ignored.
+void InstallTerminationCleanup();
+
+// From now on SIGINT does not end the program but sets a request that CancelIfInterrupted takes.
+void CatchInterrupts();
+// Throws cCalculationCancelled when Ctrl-C was pressed since the last call or ForgetInterrupt.
+void CancelIfInterrupted();
+void ForgetInterrupt();
+
+// Holds back the terminating signals for its life; one that comes meanwhile arrives at its end.
+class cSignalsHeld {
+public:
+    cSignalsHeld();
+    ~cSignalsHeld();
+    cSignalsHeld(const cSignalsHeld&) = delete;
+    cSignalsHeld& operator=(const cSignalsHeld&) = delete;
+
+private:
+    sigset_t previous_;
+};
+
+// Names the temporary file that a terminating signal removes, for the life of this object.
+class cTemporaryFileRegistration {
+public:
+    explicit cTemporaryFileRegistration(const std::string& path);
+    ~cTemporaryFileRegistration();
+    cTemporaryFileRegistration(const cTemporaryFileRegistration&) = delete;
+    cTemporaryFileRegistration& operator=(const cTemporaryFileRegistration&) = delete;
+};

@@ -1,0 +1,90 @@
+#include "table_option.h"
+
+#include <charconv>
+#include <string_view>
+
+#include "Parser_core.h"
+#include "console.h"
+#include "failure_texts.h"
+#include "formula_of_x.h"
+#include "result_text.h"
+#include "sampling_session.h"
+#include "usage_error.h"
+
+namespace {
+
+double ReadNumber(std::string_view option, std::string_view text) {
+    try {
+        return ConvertDecimal(text, true);
+    } catch (const cConversionError&) {
+        throw cUsageError{std::string(option) + ": '" + std::string(text) + "' is not a number"};
+    }
+}
+
+std::int32_t ReadSteps(std::string_view text) {
+    std::int32_t steps = 0;
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), steps);
+    if (error != std::errc() || end != text.data() + text.size() || steps < 1 || steps > MaxTableSteps)
+        throw cUsageError{"--steps expects a whole number from 1 to " + std::to_string(MaxTableSteps) +
+                          ", not '" + std::string(text) + "'"};
+    return steps;
+}
+
+// Why the options cannot make a table, or nothing.
+std::optional<std::string> Misfit(const cTableOptions& options, bool otherFormulas) {
+    if (!options.formula) return "--from, --to and --steps go with --table";
+    if (!options.from || !options.to || !options.steps) return "--table needs --from, --to and --steps";
+    if (otherFormulas) return "--table calculates no other formulas";
+    return std::nullopt;
+}
+
+}  // namespace
+
+bool TakeTableOption(int argc, const char* const argv[], int& position, cTableOptions& options) {
+    const std::string_view argument = argv[position];
+    if (argument != "--table" && argument != "--from" && argument != "--to" && argument != "--steps")
+        return false;
+    if (position + 1 >= argc) throw cUsageError{std::string(argument) + " needs a value"};
+    const std::string_view value = argv[++position];
+    if (argument == "--table")
+        options.formula = std::string(value);
+    else if (argument == "--from")
+        options.from = ReadNumber(argument, value);
+    else if (argument == "--to")
+        options.to = ReadNumber(argument, value);
+    else
+        options.steps = ReadSteps(value);
+    return true;
+}
+
+bool TableRequested(const cTableOptions& options) {
+    return options.formula || options.from || options.to || options.steps;
+}
+
+int RunTable(const cTableOptions& options, const cParseTree& presets, bool otherFormulas) {
+    if (const auto misfit = Misfit(options, otherFormulas)) {
+        ReportProgramMessage(*misfit);
+        return 2;
+    }
+    std::optional<cFormulaOfX> formula;
+    try {
+        formula.emplace(*options.formula, presets.vars);
+    } catch (const cParseFailure& failure) {
+        ReportMessage("parse error: " + ParseFailureDetail(failure));
+        return 1;
+    }
+    const double from = *options.from;
+    const double to = *options.to;
+    const std::int32_t steps = *options.steps;
+    cSamplingSession session(static_cast<std::uint32_t>(steps) + 1u);
+    for (std::int32_t i = 0; i <= steps; ++i) {
+        // The last row is B itself, not A plus a sum of rounded steps.
+        const double x = i == steps ? to : from + (to - from) * i / steps;
+        const auto value = formula->ValueAt(x);
+        StandardOutput().Line(ResultText(x, '.') + ',' + (value ? ResultText(*value, '.') : std::string()));
+        session.PointDone();
+    }
+    for (const std::string& line : session.Reports().Lines())
+        ReportMessage(line);
+    return 0;
+}

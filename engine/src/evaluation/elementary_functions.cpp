@@ -1,0 +1,469 @@
+#include "elementary_functions.h"
+
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+
+#include "elementary_tables.h"
+#include "wide_arithmetic.h"
+
+namespace elementary {
+namespace {
+
+using namespace wide;
+
+constexpr cWide Wide(const cExtendedPair& pair) {
+    return {pair.hi, pair.lo};
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Exponential: x = (64 m + j) ln2/64 + r with |r| <= ln2/128, e^x = 2^m 2^(j/64) e^r.
+
+constexpr long double ExpSeries[] = {1.0L / 362880, 1.0L / 40320, 1.0L / 5040, 1.0L / 720,
+                                     1.0L / 120,    1.0L / 24,    1.0L / 6,    1.0L / 2};
+
+constexpr long double ExpShortSeries[] = {1.0L / 5040, 1.0L / 720, 1.0L / 120, 1.0L / 24, 1.0L / 6, 1.0L / 2};
+
+struct cScaledWide {
+    cWide value;
+    int exponent;  // the result is value times 2^exponent
+};
+
+// |x| below 11500.
+cScaledWide ExpCore(long double x) {
+    const double steps = NearestInteger(x * SixtyFourByLn2);
+    const long double k = steps;
+    const cWide r = Add(TwoSum(x - k * Ln2By64Parts[0], -k * Ln2By64Parts[1]), -k * Ln2By64Parts[2]);
+    const long double higher = r.hi * r.hi * Horner(ExpSeries, r.hi);
+    const cWide expMinusOne = FastTwoSum(r.hi, r.lo + higher);
+    const cWide expR = Add(TwoSum(1.0L, expMinusOne.hi), expMinusOne.lo);
+    const auto step = static_cast<long>(steps);
+    const long j = step & 63;
+    return {Multiply(Wide(ExpTable[j]), expR), static_cast<int>((step - j) / 64)};
+}
+
+// e^x for |x| up to the point where e^x cannot be a double (710.5).
+cWide ExpWide(long double x) {
+    const cScaledWide e = ExpCore(x);
+    return Scale(e.value, e.exponent);
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Logarithm: x = 2^e m, m in [1, 2) near the table point c, ln x = e ln2 + ln c + ln(1 + (m - c)/c).
+
+// ln(1 + t) - t + t^2/2 over t^3, highest power first, for |t| <= 1/128.
+constexpr long double Log1pSeries[] = {-1.0L / 12, 1.0L / 11, -1.0L / 10, 1.0L / 9,  -1.0L / 8,
+                                       1.0L / 7,   -1.0L / 6, 1.0L / 5,   -1.0L / 4, 1.0L / 3};
+
+cWide Log1pSmall(cWide t) {
+    const long double z = t.hi;
+    const long double higher = z * z * (z * Horner(Log1pSeries, z) - 0.5L) - z * t.lo;
+    const cWide sum = TwoSum(t.hi, higher);
+    return FastTwoSum(sum.hi, sum.lo + t.lo);
+}
+
+// x > 0, finite.
+cWide LogWide(double x) {
+    if (std::fabs(x - 1) < 1.0 / 128) return Log1pSmall({static_cast<long double>(x) - 1, 0});
+    cBinary binary = Decompose(x);
+    while (binary.mantissa < std::uint64_t{1} << 52) {  // a denormal: normalize
+        binary.mantissa <<= 1;
+        --binary.exponent;
+    }
+    const int e = binary.exponent + 52;  // x = 2^e m with m in [1, 2)
+    const long double m = static_cast<long double>(binary.mantissa) * 0x1p-52L;
+    const auto j = static_cast<int>(binary.mantissa >> 45) & 127;  // the first 7 bits after the point
+    const long double centre = 1 + (j + 0.5L) / 128;
+    const long double offset = m - centre;  // exact
+    const long double quotient = offset / centre;
+    const cWide back = TwoProduct(quotient, centre);
+    const cWide t = FastTwoSum(quotient, ((offset - back.hi) - back.lo) / centre);
+    const cWide sum = Add(TwoSum(e * Ln2.hi, LogTable[j].hi), LogTable[j].lo + e * Ln2.lo);
+    return Add(sum, Log1pSmall(t));
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Sine, cosine, tangent: x = q pi/2 + r with |r| <= pi/4, found exactly: with a four-part pi/2 below
+// 2^20, from 256 bits of 2/pi above.
+
+struct cReduced {
+    cWide r;
+    unsigned quadrant;
+};
+
+// 64 bits of the 320-bit number words[0..4] starting `bit` bits below its top.
+std::uint64_t BitsAt(const std::uint64_t (&words)[5], int bit) {
+    const int word = bit / 64, shift = bit % 64;
+    const std::uint64_t high = words[word] << shift;
+    return shift == 0 || word == 4 ? high : high | words[word + 1] >> (64 - shift);
+}
+
+constexpr long double TwoOverPi = 0xa2f9836e4e441529p-64L;
+
+// 0 <= x < 2^53.
+cReduced ReduceRightAngles(double x) {
+    if (x <= 0.785398163397448) return {{x, 0}, 0};
+    if (x < 0x1p20) {  // k pi/2 in four parts, each product exact: Cody and Waite's reduction
+        const double steps = NearestInteger(x * TwoOverPi);
+        const long double k = steps;
+        const cWide head = TwoSum(x - k * HalfPiParts[0], -k * HalfPiParts[1]);
+        return {Add(Add(head, -k * HalfPiParts[2]), -k * HalfPiParts[3]), static_cast<unsigned>(steps) & 3};
+    }
+    const cBinary binary = Decompose(x);
+    const std::uint64_t mantissa = binary.mantissa;
+    // x 2/pi = mantissa * TwoOverPiBits * 2^(exponent - 256): a 320-bit product whose top
+    // 64 + exponent bits are the integer part.
+    std::uint64_t product[5] = {};
+    unsigned __int128 carry = 0;
+    for (int i = 3; i >= 0; --i) {
+        const unsigned __int128 term = static_cast<unsigned __int128>(mantissa) * TwoOverPiBits[i] + carry;
+        product[i + 1] = static_cast<std::uint64_t>(term);
+        carry = term >> 64;
+    }
+    product[0] = static_cast<std::uint64_t>(carry);
+    const int point = 64 + binary.exponent;
+    auto quadrant = static_cast<unsigned>(BitsAt(product, point - 2) >> 62);
+    std::uint64_t fraction[3] = {BitsAt(product, point), BitsAt(product, point + 64),
+                                 BitsAt(product, point + 128)};
+    const bool pastHalf = fraction[0] >> 63;
+    if (pastHalf) {  // r = (fraction - 1) pi/2: negate the fraction in 192-bit two's complement
+        ++quadrant;
+        bool borrow = true;
+        for (int i = 2; i >= 0; --i) {
+            fraction[i] = ~fraction[i] + (borrow ? 1 : 0);
+            borrow = borrow && fraction[i] == 0;
+        }
+    }
+    const int zeros = fraction[0] == 0 ? 64 : __builtin_clzll(fraction[0]);
+    const std::uint64_t lead = zeros == 0    ? fraction[0]
+                               : zeros == 64 ? fraction[1]
+                                             : fraction[0] << zeros | fraction[1] >> (64 - zeros);
+    const std::uint64_t next = zeros == 0    ? fraction[1]
+                               : zeros == 64 ? fraction[2]
+                                             : fraction[1] << zeros | fraction[2] >> (64 - zeros);
+    const long double scale = PowerOfTwo(-64 - zeros);
+    const cWide f =
+        FastTwoSum(static_cast<long double>(lead) * scale, static_cast<long double>(next) * scale * 0x1p-64L);
+    const cWide r = Multiply(f, Wide(HalfPi));
+    return {pastHalf ? Negate(r) : r, quadrant & 3};
+}
+
+constexpr long double InverseFactorial(int n) {
+    long double factorial = 1;
+    for (int i = 2; i <= n; ++i)
+        factorial *= i;
+    return 1 / factorial;
+}
+
+// The Taylor coefficients from the fifth (odd) or fourth (even) power on, alternating in sign or not,
+// highest power first: sin, sinh, cos.
+template <std::size_t N>
+constexpr auto SeriesFrom(int lowestPower, bool alternating) {
+    struct cCoefficients {
+        long double values[N];
+    } series{};
+    for (std::size_t i = 0; i < N; ++i) {
+        const int power = lowestPower + 2 * static_cast<int>(N - 1 - i);
+        const bool negative = alternating && (power / 2) % 2 == 1;
+        series.values[i] = negative ? -InverseFactorial(power) : InverseFactorial(power);
+    }
+    return series;
+}
+constexpr auto SinSeries = SeriesFrom<11>(5, true);   // r^5 ... r^25
+constexpr auto SinhSeries = SeriesFrom<9>(5, false);  // r^5 ... r^21, |r| < 1/2
+constexpr auto CosSeries = SeriesFrom<12>(4, true);   // r^4 ... r^26
+
+// r (1 + z (first + z p(z))) with z = r^2: the two leading terms with about 128 bits, the rest in
+// extended precision, which is far below them.
+template <std::size_t N>
+cWide OddSeries(cWide r, cWide first, const long double (&rest)[N]) {
+    const cWide z = Multiply(r, r);
+    const cWide inner = Add(first, z.hi * Horner(rest, z.hi));
+    return Multiply(r, Add(Multiply(z, inner), 1.0L));
+}
+cWide SinKernel(cWide r) {
+    return OddSeries(r, Negate(Wide(OneSixth)), SinSeries.values);
+}
+cWide CosKernel(cWide r) {
+    const cWide z = Multiply(r, r);
+    const cWide inner = Add(cWide{-0.5L, 0.0L}, z.hi * Horner(CosSeries.values, z.hi));
+    return Add(Multiply(z, inner), 1.0L);
+}
+
+// sin and cos of x >= 0 from the quadrant: which kernel and which sign.
+cWide SinOfReduced(const cReduced& x) {
+    const cWide value = x.quadrant % 2 == 0 ? SinKernel(x.r) : CosKernel(x.r);
+    return x.quadrant >= 2 ? Negate(value) : value;
+}
+cWide CosOfReduced(const cReduced& x) {
+    const cWide value = x.quadrant % 2 == 0 ? CosKernel(x.r) : SinKernel(x.r);
+    return x.quadrant == 1 || x.quadrant == 2 ? Negate(value) : value;
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Arc tangent: for 0 <= u <= 1 and c = j/64 near u, atan u = atan c + atan((u - c)/(1 + u c)).
+
+// atan(t) - t over t^3, highest power first, |t| <= 1/128.
+constexpr long double AtanSeries[] = {1.0L / 13, -1.0L / 11, 1.0L / 9, -1.0L / 7, 1.0L / 5, -1.0L / 3};
+
+cWide AtanUpToOne(cWide u) {
+    const double j = NearestInteger(u.hi * 64);
+    const long double c = j / 64;
+    const cWide t = Divide(FastTwoSum(u.hi - c, u.lo), Add(Multiply(u, c), 1.0L));
+    const long double z = t.hi * t.hi;
+    const cWide atanT = FastTwoSum(t.hi, t.lo + t.hi * z * Horner(AtanSeries, z));
+    return Add(Wide(AtanTable[static_cast<int>(j)]), atanT);
+}
+
+// atan(u) for u >= 0 (infinite included).
+cWide AtanWide(cWide u) {
+    if (u.hi <= 1) return AtanUpToOne(u);
+    if (std::isinf(u.hi)) return Wide(HalfPi);
+    return Add(Wide(HalfPi), Negate(AtanUpToOne(Divide({1.0L, 0.0L}, u))));
+}
+
+// atan(numerator/denominator) for numerator, denominator >= 0, not both zero.
+cWide AtanOfRatio(cWide numerator, cWide denominator) {
+    if (numerator.hi <= denominator.hi) return AtanUpToOne(Divide(numerator, denominator));
+    return Add(Wide(HalfPi), Negate(AtanUpToOne(Divide(denominator, numerator))));
+}
+
+// sqrt(1 - x^2) for 0 <= x <= 1, exact up to the final square root.
+cWide Cofactor(double x) {
+    const cWide square = TwoProduct(x, x);
+    return SquareRoot(Add(TwoSum(1.0L, -square.hi), -square.lo));
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Hyperbolic functions from e^|x| and its reciprocal; near zero sinh from its series.
+
+constexpr double HyperbolicOverflow = 710.5;  // beyond it sinh and cosh are infinite
+
+cWide SinhWide(double a) {
+    if (a < 0.5) return OddSeries({a, 0}, Wide(OneSixth), SinhSeries.values);
+    const cWide e = ExpWide(a);
+    return Multiply(Add(e, Negate(Divide({1.0L, 0.0L}, e))), 0.5L);
+}
+cWide CoshWide(double a) {
+    const cWide e = ExpWide(a);
+    return Multiply(Add(e, Divide({1.0L, 0.0L}, e)), 0.5L);
+}
+
+// ---------------------------------------------------------------------------------------------------
+// Fast paths: the same reductions with plain extended arithmetic, a few units in the last place of the
+// 64-bit mantissa off at most. That decides the double unless the value lies near half-way between
+// two doubles (about one call in forty); only then is the wide computation made.
+
+constexpr int SafeDistance = 24;  // units of the 64-bit mantissa's last place
+
+// Whether every value within SafeDistance units of v rounds to the same double as v.
+[[gnu::always_inline]] inline bool RoundsSafely(long double v) {
+    if (!(std::fabs(v) >= 0x1p-1022L)) return false;  // zero, NaN and results below the normal range
+    std::uint64_t mantissa;
+    std::memcpy(&mantissa, &v, sizeof mantissa);
+    const auto belowDouble = static_cast<int>(mantissa & 0x7FF);  // the 11 bits a double drops
+    return belowDouble < 0x400 - SafeDistance || belowDouble > 0x400 + SafeDistance;
+}
+
+[[gnu::always_inline]] inline long double ExpFast(long double x) {
+    const double steps = NearestInteger(x * SixtyFourByLn2);
+    const long double k = steps;
+    const long double r = ((x - k * Ln2By64Parts[0]) - k * Ln2By64Parts[1]) - k * Ln2By64Parts[2];
+    const long double expMinusOne = r + r * r * Horner(ExpShortSeries, r);
+    const auto step = static_cast<long>(steps);
+    const long j = step & 63;
+    const cExtendedPair& power = ExpTable[j];
+    return (power.hi + (power.lo + power.hi * expMinusOne)) * PowerOfTwo(static_cast<int>((step - j) / 64));
+}
+
+[[gnu::always_inline]] inline long double Log1pFast(long double t) {
+    return t + t * t * (t * Horner(Log1pSeries, t) - 0.5L);
+}
+
+long double LogFast(double x) {
+    if (std::fabs(x - 1) < 1.0 / 128) return Log1pFast(static_cast<long double>(x) - 1);
+    cBinary binary = Decompose(x);
+    while (binary.mantissa < std::uint64_t{1} << 52) {
+        binary.mantissa <<= 1;
+        --binary.exponent;
+    }
+    const int e = binary.exponent + 52;
+    const auto j = static_cast<int>(binary.mantissa >> 45) & 127;
+    const long double centre = 1 + (j + 0.5L) / 128;
+    const long double t = (static_cast<long double>(binary.mantissa) * 0x1p-52L - centre) / centre;
+    return (e * Ln2.hi + LogTable[j].hi) + (LogTable[j].lo + e * Ln2.lo + Log1pFast(t));
+}
+
+// sin and cos of r = a + b with a = j/16 from the tables and |b| <= 1/32: short series in b.
+constexpr long double SinShortSeries[] = {1.0L / 362880, -1.0L / 5040, 1.0L / 120,
+                                          -1.0L / 6};  // (sin b - b)/b^3
+constexpr long double CosShortSeries[] = {-1.0L / 3628800, 1.0L / 40320, -1.0L / 720, 1.0L / 24,
+                                          -1.0L / 2};  // (cos b - 1)/b^2
+
+struct cSinCos {
+    long double sin, cos;
+};
+
+[[gnu::always_inline]] inline cSinCos SinCosFast(cWide r) {
+    const double steps = NearestInteger(r.hi * 16);
+    const int j = static_cast<int>(steps);
+    const long double b = (r.hi - steps / 16) + r.lo;
+    const long double z = b * b;
+    const long double sinB = b + b * z * Horner(SinShortSeries, z);
+    const long double cosBMinusOne = z * Horner(CosShortSeries, z);
+    const long double sinA = j < 0 ? -SinTable[-j].hi : SinTable[j].hi;
+    const long double cosA = CosTable[j < 0 ? -j : j].hi;
+    return {sinA + (sinA * cosBMinusOne + cosA * sinB), cosA + (cosA * cosBMinusOne - sinA * sinB)};
+}
+long double SinOfReducedFast(const cReduced& x) {
+    const cSinCos value = SinCosFast(x.r);
+    const long double magnitude = x.quadrant % 2 == 0 ? value.sin : value.cos;
+    return x.quadrant >= 2 ? -magnitude : magnitude;
+}
+long double CosOfReducedFast(const cReduced& x) {
+    const cSinCos value = SinCosFast(x.r);
+    const long double magnitude = x.quadrant % 2 == 0 ? value.cos : value.sin;
+    return x.quadrant == 1 || x.quadrant == 2 ? -magnitude : magnitude;
+}
+
+[[gnu::always_inline]] inline long double AtanUpToOneFast(long double u) {
+    const double j = NearestInteger(u * 64);
+    const long double c = j / 64;
+    const long double t = (u - c) / (1 + u * c);
+    const long double z = t * t;
+    const cExtendedPair& base = AtanTable[static_cast<int>(j)];
+    return base.hi + (base.lo + (t + t * z * Horner(AtanSeries, z)));
+}
+long double AtanOfRatioFast(long double numerator, long double denominator) {
+    if (numerator <= denominator) return AtanUpToOneFast(numerator / denominator);
+    return HalfPi.hi + (HalfPi.lo - AtanUpToOneFast(denominator / numerator));
+}
+long double CofactorFast(double x) {
+    const cWide square = TwoProduct(x, x);
+    return std::sqrt((1 - square.hi) - square.lo);
+}
+
+long double SinhFast(double a) {
+    if (a < 0.5) {
+        const long double z = static_cast<long double>(a) * a;
+        return a + a * z * (OneSixth.hi + z * Horner(SinhSeries.values, z));
+    }
+    const long double e = ExpFast(a);
+    return (e - 1 / e) / 2;
+}
+long double CoshFast(double a) {
+    const long double e = ExpFast(a);
+    return (e + 1 / e) / 2;
+}
+
+// The fast value when it decides the double, otherwise the wide one.
+template <typename tWide>
+double Decide(long double fast, tWide wide) {
+    return RoundsSafely(fast) ? static_cast<double>(fast) : RoundToDouble(wide());
+}
+
+double WithSignOf(double x, double magnitude) {
+    return x < 0 ? -magnitude : magnitude;
+}
+
+}  // namespace
+
+double Exp(double x) {
+    if (std::isnan(x)) return x;
+    if (x > 709.8) return std::numeric_limits<double>::infinity();
+    if (x < -745.2) return 0.0;
+    return Decide(ExpFast(x), [x] { return ExpWide(x); });
+}
+
+double Log(double x) {
+    if (std::isnan(x)) return x;
+    return Decide(LogFast(x), [x] { return LogWide(x); });
+}
+
+double Sin(double x) {
+    if (x == 0 || std::isnan(x)) return x;
+    const cReduced reduced = ReduceRightAngles(std::fabs(x));
+    return WithSignOf(x, Decide(SinOfReducedFast(reduced), [&] { return SinOfReduced(reduced); }));
+}
+
+double Cos(double x) {
+    if (std::isnan(x)) return x;
+    const cReduced reduced = ReduceRightAngles(std::fabs(x));
+    return Decide(CosOfReducedFast(reduced), [&] { return CosOfReduced(reduced); });
+}
+
+double Tan(double x) {
+    if (x == 0 || std::isnan(x)) return x;
+    const cReduced reduced = ReduceRightAngles(std::fabs(x));
+    const cSinCos value = SinCosFast(reduced.r);
+    const long double fast = reduced.quadrant % 2 == 0 ? value.sin / value.cos : -value.cos / value.sin;
+    return WithSignOf(x, Decide(fast, [&] {
+                          const cWide sinWide = SinKernel(reduced.r), cosWide = CosKernel(reduced.r);
+                          return reduced.quadrant % 2 == 0 ? Divide(sinWide, cosWide)
+                                                           : Negate(Divide(cosWide, sinWide));
+                      }));
+}
+
+double Asin(double x) {
+    if (x == 0 || std::isnan(x)) return x;
+    const double a = std::fabs(x);
+    return WithSignOf(x, Decide(AtanOfRatioFast(a, CofactorFast(a)), [a] {
+                          return AtanOfRatio({a, 0}, Cofactor(a));
+                      }));
+}
+
+double Acos(double x) {
+    if (std::isnan(x)) return x;
+    const double a = std::fabs(x);
+    const long double angle = AtanOfRatioFast(CofactorFast(a), a);
+    return Decide(x < 0 ? Pi.hi + (Pi.lo - angle) : angle, [x, a] {
+        const cWide wide = AtanOfRatio(Cofactor(a), {a, 0});
+        return x < 0 ? Add(Wide(Pi), Negate(wide)) : wide;
+    });
+}
+
+double Atan(double x) {
+    if (x == 0 || std::isnan(x)) return x;
+    const double a = std::fabs(x);
+    if (std::isinf(a)) return WithSignOf(x, RoundToDouble(Wide(HalfPi)));
+    return WithSignOf(x, Decide(AtanOfRatioFast(a, 1), [a] { return AtanWide({a, 0}); }));
+}
+
+double Sinh(double x) {
+    if (x == 0 || std::isnan(x)) return x;
+    const double a = std::fabs(x);
+    if (a > HyperbolicOverflow) return WithSignOf(x, std::numeric_limits<double>::infinity());
+    return WithSignOf(x, Decide(SinhFast(a), [a] { return SinhWide(a); }));
+}
+
+double Cosh(double x) {
+    if (std::isnan(x)) return x;
+    const double a = std::fabs(x);
+    if (a > HyperbolicOverflow) return std::numeric_limits<double>::infinity();
+    return Decide(CoshFast(a), [a] { return CoshWide(a); });
+}
+
+double Tanh(double x) {
+    if (x == 0 || std::isnan(x)) return x;
+    const double a = std::fabs(x);
+    if (a > 40) return WithSignOf(x, 1.0);  // 1 - tanh a < 2e-34: the nearest double is 1
+    return WithSignOf(x, Decide(SinhFast(a) / CoshFast(a), [a] { return Divide(SinhWide(a), CoshWide(a)); }));
+}
+
+// Beyond these bounds e^x is not a 64-bit-mantissa number (below: not a normal one, which as the
+// power operator's result is 0 anyway).
+long double ExpExtended(long double x) {
+    if (std::isnan(x)) return x;
+    if (x > 11357) return std::numeric_limits<long double>::infinity();
+    if (x < -11355) return 0.0L;
+    const cScaledWide e = ExpCore(x);
+    return e.value.hi * PowerOfTwo(e.exponent);
+}
+
+long double LogExtended(double x) {
+    return LogWide(x).hi;
+}
+
+}  // namespace elementary

@@ -1,0 +1,51 @@
+#include "headless_plot.h"
+
+#include <QFile>
+#include <cstdio>
+#include <vector>
+
+#include "engine_session.h"
+#include "engine_settings.h"
+#include "plot_canvas.h"
+#include "plot_export.h"
+#include "program_files.h"
+
+namespace {
+
+void PrintError(const QString& text) {
+    std::fputs(("orvane: " + text + "\n").toLocal8Bit().constData(), stderr);
+}
+
+}  // namespace
+
+int RunHeadlessPlot(const cPlotRequest& request) {
+    // The angle mode and the tables' sizes are those the program would start with.
+    const cEngineSession engine(ReadEngineSettings(LocateSettingsFile(RunningProgramFolder()).readPath));
+    const double variables[VariableCount] = {};
+    std::vector<cPlotFormula> formulas;
+    for (int i = 0; i < request.formulas.size(); ++i) {
+        auto parsed = ParsePlotFormula(request.formulas[i], i, variables);
+        if (const auto* problem = std::get_if<QString>(&parsed)) {
+            PrintError(QStringLiteral("'%1': %2").arg(request.formulas[i], *problem));
+            return 1;
+        }
+        formulas.push_back(std::move(std::get<cPlotFormula>(parsed)));
+    }
+
+    cPlotCanvas canvas;
+    // A window never shown gets no resize events: the layout is made for the picture's size here.
+    canvas.setViewport(QRect(0, 0, HeadlessPlotWidth, HeadlessPlotHeight));
+    canvas.xAxis->setRange(request.from, request.to);
+    canvas.replot();
+    const cSamplingPlan plan{request.from, request.to, canvas.Columns(), 0.0};
+    cSamplingSession session(static_cast<std::uint32_t>(formulas.size() * (plan.columns + 1u)));
+    canvas.SetCurves(SampleCurves(formulas, plan, session));
+    canvas.FitYRange();
+    for (const std::string& line : session.Reports().Lines())
+        std::fprintf(stderr, "%s\n", line.c_str());
+    if (!ExportPlot(canvas, request.exportFile, HeadlessPlotWidth, HeadlessPlotHeight)) {
+        PrintError(QStringLiteral("cannot write the picture %1").arg(request.exportFile));
+        return 1;
+    }
+    return 0;
+}

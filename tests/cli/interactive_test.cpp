@@ -1,0 +1,80 @@
+// Interactive mode at a pseudo-terminal: formulas, the history across runs, completion with Tab, and
+// Ctrl-C and Ctrl-D as a user presses them.
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "cli_runner.h"
+#include "pty_session.h"
+
+namespace {
+
+using namespace std::chrono_literals;
+
+constexpr const char* Up = "\x1b[A";
+constexpr const char* CtrlC = "\x03";
+constexpr const char* CtrlD = "\x04";
+
+// Every session gets a home of its own, so that the history file is the test's.
+class InteractiveTest : public ::testing::Test {
+protected:
+    std::vector<std::string> Environment() const {
+        return {"HOME=" + home_.Path().string(), "XDG_DATA_HOME=" + home_.Path("data"), "TERM=vt100"};
+    }
+
+private:
+    cTestFolder home_;
+};
+
+// Keys are typed once the prompt shows and the line editor has the terminal, as a user does: before,
+// Ctrl-C would be a signal to a program not yet listening, and Ctrl-D the terminal's end of file.
+void Enter(cPtySession& cli, const std::string& keys, const std::string& shown) {
+    ASSERT_TRUE(cli.WaitFor("> ")) << cli.Screen();
+    ASSERT_TRUE(cli.WaitForLineEditor());
+    cli.Type(keys);
+    EXPECT_TRUE(cli.WaitFor(shown)) << cli.Screen();
+}
+
+TEST_F(InteractiveTest, FormulasAndTheHistoryOfEarlierRuns) {
+    {
+        cPtySession cli(Environment());
+        Enter(cli, "6*7\r", "42\r\n");
+        Enter(cli, std::string(Up) + "+1\r", "43\r\n");
+        Enter(cli, CtrlD, "\r\n");
+        EXPECT_EQ(cli.WaitForExit(), 0);
+    }
+    cPtySession again(Environment());
+    Enter(again, std::string(Up) + Up + "\r", "42\r\n");
+}
+
+TEST_F(InteractiveTest, TabCompletesBuiltInsAndUserFunctions) {
+    cPtySession cli(Environment());
+    Enter(cli, "sq\t16)\r", "sqrt(16)");
+    Enter(cli, ":func double(x)=2*x\r", "\r\n");
+    Enter(cli, "dou\t21)\r", "42\r\n");
+    Enter(cli, "si\t\t", "sin  sinh");  // the first Tab adds the "n" both have
+}
+
+TEST_F(InteractiveTest, CtrlCCancelsACalculationWithinASecond) {
+    cPtySession cli(Environment());
+    Enter(cli, "sum('i';1;1000000000;i)\r", "\r\n");
+    std::this_thread::sleep_for(300ms);
+    const auto pressed = std::chrono::steady_clock::now();
+    cli.Type(CtrlC);
+    ASSERT_TRUE(cli.WaitFor("calc error: calculation cancelled\r\n> ")) << cli.Screen();
+    EXPECT_LT(std::chrono::steady_clock::now() - pressed, 1s);
+    ASSERT_TRUE(cli.WaitForLineEditor());
+    cli.Type("1+1\r");
+    EXPECT_TRUE(cli.WaitFor("2\r\n")) << cli.Screen();
+}
+
+TEST_F(InteractiveTest, CtrlCClearsTheLineAndCtrlDEnds) {
+    cPtySession cli(Environment());
+    Enter(cli, std::string("123") + CtrlC, "^C");
+    Enter(cli, "4\r", "\r\n4\r\n");
+    Enter(cli, CtrlD, "\r\n");
+    EXPECT_EQ(cli.WaitForExit(), 0);
+    EXPECT_EQ(cli.Screen().find("1234"), std::string::npos) << cli.Screen();
+}
+
+}  // namespace

@@ -1,0 +1,166 @@
+// Where the settings file and the documentation are found: portable and installed layouts, the
+// user's config folder from the environment, and the system-wide default.
+#include "program_files.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class ProgramFilesTest : public testing::Test {
+protected:
+    void SetUp() override {
+        root_ =
+            fs::path(testing::TempDir()) /
+            (std::string("orvane layout ") + testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(root_);
+        fs::create_directories(root_);
+    }
+    void TearDown() override { fs::remove_all(root_); }
+
+    // Names ending in '/' are folders, the others files.
+    void Make(const std::vector<std::string>& names) const {
+        for (const std::string& name : names) {
+            if (name.back() == '/') {
+                fs::create_directories(root_ / name);
+            } else {
+                fs::create_directories((root_ / name).parent_path());
+                std::ofstream(root_ / name) << "[Parser]\n";
+            }
+        }
+    }
+    // '@' in a value stands for the temporary root.
+    cEnvironment Environment(std::map<std::string, std::string> variables) const {
+        for (auto& [name, value] : variables)
+            for (auto at = value.find('@'); at != std::string::npos; at = value.find('@', at + 1))
+                value.replace(at, 1, root_.string());
+        return [variables](const char* name) -> std::optional<std::string> {
+            const auto found = variables.find(name);
+            if (found == variables.end()) return std::nullopt;
+            return found->second;
+        };
+    }
+    std::string Relative(const fs::path& path) const {
+        return path.lexically_relative(root_).generic_string();
+    }
+
+    fs::path root_;
+};
+
+struct cLocationCase {
+    const char* name;
+    std::vector<std::string> made;
+    const char* programFolder;
+    std::map<std::string, std::string> environment;
+    const char* read;
+    const char* write;
+};
+
+TEST_F(ProgramFilesTest, SettingsFileLocation) {
+    const std::map<std::string, std::string> xdg = {
+        {"XDG_CONFIG_HOME", "@/config"}, {"HOME", "@/home"}, {"XDG_CONFIG_DIRS", "@/etc/xdg"}};
+    const std::map<std::string, std::string> homeOnly = {{"HOME", "@/home"},
+                                                         {"XDG_CONFIG_DIRS", "@/etc/xdg"}};
+    const std::vector<cLocationCase> cases = {
+        {"build tree is portable",
+         {"build/gui/", "build/share/"},
+         "build/gui",
+         xdg,
+         "build/gui/Orvane.ini",
+         "build/gui/Orvane.ini"},
+        {"bin folder without share is portable",
+         {"orvane/bin/"},
+         "orvane/bin",
+         xdg,
+         "orvane/bin/Orvane.ini",
+         "orvane/bin/Orvane.ini"},
+        {"installed uses XDG_CONFIG_HOME",
+         {"usr/bin/", "usr/share/"},
+         "usr/bin",
+         xdg,
+         "config/orvane/Orvane.ini",
+         "config/orvane/Orvane.ini"},
+        {"installed path with a trailing separator",
+         {"usr/bin/", "usr/share/"},
+         "usr/bin/",
+         xdg,
+         "config/orvane/Orvane.ini",
+         "config/orvane/Orvane.ini"},
+        {"installed without XDG_CONFIG_HOME uses ~/.config",
+         {"usr/bin/", "usr/share/"},
+         "usr/bin",
+         homeOnly,
+         "home/.config/orvane/Orvane.ini",
+         "home/.config/orvane/Orvane.ini"},
+        {"relative XDG_CONFIG_HOME is ignored",
+         {"usr/bin/", "usr/share/"},
+         "usr/bin",
+         {{"XDG_CONFIG_HOME", "config"}, {"HOME", "@/home"}},
+         "home/.config/orvane/Orvane.ini",
+         "home/.config/orvane/Orvane.ini"},
+        {"system default read while the user has no file",
+         {"usr/bin/", "usr/share/", "etc/xdg/orvane/Orvane.ini"},
+         "usr/bin",
+         xdg,
+         "etc/xdg/orvane/Orvane.ini",
+         "config/orvane/Orvane.ini"},
+        {"later XDG_CONFIG_DIRS entry is searched too",
+         {"usr/bin/", "usr/share/", "site/orvane/Orvane.ini"},
+         "usr/bin",
+         {{"HOME", "@/home"}, {"XDG_CONFIG_DIRS", "@/etc/xdg:@/site"}},
+         "site/orvane/Orvane.ini",
+         "home/.config/orvane/Orvane.ini"},
+        {"user file wins over the system default",
+         {"usr/bin/", "usr/share/", "etc/xdg/orvane/Orvane.ini", "config/orvane/Orvane.ini"},
+         "usr/bin",
+         xdg,
+         "config/orvane/Orvane.ini",
+         "config/orvane/Orvane.ini"},
+        {"installed without a home stays portable",
+         {"usr/bin/", "usr/share/"},
+         "usr/bin",
+         {},
+         "usr/bin/Orvane.ini",
+         "usr/bin/Orvane.ini"},
+    };
+    for (const cLocationCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(root_);
+        Make(c.made);
+        const cSettingsLocation location =
+            LocateSettingsFile(root_ / c.programFolder, Environment(c.environment));
+        EXPECT_EQ(Relative(location.readPath), c.read);
+        EXPECT_EQ(Relative(location.writePath), c.write);
+    }
+}
+
+TEST_F(ProgramFilesTest, DocumentationLocation) {
+    const std::vector<std::tuple<const char*, std::vector<std::string>, const char*>> cases = {
+        {"beside the program first",
+         {"usr/bin/readme.txt", "usr/share/doc/orvane/readme.txt"},
+         "usr/bin/readme.txt"},
+        {"installed share/doc",
+         {"usr/bin/", "usr/share/doc/orvane/readme.txt"},
+         "usr/share/doc/orvane/readme.txt"},
+        {"neither names the place beside the program", {"usr/bin/"}, "usr/bin/readme.txt"},
+    };
+    for (const auto& [name, made, expected] : cases) {
+        SCOPED_TRACE(name);
+        fs::remove_all(root_);
+        Make(made);
+        EXPECT_EQ(Relative(LocateDocumentation(root_ / "usr/bin")), expected);
+    }
+}
+
+TEST_F(ProgramFilesTest, RunningProgramFolderHoldsThisTest) {
+    EXPECT_TRUE(fs::exists(RunningProgramFolder() / "common_tests"));
+}
+
+}  // namespace

@@ -1,0 +1,201 @@
+// The plot window: the main window's formula offered, zoom, pan and reset by keyboard and wheel,
+// zeros listed, reports counted, export, stopping a long plot; and the pictures orvane --plot
+// --export draws without a window.
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWheelEvent>
+
+#include "command_line.h"
+#include "declaration_test_support.h"
+#include "gui_test_support.h"
+#include "headless_plot.h"
+#include "plot_window.h"
+#include "progress_handler.h"
+#include "progress_window.h"
+
+namespace {
+
+QCPRange XRange() {
+    return FPlot->Canvas->xAxis->range();
+}
+
+void OpenPlotWith(const QString& formula) {
+    FMain->EFormel->setText(formula);
+    FMain->Palettes_Plot->trigger();
+}
+
+// The rows of a picture's column that are drawn in a curve's colour.
+QList<int> RowsInColour(const QImage& image, int column, const QColor& colour) {
+    QList<int> rows;
+    for (int y = 0; y < image.height(); ++y) {
+        const QColor pixel = image.pixelColor(column, y);
+        if (std::abs(pixel.red() - colour.red()) + std::abs(pixel.green() - colour.green()) +
+                std::abs(pixel.blue() - colour.blue()) <
+            60)
+            rows.append(y);
+    }
+    return rows;
+}
+
+}  // namespace
+
+class PlotWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { program_ = std::make_unique<cProgramFixture>(); }
+    void cleanup() { program_.reset(); }
+
+    void offersTheFormulaWhenItUsesX();
+    void zerosAndProblemsAreListed();
+    void keysAndWheelMoveTheViewAndItIsSampledAgain();
+    void exportWritesThePictureTypes();
+    void stopEndsALongPlot();
+    void headlessPictureHasTheCurvesWhereTheyBelong();
+    void plotOptionsOfTheCommandLine_data();
+    void plotOptionsOfTheCommandLine();
+
+private:
+    std::unique_ptr<cProgramFixture> program_;
+};
+
+void PlotWindowTest::offersTheFormulaWhenItUsesX() {
+    OpenPlotWith(QStringLiteral("x^2-2"));
+    QVERIFY(FPlot->isVisible());
+    QCOMPARE(FPlot->EFunction[0]->text(), QStringLiteral("x^2-2"));
+    QCOMPARE(FPlot->Canvas->Curves().size(), 1u);
+    OpenPlotWith(QStringLiteral("2+3"));
+    QCOMPARE(FPlot->EFunction[0]->text(), QStringLiteral("x^2-2"));
+}
+
+void PlotWindowTest::zerosAndProblemsAreListed() {
+    QVERIFY(DeclareFunctions({{"half(t)=t/2", ""}}));
+    FPlot->EFunction[1]->setText(QStringLiteral("sqrt(x)+foo(x)"));
+    FPlot->EFunction[2]->setText(QStringLiteral("sqrt(half(x))-a"));
+    FMain->MainTree()->SetVariable('a', 1);  // the other variables as the main window holds them
+    OpenPlotWith(QStringLiteral("x^2-2"));
+    // Bisection on a bracket about a column wide gives 14 digits or more, as solve does on it.
+    const QRegularExpression zeros(
+        QStringLiteral("f1: x = -1.414213562373\\d*\nf1: x = 1.414213562373\\d*\nf3: x = 2"));
+    QVERIFY2(zeros.match(FPlot->MZeros->toPlainText()).hasMatch(), qPrintable(FPlot->MZeros->toPlainText()));
+    const QString messages = FPlot->LMessages->text();
+    QVERIFY2(messages.startsWith(QStringLiteral("f2: parse error: unknown function \"foo\"")),
+             qPrintable(messages));
+    QVERIFY2(messages.contains(QRegularExpression(QStringLiteral("\nsqrt: DOMAIN error at \\d+ points$"))),
+             qPrintable(messages));
+    QVERIFY(program_->dialogs.messages.isEmpty());
+}
+
+void PlotWindowTest::keysAndWheelMoveTheViewAndItIsSampledAgain() {
+    OpenPlotWith(QStringLiteral("x"));
+    FPlot->Canvas->setFocus();
+    QTest::keyClick(FPlot->Canvas, Qt::Key_Plus);
+    QCOMPARE(XRange().size(), 16.0);
+    QTest::keyClick(FPlot->Canvas, Qt::Key_Right);
+    QCOMPARE(XRange().lower, -6.4);
+    QTRY_COMPARE(FPlot->Canvas->Curves().front().curve.x.front(), -6.4);
+    QTest::keyClick(FPlot->Canvas, Qt::Key_Minus);
+    QCOMPARE(XRange().size(), 20.0);
+
+    const QPointF centre = FPlot->Canvas->axisRect()->rect().center();
+    QWheelEvent wheel(centre, FPlot->Canvas->mapToGlobal(centre), {}, QPoint(0, 120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(FPlot->Canvas, &wheel);
+    QVERIFY(XRange().size() < 20.0);
+
+    QTest::keyClick(FPlot->Canvas, Qt::Key_Home);
+    QCOMPARE(XRange().lower, -10.0);
+    QCOMPARE(XRange().upper, 10.0);
+    QCOMPARE(FPlot->Canvas->yAxis->range().upper, 11.0);  // automatic: y = x widened a twentieth
+
+    FPlot->CAutoY->setChecked(false);
+    FPlot->EYTo->setText(QStringLiteral("3"));
+    QTest::keyClick(FPlot->Canvas, Qt::Key_Home);
+    QCOMPARE(FPlot->Canvas->yAxis->range(), QCPRange(-10, 3));
+}
+
+void PlotWindowTest::exportWritesThePictureTypes() {
+    OpenPlotWith(QStringLiteral("sin(x*10)"));
+    QTemporaryDir folder;
+    for (int type = 0; type < 3; ++type) {
+        program_->dialogs.fileAnswers.push_back({folder.filePath(QStringLiteral("plot")), type});
+        FPlot->BExport->click();
+    }
+    for (const char* name : {"plot.png", "plot.svg", "plot.pdf"})
+        QVERIFY2(QFileInfo(folder.filePath(QLatin1String(name))).size() > 1000, name);
+    QVERIFY(program_->dialogs.messages.isEmpty());
+}
+
+void PlotWindowTest::stopEndsALongPlot() {
+    static std::int32_t second = 0;
+    const tProgressClock savedClock = ProgressClock;
+    ProgressClock = [] { return ++second; };  // the progress handler lets events through at every report
+    QTimer::singleShot(0, FPlot->BStop, &QPushButton::click);
+    OpenPlotWith(QStringLiteral("integral('t';0;x;integral('s';0;t;sin(s)))"));
+    ProgressClock = savedClock;
+    QCOMPARE(FPlot->LMessages->text(), QStringLiteral("plot stopped"));
+    QVERIFY(FPlot->Canvas->Curves().empty());
+    QVERIFY(!FProgress->isVisible());
+    QVERIFY(FMain->isEnabled());
+}
+
+void PlotWindowTest::headlessPictureHasTheCurvesWhereTheyBelong() {
+    QTemporaryDir folder;
+    const QString diagonal = folder.filePath(QStringLiteral("diagonal.png"));
+    const QString pole = folder.filePath(QStringLiteral("pole.png"));
+    QCOMPARE(RunHeadlessPlot({{QStringLiteral("x")}, -10, 10, diagonal}), 0);
+    QCOMPARE(RunHeadlessPlot({{QStringLiteral("1/x")}, -1, 1, pole}), 0);
+
+    const QColor blue = cPlotCanvas::CurveColours[0];
+    const QImage rising(diagonal);
+    QCOMPARE(rising.size(), QSize(HeadlessPlotWidth, HeadlessPlotHeight));
+    const QList<int> left = RowsInColour(rising, HeadlessPlotWidth / 4, blue);
+    const QList<int> right = RowsInColour(rising, HeadlessPlotWidth * 3 / 4, blue);
+    QVERIFY(!left.isEmpty() && !right.isEmpty());
+    QVERIFY(left.front() > right.back() + HeadlessPlotHeight / 4);  // lower on the left: y = x rises
+
+    // Around the pole each side runs off the picture, but nothing joins them.
+    const QImage hyperbola(pole);
+    int inMiddle = 0;
+    for (int column = HeadlessPlotWidth / 2 - 20; column < HeadlessPlotWidth / 2 + 20; ++column)
+        inMiddle = std::max<int>(inMiddle, RowsInColour(hyperbola, column, blue).size());
+    QVERIFY(inMiddle > 0);
+    QVERIFY2(inMiddle < HeadlessPlotHeight / 2, qPrintable(QString::number(inMiddle)));
+}
+
+void PlotWindowTest::plotOptionsOfTheCommandLine_data() {
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<int>("formulas");
+    QTest::newRow("two formulas and a range")
+        << QStringList{"--plot", "x", "--plot", "x^2", "--from", "-1", "--to", "2", "--export", "a.svg"}
+        << true << 2;
+    QTest::newRow("no picture named") << QStringList{"--plot", "x"} << false << 0;
+    QTest::newRow("a range without formula") << QStringList{"--from", "1", "--export", "a.png"} << false << 0;
+    QTest::newRow("range reversed") << QStringList{"--plot", "x", "--from",   "2",
+                                                   "--to",   "1", "--export", "a.png"}
+                                    << false << 0;
+    QTest::newRow("five formulas") << QStringList{"--plot", "1", "--plot", "2", "--plot",   "3",
+                                                  "--plot", "4", "--plot", "5", "--export", "a.png"}
+                                   << false << 0;
+    QTest::newRow("bound not a number")
+        << QStringList{"--plot", "x", "--to", "ten", "--export", "a.png"} << false << 0;
+}
+
+void PlotWindowTest::plotOptionsOfTheCommandLine() {
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, accepted);
+    QFETCH(int, formulas);
+    arguments.prepend(QStringLiteral("orvane"));
+    QCOMPARE(!CheckStartArguments(arguments).has_value(), accepted);
+    const auto request = PlotRequestOf(arguments);
+    QCOMPARE(request.has_value(), accepted);
+    if (accepted) QCOMPARE(request->formulas.size(), formulas);
+}
+
+QTEST_MAIN(PlotWindowTest)
+#include "tst_plot_window.moc"

@@ -11,6 +11,7 @@
 #include "dialogs.h"
 #include "headless_plot.h"
 #include "program_files.h"
+#include "termination_signals.h"
 
 int main(int argc, char* argv[]) {
     // --help and --version answer before the application object connects to a display.
@@ -24,6 +25,11 @@ int main(int argc, char* argv[]) {
     // The tool windows (palettes, progress) do not keep the program running; the main window decides.
     QApplication::setQuitOnLastWindowClosed(false);
     try {
+        // SIGINT and SIGTERM cancel the work in hand; every event loop then ends and the windows go
+        // as after a close, without questions.
+        const cTerminationSignals terminationSignals;
+        QObject::connect(&terminationSignals, &cTerminationSignals::Requested, &application,
+                         [] { QApplication::exit(0); });
         cAppWindows windows(QFile::decodeName(RunningProgramFolder().string().c_str()));
         QObject::connect(FMain, &TFMain::Closed, &application, &QApplication::quit);
         FMain->show();

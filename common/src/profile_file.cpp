@@ -5,6 +5,8 @@
 #include <fstream>
 #include <system_error>
 
+#include "replace_file.h"
+
 namespace {
 
 std::string_view Trim(std::string_view text) {
@@ -133,29 +135,8 @@ std::string cProfileFile::Text() const {
 }
 
 bool cProfileFile::Save(const std::filesystem::path& path) const {
-    // Write a sibling file and rename it over the old one, so that a failed write (full disk, no
-    // permission) leaves the old settings as they were.
-    auto temporary = path;
-    temporary += ".new";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out << Text();
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return false;
-        }
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        return false;
-    }
-    return true;
+    // A failed write (full disk, no permission) leaves the old settings as they were.
+    return ReplaceFileContents(path, Text());
 }
 
 std::optional<cProfileFile::cSectionRange> cProfileFile::FindSection(std::string_view section) const {

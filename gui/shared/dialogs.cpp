@@ -12,8 +12,10 @@ namespace {
 class cQtDialogs final : public cDialogs {
 public:
     QMessageBox::StandardButton Message(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
-                                        const QString& text, QMessageBox::StandardButtons buttons) override {
+                                        const QString& text, QMessageBox::StandardButtons buttons,
+                                        const QString& detail) override {
         QMessageBox box(icon, caption, text, buttons, parent);
+        box.setInformativeText(detail);
         return static_cast<QMessageBox::StandardButton>(box.exec());
     }
 
@@ -59,8 +61,8 @@ cDialogs& Dialogs() {
     return current ? *current : qtDialogs;
 }
 
-void ShowMessage(QWidget* parent, const QString& text) {
-    Dialogs().Message(parent, QMessageBox::NoIcon, ApplicationTitle, text, QMessageBox::Ok);
+void ShowMessage(QWidget* parent, const QString& text, const QString& detail) {
+    Dialogs().Message(parent, QMessageBox::NoIcon, ApplicationTitle, text, QMessageBox::Ok, detail);
 }
 
 cDialogsOverride::cDialogsOverride(cDialogs& replacement) : previous_(current) {

@@ -19,10 +19,12 @@ class cDialogs {
 public:
     virtual ~cDialogs() = default;
 
-    // A modal message box; answers the button that closed it.
+    // A modal message box; answers the button that closed it. A detail, when there is one, says more
+    // in smaller words under the text (what went wrong and where).
     virtual QMessageBox::StandardButton Message(QWidget* parent, QMessageBox::Icon icon,
                                                 const QString& caption, const QString& text,
-                                                QMessageBox::StandardButtons buttons = QMessageBox::Ok) = 0;
+                                                QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                                const QString& detail = {}) = 0;
     // Open dialog for an existing file; filters like "Orvane constant library file (*.ovc)".
     virtual std::optional<cFileChoice> OpenFile(QWidget* parent, const QString& caption,
                                                 const QStringList& filters) = 0;
@@ -38,7 +40,7 @@ public:
 cDialogs& Dialogs();
 
 // The simple message box: caption "Orvane", the text, one OK button.
-void ShowMessage(QWidget* parent, const QString& text);
+void ShowMessage(QWidget* parent, const QString& text, const QString& detail = {});
 
 // Routes Dialogs() to replacement for its lifetime (tests).
 class cDialogsOverride {

@@ -13,3 +13,20 @@ std::optional<std::string> ToEngineText(const QString& text) {
 QString FromEngineText(const std::string& text) {
     return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+qsizetype FirstWideCharacter(const QString& text) {
+    for (qsizetype i = 0; i < text.size(); ++i)
+        if (text[i].unicode() > 255) return i;
+    return -1;
+}
+
+QString CharacterName(const QString& text, qsizetype at) {
+    const QChar first = text[at];
+    const QChar second = at + 1 < text.size() ? text[at + 1] : QChar();
+    const char32_t code = first.isHighSurrogate() && second.isLowSurrogate()
+                              ? QChar::surrogateToUcs4(first, second)
+                              : first.unicode();
+    const QString shown = QString::fromUcs4(&code, 1);
+    const QString hex = QStringLiteral("%1").arg(static_cast<uint>(code), 4, 16, QLatin1Char('0')).toUpper();
+    return QStringLiteral("\"%1\" (U+%2)").arg(shown, hex);
+}

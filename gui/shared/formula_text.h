@@ -11,3 +11,9 @@ std::optional<std::string> ToEngineText(const QString& text);
 
 // The 8-bit text as the windows show it.
 QString FromEngineText(const std::string& text);
+
+// Where the first character above code 255 is, or -1 when the text has an 8-bit form.
+qsizetype FirstWideCharacter(const QString& text);
+
+// The character at that place as a message names it, "π" (U+03C0); a surrogate pair is one character.
+QString CharacterName(const QString& text, qsizetype at);

@@ -4,31 +4,35 @@
 
 namespace {
 
-QMessageBox::StandardButton Box(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
-                                const QString& text, QMessageBox::StandardButtons buttons) {
-    return Dialogs().Message(parent, icon, caption, text, buttons);
-}
+const QString WarningCaption = QStringLiteral("Warning");
+const QString ErrorCaption = QStringLiteral("Error");
 
 }  // namespace
 
 void ShowWarning(QWidget* parent, const QString& text) {
-    Box(parent, QMessageBox::Warning, QStringLiteral("Warning"), text, QMessageBox::Ok);
+    Dialogs().Message(parent, QMessageBox::Warning, WarningCaption, text, QMessageBox::Ok);
 }
 
 void ShowError(QWidget* parent, const QString& text) {
-    Box(parent, QMessageBox::Critical, QStringLiteral("Error"), text, QMessageBox::Ok);
+    Dialogs().Message(parent, QMessageBox::Critical, ErrorCaption, text, QMessageBox::Ok);
 }
 
-bool AskError(QWidget* parent, const QString& text) {
-    return Box(parent, QMessageBox::Critical, QStringLiteral("Error"), text,
-               QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+bool AskError(QWidget* parent, const QString& text, const QString& detail) {
+    return Dialogs().Message(parent, QMessageBox::Critical, ErrorCaption, text,
+                             QMessageBox::Ok | QMessageBox::Cancel, detail) == QMessageBox::Ok;
 }
 
 void ShowInformation(QWidget* parent, const QString& text) {
-    Box(parent, QMessageBox::Information, QStringLiteral("Information"), text, QMessageBox::Ok);
+    Dialogs().Message(parent, QMessageBox::Information, QStringLiteral("Information"), text, QMessageBox::Ok);
 }
 
 bool AskWarning(QWidget* parent, const QString& text) {
-    return Box(parent, QMessageBox::Warning, QStringLiteral("Warning"), text,
-               QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+    return Dialogs().Message(parent, QMessageBox::Warning, WarningCaption, text,
+                             QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
+QMessageBox::StandardButton AskSaveChanges(QWidget* parent, const QString& text) {
+    const auto answer = Dialogs().Message(parent, QMessageBox::Warning, WarningCaption, text,
+                                          QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);
+    return answer == QMessageBox::Save || answer == QMessageBox::Discard ? answer : QMessageBox::Cancel;
 }

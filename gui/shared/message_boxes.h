@@ -1,5 +1,6 @@
 // The typed message boxes of the declaration editor, the palettes and the file commands, captioned
-// with the standard titles of their kind. They go through the dialogs seam like every other box.
+// with the standard titles of their kind. They go through the dialogs seam like every other box; a
+// detail, when given, says what went wrong and where.
 #pragma once
 
 #include <QMessageBox>
@@ -12,8 +13,10 @@ void ShowWarning(QWidget* parent, const QString& text);
 // An error box with one OK button.
 void ShowError(QWidget* parent, const QString& text);
 // An error box with OK and Cancel; true when the answer is OK (closing the box counts as Cancel).
-bool AskError(QWidget* parent, const QString& text);
+bool AskError(QWidget* parent, const QString& text, const QString& detail = {});
 // An information box with one OK button.
 void ShowInformation(QWidget* parent, const QString& text);
 // A warning box with OK and Cancel; true when the answer is OK.
 bool AskWarning(QWidget* parent, const QString& text);
+// A warning box with Save, Discard and Cancel; answers the button (closing the box counts as Cancel).
+QMessageBox::StandardButton AskSaveChanges(QWidget* parent, const QString& text);

@@ -9,17 +9,22 @@
 #include <QScopedValueRollback>
 #include <QShowEvent>
 #include <QSignalBlocker>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <algorithm>
 
 #include "Parser_core.h"
 #include "app_texts.h"
 #include "declaration_messages.h"
 #include "declaration_text.h"
 #include "design_names.h"
+#include "failure_texts.h"
 #include "formula_text.h"
 #include "list_selection.h"
 #include "message_boxes.h"
 #include "orvane_utils.h"
 #include "palettes_window.h"
+#include "termination_signals.h"
 #include "text_color.h"
 
 TFEdit* FEdit = nullptr;
@@ -37,6 +42,22 @@ const QString DependencyWarning = QStringLiteral(
 const QString CommitFailedError = QStringLiteral(
     "Error: While interpreting your declarations, Orvane encountered an error. It is recommented that you "
     "re-edit the declaration capable for the error. Do you want to re-edit or cancel editing?");
+const QString CommitCancelled =
+    QStringLiteral("Error: Interpreting the declarations has been cancelled. Nothing has been changed.");
+const QString DiscardQuestion =
+    QStringLiteral("Warning: The changes made in this window will be lost. Do you want to throw them away?");
+
+// Where a failed commit's declaration went wrong, in its definition as stored (lines joined by CR LF).
+std::optional<std::pair<int, int>> CommitFailurePlace() {
+    if (!LastCommitFailure) return std::nullopt;
+    try {
+        std::rethrow_exception(LastCommitFailure);
+    } catch (const cParseFailure& failure) {
+        if (failure.first >= 0) return std::pair{failure.first, failure.last};
+    } catch (...) {
+    }
+    return std::nullopt;
+}
 
 QPushButton* AddButton(QWidget* parent, const QString& caption, const QRect& geometry) {
     auto* button = new QPushButton(caption, parent);
@@ -131,8 +152,8 @@ void TFEdit::FormShow() {
         const QSignalBlocker quiet(Liste);
         Liste->clear();
     }
-    MDef->setPlainText(QStringLiteral("<definition>"));
-    MDesc->setPlainText(QStringLiteral("<description>"));
+    ShowTexts(QStringLiteral("<definition>"), QStringLiteral("<description>"));
+    changed_ = false;
     setWindowTitle(QString::fromLatin1(ModeInfo().caption));
     const cDeclarationOperations& kind = Kind();
     kind.begin();
@@ -147,8 +168,15 @@ void TFEdit::FormShow() {
 void TFEdit::ListeClick() {
     if (committing_) return;
     const cDeclarationOperations& kind = Kind();
-    MDef->setPlainText(DeclarationTextForDisplay(SelectedText(Liste, kind.definition)));
-    MDesc->setPlainText(DeclarationTextForDisplay(SelectedText(Liste, kind.description)));
+    ShowTexts(DeclarationTextForDisplay(SelectedText(Liste, kind.definition)),
+              DeclarationTextForDisplay(SelectedText(Liste, kind.description)));
+}
+
+void TFEdit::ShowTexts(const QString& definition, const QString& description) {
+    MDef->setPlainText(definition);
+    MDesc->setPlainText(description);
+    MDef->document()->setModified(false);
+    MDesc->document()->setModified(false);
 }
 
 void TFEdit::BAddClick() {
@@ -159,8 +187,10 @@ void TFEdit::BAddClick() {
         ShowWarning(this, QString::fromLatin1(TableFullText));
         return;
     }
+    changed_ = true;
     Liste->addItem(ListLine(texts->definition));
     Liste->update();
+    WarnAboutUnusableName(texts->definition);
 }
 
 void TFEdit::BModifyClick() {
@@ -173,7 +203,9 @@ void TFEdit::BModifyClick() {
         ShowWarning(this, DependencyWarning);
         return;
     }
+    changed_ = true;
     Liste->item(static_cast<int>(*index))->setText(ListLine(texts->definition));
+    WarnAboutUnusableName(texts->definition);
 }
 
 void TFEdit::BDeleteClick() {
@@ -184,6 +216,7 @@ void TFEdit::BDeleteClick() {
         ShowWarning(this, DependencyWarning);
         return;
     }
+    changed_ = true;
     // The edits keep their texts, and no other line becomes selected in the deleted one's place.
     const QSignalBlocker quiet(Liste);
     delete Liste->takeItem(static_cast<int>(*index));
@@ -194,21 +227,31 @@ void TFEdit::BDoneClick() {
     if (committing_) return;
     const cDeclarationOperations& kind = Kind();
     std::int32_t failed = CommitSucceeded;
-    {
+    try {
         const QScopedValueRollback busy(committing_, true);
         failed = kind.commit();
+    } catch (const cCalculationCancelled&) {
+        // The cancelled commit has closed the working copy: nothing is left to edit.
+        Finish();
+        if (!TerminationRequested()) ShowError(this, CommitCancelled);
+        return;
     }
     if (failed == CommitSucceeded) {
         Finish();
         FPalettes->ShowDeclarations(kind);
         return;
     }
-    if (!AskError(this, CommitFailedError)) {
+    // The box says which declaration failed and why; OK selects it and the characters concerned.
+    const std::string definition = kind.definition(static_cast<std::uint32_t>(failed)).value_or("");
+    std::string detail = InvalidDeclarationText(failed, definition);
+    if (const std::string why = CommitFailureDetail(); !why.empty()) detail += "\n" + why;
+    if (!AskError(this, CommitFailedError, FromEngineText(detail))) {
         kind.discard();
         Finish();
         return;
     }
     SelectLine(failed);
+    SelectFailureInDefinition(definition);
 }
 
 void TFEdit::BCancelClick() {
@@ -218,13 +261,43 @@ void TFEdit::BCancelClick() {
 }
 
 void TFEdit::reject() {
+    if (committing_) return;
+    if (HasChanges() && !AskWarning(this, DiscardQuestion)) return;
     BCancelClick();
 }
 
 void TFEdit::closeEvent(QCloseEvent* event) {
     // The window closes through Finish only, so that the working copy is always closed with it.
     event->ignore();
-    if (isVisible()) BCancelClick();
+    if (isVisible()) reject();
+}
+
+bool TFEdit::HasChanges() const {
+    return changed_ || MDef->document()->isModified() || MDesc->document()->isModified();
+}
+
+// A constant no formula can reach is still accepted, but the user hears why it cannot be used. A text
+// without "=" is no declaration yet; Done says so.
+void TFEdit::WarnAboutUnusableName(const std::string& definition) {
+    const auto usabilityWarning = ModeInfo().usabilityWarning;
+    if (!usabilityWarning || definition.find('=') == std::string::npos) return;
+    if (const auto warning = usabilityWarning(definition)) ShowWarning(this, FromEngineText(*warning));
+}
+
+void TFEdit::SelectFailureInDefinition(const std::string& definition) {
+    const auto place = CommitFailurePlace();
+    if (!place) return;
+    // The edit shows each CR LF of the stored text as one line break.
+    const auto shown = [&definition](int position) {
+        position = std::min(position, static_cast<int>(definition.size()));
+        return position -
+               static_cast<int>(std::count(definition.begin(), definition.begin() + position, '\r'));
+    };
+    QTextCursor cursor = MDef->textCursor();
+    cursor.setPosition(shown(place->first));
+    if (place->second >= place->first) cursor.setPosition(shown(place->second + 1), QTextCursor::KeepAnchor);
+    MDef->setTextCursor(cursor);
+    MDef->setFocus();
 }
 
 void TFEdit::Finish() {
@@ -236,8 +309,8 @@ void TFEdit::Finish() {
 // Mode 0 edits the user functions, Mode 1 the constants.
 const TFEdit::cModeInfo& TFEdit::ModeInfo() const {
     static const cModeInfo modes[] = {
-        {&FunctionDeclarations, "Edit functions"},
-        {&ConstantDeclarations, "Edit constants"},
+        {&FunctionDeclarations, "Edit functions", nullptr},
+        {&ConstantDeclarations, "Edit constants", UnusableConstantNameWarning},
     };
     return modes[Mode == 1 ? 1 : 0];
 }

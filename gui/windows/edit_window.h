@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 struct cDeclarationOperations;
 class QFrame;
@@ -42,7 +43,8 @@ public:
     QPushButton* BDone;
     QPushButton* BCancel;
 
-    // Esc and the window manager's close act as Cancel.
+    // Esc and the window manager's close act as Cancel, but ask first when that would throw away
+    // changes.
     void reject() override;
 
 protected:
@@ -61,6 +63,8 @@ private:
     struct cModeInfo {
         const cDeclarationOperations* kind;
         const char* caption;
+        // A warning about a declaration that is accepted but cannot be used, or nothing.
+        std::optional<std::string> (*usabilityWarning)(std::string_view definition);
     };
     const cModeInfo& ModeInfo() const;
     const cDeclarationOperations& Kind() const { return *ModeInfo().kind; }
@@ -70,10 +74,18 @@ private:
     std::optional<cTexts> EditTexts();
     QString ListLine(const std::string& definition) const;
     void Finish();
+    // Shows a definition or description the user has not typed: the edits count as unchanged.
+    void ShowTexts(const QString& definition, const QString& description);
+    bool HasChanges() const;
+    void WarnAboutUnusableName(const std::string& definition);
+    // After a failed commit: the text of the failing declaration its failure names.
+    void SelectFailureInDefinition(const std::string& definition);
 
     // True while a commit runs: its progress reports let queued input through, and a commit must not
     // be entered again nor the working copy changed under it.
     bool committing_ = false;
+    // True once Add, Modify or Delete changed the working copy.
+    bool changed_ = false;
 };
 
 extern TFEdit* FEdit;

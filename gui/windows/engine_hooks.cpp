@@ -4,11 +4,19 @@
 
 #include "Parser_core.h"
 #include "dialogs.h"
+#include "formula_text.h"
 #include "main_window.h"
 #include "progress_handler.h"
 
+namespace {
+
+cMathReportCounter* activeCounter = nullptr;
+
+}  // namespace
+
 void InstallEngineHooks() {
     ProgressHook = ProgressHandler;
+    PollHook = PollHandler;
     ReadHook = ReadHandler;
     WriteHook = WriteHandler;
     MathErrorHook = MathErrorHandler;
@@ -25,6 +33,21 @@ std::int32_t WriteHandler(const void* buffer, std::int32_t count) {
 }
 
 void MathErrorHandler(const char* function, const char* kind) {
-    ShowMessage(FMain,
-                QStringLiteral("%1: %2 error").arg(QString::fromLatin1(function), QString::fromLatin1(kind)));
+    const std::string text =
+        activeCounter ? activeCounter->Count(function, kind) : MathReportText(function, kind);
+    if (!text.empty()) ShowMessage(FMain, FromEngineText(text));
+}
+
+cMathReportScope::cMathReportScope() : previous_(activeCounter) {
+    activeCounter = &counter_;
+}
+
+cMathReportScope::~cMathReportScope() {
+    activeCounter = previous_;
+}
+
+void cMathReportScope::ShowSummary() {
+    const std::string summary = counter_.Summary();
+    counter_.Reset();
+    if (!summary.empty()) ShowMessage(FMain, FromEngineText(summary));
 }

@@ -1,14 +1,17 @@
 // File > Open and File > Save of the main window: constant and function libraries, chosen by the
-// dialog's filter, read and written through the engine's hooks over LibraryStream.
+// dialog's filter, read and written through the engine's hooks over LibraryStream. Closing the window
+// offers to save declarations changed since they were last loaded or saved.
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 #include <array>
+#include <cerrno>
 
 #include "Parser_core.h"
 #include "declaration_messages.h"
 #include "dialogs.h"
+#include "file_problems.h"
 #include "main_window.h"
 #include "message_boxes.h"
 #include "palettes_window.h"
@@ -20,28 +23,36 @@ struct cLibraryFilter {
     QString text;
     QString extension;
     const cDeclarationOperations* kind;
+    QString declarations;  // what the kind's declarations are called in a question
 };
 
 const std::array<cLibraryFilter, 2> LibraryFilters = {{
-    {QStringLiteral("Orvane constant library file (*.ovc)"), QStringLiteral(".ovc"), &ConstantDeclarations},
-    {QStringLiteral("Orvane function library file (*.ovf)"), QStringLiteral(".ovf"), &FunctionDeclarations},
+    {QStringLiteral("Orvane constant library file (*.ovc)"), QStringLiteral(".ovc"), &ConstantDeclarations,
+     QStringLiteral("constants")},
+    {QStringLiteral("Orvane function library file (*.ovf)"), QStringLiteral(".ovf"), &FunctionDeclarations,
+     QStringLiteral("functions")},
 }};
+const QList<int> AllFilters = {0, 1};
 
-QStringList FilterTexts() {
+QStringList FilterTexts(const QList<int>& offered) {
     QStringList texts;
-    for (const cLibraryFilter& filter : LibraryFilters)
-        texts.append(filter.text);
+    for (const int index : offered)
+        texts.append(LibraryFilters[static_cast<std::size_t>(index)].text);
     return texts;
 }
 
 // A dialog answers the index of the filter shown; anything else counts as the first.
-const cLibraryFilter& ChosenFilter(int index) {
-    return LibraryFilters[index == 1 ? 1 : 0];
+const cLibraryFilter& ChosenFilter(const QList<int>& offered, int shown) {
+    return LibraryFilters[static_cast<std::size_t>(offered.value(shown, offered.front()))];
 }
 
 const QString OverwriteQuestion = QStringLiteral(
     "Warning: There is already a file with the same name in that directory. If you decide to use this "
     "name, the old file will be overwitten. Do you want to overwite or cancel to chose another name?");
+const QString LoadCancelled =
+    QStringLiteral("Error: Loading the library has been cancelled. Nothing has been changed.");
+const QString SaveCancelled =
+    QStringLiteral("Error: Saving the library has been cancelled. Nothing has been changed.");
 
 // Makes a file the main window's LibraryStream for one command; the hooks see no file before or after.
 class cLibraryStreamScope {
@@ -65,61 +76,114 @@ QString WithLibraryExtension(const QString& path, const QString& extension) {
     return info.dir().filePath(stem + extension);
 }
 
-QString FileProblem(const QString& action, const QString& path, const QString& reason) {
-    return QStringLiteral("Error: The file \"%1\" could not be %2: %3. Nothing has been changed.")
-        .arg(QFileInfo(path).fileName(), action, reason);
+std::filesystem::path FileSystemPath(const QString& path) {
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
+
+QString ProblemText(const QString& path, const char* action, cFileProblem problem,
+                    const QString& otherReason) {
+    return QString::fromStdString(FileProblemText(QFileInfo(path).fileName().toStdString(), action, problem,
+                                                  otherReason.toStdString()));
+}
+
+// Why a file could not be opened: Qt refuses a folder without an error number of the system.
+QString OpenFailureText(const QString& path, const char* action, const QFileDevice& file, int errorNumber) {
+    const cFileProblem problem = QFileInfo(path).isDir() ? cFileProblem::Folder : FileProblemOf(errorNumber);
+    return ProblemText(path, action, problem, file.errorString());
 }
 
 }  // namespace
 
 void TFMain::File_SaveClick() {
+    SaveLibrary(AllFilters);
+}
+
+bool TFMain::SaveLibrary(const QList<int>& offered) {
     for (;;) {
-        const auto choice =
-            Dialogs().SaveFile(this, QStringLiteral("Save current state as library file"), FilterTexts());
-        if (!choice) return;
-        const cLibraryFilter& filter = ChosenFilter(choice->filterIndex);
+        const auto choice = Dialogs().SaveFile(this, QStringLiteral("Save current state as library file"),
+                                               FilterTexts(offered));
+        if (!choice) return false;
+        const cLibraryFilter& filter = ChosenFilter(offered, choice->filterIndex);
         const QString path = WithLibraryExtension(choice->path, filter.extension);
+        if (const auto overlong = FindOverlongDeclaration(*filter.kind)) {
+            const auto definition = filter.kind->definition(static_cast<std::uint32_t>(*overlong));
+            ShowError(this, QString::fromLatin1(OverlongDeclarationText(*overlong, definition.value_or(""))));
+            return false;
+        }
+        // Saving over a folder, a device or a pipe would destroy what the program does not own. A link
+        // is followed: the file it names is replaced, the link stays.
+        if (const auto problem = SaveTargetProblem(FileSystemPath(path))) {
+            ShowError(this, ProblemText(path, "saved", *problem, {}));
+            return false;
+        }
         if (QFileInfo::exists(path) && !AskWarning(this, OverwriteQuestion)) continue;
 
         // The old file is replaced only once every byte of the new one is written.
         QSaveFile file(path);
         if (!file.open(QIODevice::WriteOnly)) {
-            ShowError(this, FileProblem(QStringLiteral("created"), path, file.errorString()));
-            return;
+            ShowError(this, OpenFailureText(path, "created", file, errno));
+            return false;
         }
         bool saved = false;
-        {
+        try {
             const cLibraryStreamScope stream(*this, file);
             saved = filter.kind->save();
-        }
-        if (!saved) {
+        } catch (const cCalculationCancelled&) {
             file.cancelWriting();
-            ShowError(this, QString::fromLatin1(FileOperationErrorText));
-            return;
+            ReportCancelled(SaveCancelled);
+            return false;
         }
-        if (!file.commit()) ShowError(this, QString::fromLatin1(FileOperationErrorText));
-        return;
+        if (!saved) file.cancelWriting();
+        if (!saved || !file.commit()) {
+            ShowError(this, QString::fromLatin1(FileOperationErrorText));
+            return false;
+        }
+        savedDeclarations_.MarkSaved(*filter.kind);
+        return true;
     }
 }
 
 void TFMain::File_OpenClick() {
-    const auto choice = Dialogs().OpenFile(this, QStringLiteral("Load library file"), FilterTexts());
+    const auto choice =
+        Dialogs().OpenFile(this, QStringLiteral("Load library file"), FilterTexts(AllFilters));
     if (!choice) return;
-    const cLibraryFilter& filter = ChosenFilter(choice->filterIndex);
+    const cLibraryFilter& filter = ChosenFilter(AllFilters, choice->filterIndex);
     QFile file(choice->path);
     if (!file.open(QIODevice::ReadOnly)) {
-        ShowError(this, FileProblem(QStringLiteral("opened"), choice->path, file.errorString()));
+        ShowError(this, OpenFailureText(choice->path, "opened", file, errno));
         return;
     }
+    // Declarations loaded into a table with nothing unsaved are as saved as the file they came from.
+    const bool wasSaved = !savedDeclarations_.Changed(*filter.kind);
     std::int32_t result = LoadSucceeded;
-    {
+    try {
         const cLibraryStreamScope stream(*this, file);
         result = filter.kind->load();
+    } catch (const cCalculationCancelled&) {
+        ReportCancelled(LoadCancelled);
+        return;
     }
     file.close();
     if (result == LoadSucceeded) {
+        if (wasSaved) savedDeclarations_.MarkSaved(*filter.kind);
         FPalettes->ShowDeclarations(*filter.kind);
         return;
     }
     ShowError(this, QString::fromLatin1(LoadFailureText(result)));
+}
+
+// Asks for each kind of declaration changed since it was last loaded or saved whether to save it;
+// false when the user keeps the window open (Cancel, or a save that did not happen).
+bool TFMain::OfferToSaveDeclarations() {
+    for (int index : AllFilters) {
+        const cLibraryFilter& filter = LibraryFilters[static_cast<std::size_t>(index)];
+        if (!savedDeclarations_.Changed(*filter.kind)) continue;
+        const auto answer = AskSaveChanges(
+            this, QStringLiteral("Warning: The %1 have been changed since they were last loaded or saved. "
+                                 "Do you want to save them before Orvane closes?")
+                      .arg(filter.declarations));
+        if (answer == QMessageBox::Cancel) return false;
+        if (answer == QMessageBox::Save && !SaveLibrary({index})) return false;
+    }
+    return true;
 }

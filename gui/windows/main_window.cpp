@@ -13,6 +13,8 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStandardPaths>
+#include <QToolButton>
 #include <limits>
 
 #include "Parser_core.h"
@@ -21,6 +23,7 @@
 #include "engine_hooks.h"
 #include "program_files.h"
 #include "shortcut_precedence.h"
+#include "theme_colors.h"
 
 TFMain* FMain = nullptr;
 
@@ -52,7 +55,7 @@ QAction* AddItem(QMenu* menu, const QString& caption, const QKeySequence& shortc
 
 }  // namespace
 
-TFMain::TFMain(const QString& programFolder) : programFolder_(programFolder) {
+TFMain::TFMain(const QString& programFolder) : programFolder_(programFolder), recall_(HistoryFilePath()) {
     setWindowTitle(ProgramCaption);
     setFont(DialogFont());
     // Fixed size: single border, minimise button, no maximise button.
@@ -61,6 +64,7 @@ TFMain::TFMain(const QString& programFolder) : programFolder_(programFolder) {
     BuildComponents();
     BuildMenu();
     NameComponents();
+    DescribeComponents();
     ConnectCommands();
     Edit_Size_NormalClick();
 
@@ -89,6 +93,11 @@ QString TFMain::DocumentationFilePath() const {
     return PathText(LocateDocumentation(FilePath(programFolder_)));
 }
 
+QString TFMain::HistoryFilePath() {
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    return folder.isEmpty() ? QString() : QDir(folder).filePath(QStringLiteral("formula history.txt"));
+}
+
 void TFMain::BuildComponents() {
     auto* client = new QWidget(this);
     setCentralWidget(client);
@@ -103,7 +112,6 @@ void TFMain::BuildComponents() {
     auto resultFont = FormulaFont();
     resultFont.setBold(true);
     LErgebnis->setFont(resultFont);
-    LErgebnis->setStyleSheet(QStringLiteral("color: blue"));
     LErgebnis->setGeometry(8, 39, 474, 18);
     // The result can be selected with the mouse as well as copied with Ins.
     LErgebnis->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -128,6 +136,9 @@ void TFMain::BuildComponents() {
     BClear->setGeometry(110, 86, 64, 25);
     for (auto* button : {BM, BMplus, BMminus, BCalculate, BClear})
         button->setAutoDefault(false);
+    // Under the memory keys, empty until one of them is used.
+    LStore = new QLabel(GroupBox1);
+    LStore->setGeometry(8, 52, 166, 16);
 
     StatusBox = new QGroupBox(QStringLiteral("Engine state"), client);
     StatusBox->setGeometry(197, 63, 285, 119);
@@ -135,9 +146,7 @@ void TFMain::BuildComponents() {
     MState->setGeometry(8, 16, 269, 95);
     MState->setFrameShape(QFrame::NoFrame);
     MState->setReadOnly(true);
-    // Black on silver also while the window is disabled, so the state stays readable under the
-    // progress window.
-    MState->setStyleSheet(QStringLiteral("background-color: silver; color: black"));
+    ApplyThemeColors();
 
     setTabOrder(EFormel, EStoreVar);
     setTabOrder(EStoreVar, BM);
@@ -147,6 +156,7 @@ void TFMain::BuildComponents() {
     setTabOrder(BCalculate, BClear);
     setTabOrder(BClear, MState);
     EStoreVar->installEventFilter(this);
+    EFormel->installEventFilter(this);
 }
 
 void TFMain::BuildMenu() {
@@ -205,7 +215,7 @@ void TFMain::NameComponents() {
     SetDesignNames({tDesignName{menuBar(), "HauptMenue"}});
     SetDesignNames({DESIGN_NAME(EFormel), DESIGN_NAME(LErgebnis), DESIGN_NAME(GroupBox1),
                     DESIGN_NAME(EStoreVar), DESIGN_NAME(BStoreVar), DESIGN_NAME(BM), DESIGN_NAME(BMplus),
-                    DESIGN_NAME(BMminus), DESIGN_NAME(BCalculate), DESIGN_NAME(BClear),
+                    DESIGN_NAME(BMminus), DESIGN_NAME(BCalculate), DESIGN_NAME(BClear), DESIGN_NAME(LStore),
                     DESIGN_NAME(StatusBox), DESIGN_NAME(MState)});
     SetDesignNames({DESIGN_NAME(File_Menue), DESIGN_NAME(File_Open), DESIGN_NAME(File_Save)});
     SetDesignNames({DESIGN_NAME(Edit_Menue), DESIGN_NAME(Edit_Constants), DESIGN_NAME(Edit_Functions),
@@ -218,7 +228,39 @@ void TFMain::NameComponents() {
     SetDesignNames({DESIGN_NAME(Help_Menue), DESIGN_NAME(Help_Dokumentation), DESIGN_NAME(Help_About)});
 }
 
+// What each control is called by a screen reader, and what it does with its keys as a tooltip.
+void TFMain::DescribeComponents() {
+    const auto describe = [](QWidget* control, const char* name, const char* tip) {
+        control->setAccessibleName(QString::fromLatin1(name));
+        control->setToolTip(QString::fromLatin1(tip));
+    };
+    describe(EFormel, "Formula",
+             "The formula to calculate: Enter or F2 calculates it, Up and Down bring back earlier formulas, "
+             "Del clears it");
+    describe(LErgebnis, "Result",
+             "The value of the formula; grey when the formula has changed since. Ins copies it");
+    // The letter field and its arrows are one control: the variable the memory keys work on.
+    for (QWidget* part : {static_cast<QWidget*>(EStoreVar), static_cast<QWidget*>(BStoreVar),
+                          static_cast<QWidget*>(BStoreVar->up), static_cast<QWidget*>(BStoreVar->down)})
+        describe(
+            part, "Memory variable",
+            "The variable a to z the memory keys work on: type the letter, or choose it with Up and Down "
+            "or the arrows");
+    describe(BM, "Store in variable", "[M]: the memory variable becomes the last result");
+    describe(BMplus, "Add to variable", "[M+]: the last result is added to the memory variable");
+    describe(BMminus, "Subtract from variable",
+             "[M-]: the last result is subtracted from the memory variable");
+    describe(BCalculate, "Calculate", "Calculate the formula (F2 or Enter)");
+    describe(BClear, "Clear", "Clear the formula and the result (Del)");
+    describe(LStore, "Memory variable stored", "The value the last memory key left in its variable");
+    describe(MState, "Engine state",
+             "The table sizes and the angle mode in use; Edit > Preferences changes them");
+}
+
 void TFMain::ConnectCommands() {
+    connect(EFormel, &QLineEdit::returnPressed, this, &TFMain::Edit_CalculateClick);
+    // A result no longer belongs to a formula that changed since.
+    connect(EFormel, &QLineEdit::textChanged, this, [this] { SetResultStale(true); });
     connect(BCalculate, &QPushButton::clicked, this, &TFMain::Edit_CalculateClick);
     connect(Edit_Calculate, &QAction::triggered, this, &TFMain::Edit_CalculateClick);
     connect(BClear, &QPushButton::clicked, this, &TFMain::Edit_ClearClick);
@@ -258,15 +300,36 @@ void TFMain::EngineStateLines() {
 }
 
 void TFMain::closeEvent(QCloseEvent* event) {
+    event->ignore();
     // While the engine works (the window is disabled, events run from the progress handler) its tables
-    // must not go away under it.
-    if (calculating_ || !isEnabled()) {
-        event->ignore();
+    // must not go away under it: the user may stop the work, and the window closes after it.
+    if (Busy()) {
+        if (event->spontaneous() && !closeAfterWork_) AskToCancelAndClose();
         return;
     }
+    closeAfterWork_ = false;
+    if (!OfferToSaveDeclarations()) return;
     FormClose();
     event->accept();
     emit Closed();
+}
+
+void TFMain::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) ApplyThemeColors();
+}
+
+// The result in blue and the engine state on silver, or their counterparts on a dark palette; set
+// for every colour group, so that both stay readable while the window is disabled.
+void TFMain::ApplyThemeColors() {
+    QPalette result = LErgebnis->palette();
+    result.setColor(QPalette::WindowText, ResultColor(palette(), resultStale_));
+    LErgebnis->setPalette(result);
+    const cPanelColors panel = EngineStateColors(palette());
+    QPalette state = MState->palette();
+    state.setColor(QPalette::Base, panel.background);
+    state.setColor(QPalette::Text, panel.text);
+    MState->setPalette(state);
 }
 
 void TFMain::FormClose() {
@@ -279,11 +342,18 @@ void TFMain::cTreeDeleter::operator()(cParseTree* tree) const {
 }
 
 bool TFMain::eventFilter(QObject* object, QEvent* event) {
-    // The arrow keys in the letter field work like the arrow buttons beside it.
-    if (object == EStoreVar && event->type() == QEvent::KeyPress) {
-        const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto* press = static_cast<QKeyEvent*>(event);
+        const int key = press->key();
+        const bool arrow = key == Qt::Key_Up || key == Qt::Key_Down;
+        // The arrow keys in the letter field work like the arrow buttons beside it; in the formula
+        // they walk through the formulas calculated before.
+        if (arrow && object == EStoreVar) {
             BStoreVarClick(key == Qt::Key_Up ? cUpDown::Button::Next : cUpDown::Button::Previous);
+            return true;
+        }
+        if (arrow && object == EFormel && (press->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            RecallFormula(key == Qt::Key_Up);
             return true;
         }
     }

@@ -1,6 +1,6 @@
 // The main window: the formula, its result, the memory keys and the engine state. Constructing it
 // joins the program to the engine (hooks, settings, engine tables, the window's own parse tree);
-// closing it tears the engine down.
+// closing it tears the engine down, after offering to save declarations that were changed.
 #pragma once
 
 #include <QMainWindow>
@@ -9,6 +9,8 @@
 #include <optional>
 
 #include "engine_session.h"
+#include "formula_recall.h"
+#include "saved_declarations.h"
 #include "up_down.h"
 
 class QAction;
@@ -21,6 +23,7 @@ class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class cParseTree;
+struct cDeclarationOperations;
 
 class TFMain : public QMainWindow {
     Q_OBJECT
@@ -35,6 +38,9 @@ public:
     QString SettingsFilePath() const;
     QString SettingsFileToWrite() const;
     QString DocumentationFilePath() const;
+    // The formulas calculated are kept between runs in this file of the user's data folder (empty when
+    // the system names no such folder).
+    static QString HistoryFilePath();
 
     // Commands (menu items and buttons).
     void Edit_CalculateClick();
@@ -79,6 +85,7 @@ public:
     QPushButton* BMminus;
     QPushButton* BCalculate;
     QPushButton* BClear;
+    QLabel* LStore;  // what the last memory key stored, "a = 42"
     QGroupBox* StatusBox;
     QPlainTextEdit* MState;
 
@@ -112,6 +119,7 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* object, QEvent* event) override;
 
 private:
@@ -122,19 +130,42 @@ private:
     void BuildComponents();
     void BuildMenu();
     void NameComponents();
+    void DescribeComponents();
     void ConnectCommands();
     void EngineStateLines();
     void FormClose();
     void CalculateFormula();
-    void ShowFailure(const QString& message);
+    void ShowFailure(const QString& message, const QString& detail = {});
+    void SelectInFormula(int first, int last);
     void SetCalculateEnabled(bool enabled);
     char StoreLetter() const;
+    void StoreInVariable(double value);
     void SetSize(QAction* item, int outerWidth, int outerHeight);
     void ShowPalette(int tab);
+    void RecallFormula(bool older);
+    void ShowResult(const QString& text);
+    void SetResultStale(bool stale);
+    void ApplyThemeColors();
+
+    // Closing: while the engine works the user is asked whether to cancel, and the window closes once
+    // the work has stopped; declarations changed since they were last saved are offered for saving.
+    bool Busy() const;
+    void AskToCancelAndClose();
+    void CloseWhenIdle();
+    bool OfferToSaveDeclarations();
+    // File > Save offering the given library filters; true when a library was written.
+    bool SaveLibrary(const QList<int>& filterIndexes);
+    // True when the work was cancelled because the program is closing: no box needs to say so.
+    bool CancelIsExpected() const;
+    void ReportCancelled(const QString& text);
 
     QString programFolder_;
     QActionGroup* sizeGroup_;
     bool calculating_ = false;
+    bool resultStale_ = false;
+    bool closeAfterWork_ = false;
+    cFormulaRecall recall_;
+    cSavedDeclarations savedDeclarations_;
     // Declared in this order so that the tree goes before the engine tables it may refer to.
     std::optional<cEngineSession> engine_;
     std::unique_ptr<cParseTree, cTreeDeleter> mainTree_;

@@ -14,6 +14,8 @@
 #include "dialogs.h"
 #include "documentation.h"
 #include "edit_window.h"
+#include "engine_hooks.h"
+#include "failure_texts.h"
 #include "formula_text.h"
 #include "main_window.h"
 #include "palettes_window.h"
@@ -44,28 +46,80 @@ void TFMain::Edit_CalculateClick() {
 
 // Shows the value of the formula, or the failure; nothing escapes it.
 void TFMain::CalculateFormula() {
-    // A formula that has no 8-bit form (a character above code 255) cannot be parsed.
-    const auto formula = ToEngineText(EFormel->text());
+    const QString typed = EFormel->text();
+    recall_.Remember(typed);
+    if (const qsizetype wide = FirstWideCharacter(typed); wide >= 0) {
+        ShowFailure(QStringLiteral("parse error"),
+                    QStringLiteral("character %1 not understood at character %2")
+                        .arg(CharacterName(typed, wide))
+                        .arg(wide + 1));
+        SelectInFormula(static_cast<int>(wide), static_cast<int>(wide));
+        return;
+    }
     try {
-        if (!formula) throw cParseFailure("character above code 255");
-        mainTree_->Parse(*formula);
+        mainTree_->Parse(*ToEngineText(typed));
+    } catch (const cParseFailure& failure) {
+        ShowFailure(QStringLiteral("parse error"), FromEngineText(ParseFailureDetail(failure)));
+        SelectInFormula(failure.first, failure.last);
+        return;
     } catch (...) {
         ShowFailure(QStringLiteral("parse error"));
         return;
     }
+    cMathReportScope reports;
     try {
-        LastResult = mainTree_->Evaluate();
+        const double value = mainTree_->Evaluate();
+        reports.ShowSummary();
+        LastResult = value;
+    } catch (const cCalculationCancelled&) {
+        reports.ShowSummary();
+        LastResult = 0.0;
+        if (!CancelIsExpected()) ShowMessage(this, QStringLiteral("calculation cancelled"));
+        ShowResult(QStringLiteral("<ERROR>"));
+        return;
+    } catch (const std::exception& failure) {
+        reports.ShowSummary();
+        ShowFailure(QStringLiteral("calc error"), FromEngineText(CalcFailureDetail(failure)));
+        return;
     } catch (...) {
         ShowFailure(QStringLiteral("calc error"));
         return;
     }
-    LErgebnis->setText(FromEngineText(ResultText(LastResult, DecimalSeparator)));
+    ShowResult(FromEngineText(ResultText(LastResult, DecimalSeparator)));
 }
 
-void TFMain::ShowFailure(const QString& message) {
+void TFMain::ShowFailure(const QString& message, const QString& detail) {
     LastResult = 0.0;
-    ShowMessage(this, message);
-    LErgebnis->setText(QStringLiteral("<ERROR>"));
+    ShowMessage(this, message, detail);
+    ShowResult(QStringLiteral("<ERROR>"));
+}
+
+// The characters a parse failure names, once its box has closed: selected, or the caret where an
+// operand is missing.
+void TFMain::SelectInFormula(int first, int last) {
+    EFormel->setFocus();
+    if (first < 0 || first > EFormel->text().size()) return;
+    if (last >= first)
+        EFormel->setSelection(first, last - first + 1);
+    else
+        EFormel->setCursorPosition(first);
+}
+
+void TFMain::ShowResult(const QString& text) {
+    LErgebnis->setText(text);
+    SetResultStale(false);
+}
+
+void TFMain::SetResultStale(bool stale) {
+    if (stale == resultStale_) return;
+    resultStale_ = stale;
+    ApplyThemeColors();
+    LErgebnis->setAccessibleDescription(stale ? QStringLiteral("belongs to an earlier formula") : QString());
+}
+
+void TFMain::RecallFormula(bool older) {
+    if (const auto formula = older ? recall_.Older(EFormel->text()) : recall_.Newer())
+        EFormel->setText(*formula);
 }
 
 void TFMain::SetCalculateEnabled(bool enabled) {
@@ -76,7 +130,7 @@ void TFMain::SetCalculateEnabled(bool enabled) {
 void TFMain::Edit_ClearClick() {
     EFormel->clear();
     LastResult = 0.0;
-    LErgebnis->setText(FromEngineText(ResultText(0.0, DecimalSeparator)));
+    ShowResult(FromEngineText(ResultText(0.0, DecimalSeparator)));
     EFormel->setFocus();
 }
 
@@ -106,17 +160,25 @@ char TFMain::StoreLetter() const {
 }
 
 void TFMain::BMClick() {
-    mainTree_->SetVariable(StoreLetter(), LastResult);
+    StoreInVariable(LastResult);
 }
 
 void TFMain::BMplusClick() {
-    const char letter = StoreLetter();
-    mainTree_->SetVariable(letter, mainTree_->GetVariable(letter) + LastResult);
+    StoreInVariable(mainTree_->GetVariable(StoreLetter()) + LastResult);
 }
 
 void TFMain::BMminusClick() {
+    StoreInVariable(mainTree_->GetVariable(StoreLetter()) - LastResult);
+}
+
+// The memory keys say what they stored and hand the keyboard back to the formula, so that the next
+// formula typed does not go to the key.
+void TFMain::StoreInVariable(double value) {
     const char letter = StoreLetter();
-    mainTree_->SetVariable(letter, mainTree_->GetVariable(letter) - LastResult);
+    mainTree_->SetVariable(letter, value);
+    LStore->setText(QStringLiteral("%1 = %2").arg(QString(QLatin1Char(letter)),
+                                                  FromEngineText(ResultText(value, DecimalSeparator))));
+    EFormel->setFocus();
 }
 
 void TFMain::Edit_Size_TinyClick() {

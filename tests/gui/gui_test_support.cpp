@@ -3,12 +3,17 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
+
+#include "progress_window.h"
 
 QMessageBox::StandardButton cScriptedDialogs::Message(QWidget* /*parent*/, QMessageBox::Icon icon,
                                                       const QString& caption, const QString& text,
-                                                      QMessageBox::StandardButtons buttons) {
-    messages.append({icon, caption, text, buttons});
+                                                      QMessageBox::StandardButtons buttons,
+                                                      const QString& detail) {
+    messages.append({icon, caption, text, buttons, detail});
     if (answers.empty()) {
         if (buttons != QMessageBox::Ok) unexpected.append(text);
         for (int bit = 0; bit < 32; ++bit) {
@@ -68,12 +73,23 @@ void cModalWatchdog::Check() {
 }
 
 cProgramFixture::cProgramFixture(const QString& settingsText, const QString& folderName)
-    : folder_(QDir(root_.path()).filePath(folderName)), override_(dialogs) {
+    : folder_(QDir(root_.path()).filePath(folderName)),
+      userData_("XDG_DATA_HOME", QFile::encodeName(QDir(root_.path()).filePath(QStringLiteral("user data")))),
+      override_(dialogs) {
     QDir().mkpath(folder_);
     if (!settingsText.isNull()) {
         QFile file(QDir(folder_).filePath(QStringLiteral("Orvane.ini")));
         if (file.open(QIODevice::WriteOnly)) file.write(settingsText.toUtf8());
     }
+    Start();
+}
+
+void cProgramFixture::Restart() {
+    windows_.reset();
+    Start();
+}
+
+void cProgramFixture::Start() {
     windows_ = std::make_unique<cAppWindows>(folder_);
     FMain->show();
     FMain->activateWindow();
@@ -95,4 +111,30 @@ cEnvironmentOverride::~cEnvironmentOverride() {
         qputenv(name_, *previous_);
     else
         qunsetenv(name_);
+}
+
+cFakeClock::cFakeClock(bool ticking) : previous_(ProgressClock), previousReports_(ReportsPerClockReading) {
+    now = 1000;
+    ticking_ = ticking;
+    ProgressClock = [] { return ticking_ ? now++ : now; };
+    ReportsPerClockReading = 1;
+}
+
+cFakeClock::~cFakeClock() {
+    ProgressClock = previous_;
+    ReportsPerClockReading = previousReports_;
+}
+
+cDuringWork::cDuringWork(std::function<void()> action) {
+    QTimer::singleShot(0, FMain, std::move(action));
+}
+
+void TypeAndCalculate(const QString& formula) {
+    FMain->EFormel->setText(formula);
+    QTest::keyClick(FMain->EFormel, Qt::Key_Return);
+}
+
+void ClickCancel() {
+    // Through the window system, which keeps the click from a window that a modal one blocks.
+    QTest::mouseClick(FProgress->windowHandle(), Qt::LeftButton, {}, FProgress->BCancel->geometry().center());
 }

@@ -10,11 +10,13 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 
 #include "app_windows.h"
 #include "dialogs.h"
+#include "progress_handler.h"
 
 // Records every message box, file dialog, text viewer and clipboard write, and answers them from a
 // script. A box without a scripted answer is answered with its first button and noted as unexpected.
@@ -25,10 +27,12 @@ public:
         QString caption;
         QString text;
         QMessageBox::StandardButtons buttons;
+        QString detail;
     };
 
     QMessageBox::StandardButton Message(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
-                                        const QString& text, QMessageBox::StandardButtons buttons) override;
+                                        const QString& text, QMessageBox::StandardButtons buttons,
+                                        const QString& detail) override;
     std::optional<cFileChoice> OpenFile(QWidget* parent, const QString& caption,
                                         const QStringList& filters) override;
     std::optional<cFileChoice> SaveFile(QWidget* parent, const QString& caption,
@@ -65,26 +69,6 @@ private:
     QStringList closed_;
 };
 
-// A temporary program folder (optionally with a settings file), the scripted dialogs and the seven
-// windows, with the main window shown and active.
-class cProgramFixture {
-public:
-    explicit cProgramFixture(const QString& settingsText = {},
-                             const QString& folderName = QStringLiteral("program"));
-    ~cProgramFixture();
-
-    QString Folder() const { return folder_; }
-
-    cScriptedDialogs dialogs;
-    cModalWatchdog watchdog;
-
-private:
-    QTemporaryDir root_;
-    QString folder_;
-    cDialogsOverride override_;
-    std::unique_ptr<cAppWindows> windows_;
-};
-
 // Replaces an environment variable for its lifetime.
 class cEnvironmentOverride {
 public:
@@ -95,3 +79,61 @@ private:
     const char* name_;
     std::optional<QByteArray> previous_;
 };
+
+// A temporary program folder (optionally with a settings file) and user data folder, the scripted
+// dialogs and the seven windows, with the main window shown and active.
+class cProgramFixture {
+public:
+    explicit cProgramFixture(const QString& settingsText = {},
+                             const QString& folderName = QStringLiteral("program"));
+    ~cProgramFixture();
+
+    QString Folder() const { return folder_; }
+    // Ends the program's windows and starts them again, as the next run would.
+    void Restart();
+
+    cScriptedDialogs dialogs;
+    cModalWatchdog watchdog;
+
+private:
+    void Start();
+
+    QTemporaryDir root_;
+    QString folder_;
+    cEnvironmentOverride userData_;  // the formula history goes here, not to the user's own files
+    cDialogsOverride override_;
+    std::unique_ptr<cAppWindows> windows_;
+};
+
+// A wall clock for the progress handler that stands still until the test moves it, or moves on every
+// reading; the handler reads it at every report.
+class cFakeClock {
+public:
+    explicit cFakeClock(bool ticking = false);
+    ~cFakeClock();
+    cFakeClock(const cFakeClock&) = delete;
+    cFakeClock& operator=(const cFakeClock&) = delete;
+
+    static inline std::int32_t now = 0;
+
+private:
+    static inline bool ticking_ = false;
+    tProgressClock previous_;
+    std::uint32_t previousReports_;
+};
+
+// Runs action once the work in hand first lets events through (the progress window then shows): a
+// ticking clock makes that the first report.
+class cDuringWork {
+public:
+    explicit cDuringWork(std::function<void()> action);
+
+private:
+    cFakeClock clock_{true};
+};
+
+// Puts the formula into the formula field and presses Return.
+void TypeAndCalculate(const QString& formula);
+
+// Presses the progress window's Cancel button as the user would; the window must be showing.
+void ClickCancel();

@@ -1,6 +1,7 @@
 // Puts the program's windows into the states shown in docs/ for a screenshot, then keeps running
 // until it is killed. "main": a finished calculation; "progress": a long calculation under way;
-// "tiny" and "small": the smaller window sizes.
+// "tiny" and "small": the smaller window sizes; "error": a parse error's box with its detail;
+// "stale": a result whose formula has changed since; "stored": a memory key's feedback.
 // scripts/screenshots.sh runs it under Xvfb and takes the pictures.
 #include <QApplication>
 #include <QLineEdit>
@@ -18,6 +19,14 @@ int main(int argc, char* argv[]) {
     if (scene == QLatin1String("progress")) {
         FMain->EFormel->setText(QStringLiteral("sum('i';1;2000000000;sum('j';1;i;j^2))"));
         QTimer::singleShot(300, FMain, &TFMain::Edit_CalculateClick);
+    } else if (scene == QLatin1String("error")) {
+        FMain->EFormel->setText(QStringLiteral("2*(3+4"));
+        QTimer::singleShot(300, FMain, &TFMain::Edit_CalculateClick);
+    } else if (scene == QLatin1String("stale") || scene == QLatin1String("stored")) {
+        FMain->EFormel->setText(QStringLiteral("6*7"));
+        FMain->Edit_CalculateClick();
+        if (scene == QLatin1String("stored")) FMain->BMClick();
+        if (scene == QLatin1String("stale")) FMain->EFormel->setText(QStringLiteral("6*7+1"));
     } else if (scene == QLatin1String("tiny") || scene == QLatin1String("small")) {
         (scene == QLatin1String("tiny") ? FMain->Edit_Size_Tiny : FMain->Edit_Size_Small)->trigger();
         FMain->EFormel->setText(QStringLiteral("2^60"));

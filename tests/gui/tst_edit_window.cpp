@@ -19,6 +19,8 @@ const QString DependencyStart =
 const QString TableFull = QStringLiteral(
     "Warning: It is not possible to add anything more. The memory area which is reserved for this purpose "
     "is full. You can avoid this by setting a larger value in the preferences.");
+const QString DiscardQuestion =
+    QStringLiteral("Warning: The changes made in this window will be lost. Do you want to throw them away?");
 const QString CommitFailed = QStringLiteral(
     "Error: While interpreting your declarations, Orvane encountered an error. It is recommented that you "
     "re-edit the declaration capable for the error. Do you want to re-edit or cancel editing?");
@@ -78,6 +80,11 @@ private slots:
     void nothingStartsWhileACommitRuns();
     void textsThatCannotBeStoredAreRefused_data();
     void textsThatCannotBeStoredAreRefused();
+    void escapeWithoutChangesClosesAtOnce();
+    void failedDoneSaysWhichDeclarationAndWhy();
+    void constantNamesNoFormulaCanReachAreWarnedAbout_data();
+    void constantNamesNoFormulaCanReachAreWarnedAbout();
+    void cancelledDoneClosesTheEditorAndKeepsTheLiveTable();
 
 private:
     void Start(const QString& settings = {});
@@ -314,10 +321,15 @@ void EditWindowTest::cancelAndEscapeDiscard() {
     Click(FEdit->BDelete);
     Type("g(x)=2*x", "");
     Click(FEdit->BAdd);
-    if (escape)
+    if (escape) {
+        // Esc asks before it throws changes away; the Cancel button does not.
+        program_->dialogs.answers.push_back(QMessageBox::Ok);
         QTest::keyClick(FEdit->Liste, Qt::Key_Escape);
-    else
+        QCOMPARE(program_->dialogs.MessageTexts(), QStringList{DiscardQuestion});
+    } else {
         Click(FEdit->BCancel);
+        QCOMPARE(program_->dialogs.messages.size(), 0);
+    }
     QVERIFY(!FEdit->isVisible());
     QVERIFY(!FuncWorkOpen);
     QCOMPARE(FuncCount, 1);
@@ -351,9 +363,9 @@ private:
 void EditWindowTest::nothingStartsWhileACommitRuns() {
     Start();
     OpenEditor(1);
-    Type("p=1", "");
+    Type("pp=1", "");
     Click(FEdit->BAdd);
-    Type("q=2", "");
+    Type("qq=2", "");
     Click(FEdit->BAdd);
     {
         const cClicksDuringCommit clicks;
@@ -400,6 +412,94 @@ void EditWindowTest::textsThatCannotBeStoredAreRefused() {
     QCOMPARE(ListLines(), QStringList{"e1"});
     QCOMPARE(WorkConstCount, 1);
     QCOMPARE(QString::fromStdString(*GetConstDescription(0)), QStringLiteral("first"));
+}
+
+void EditWindowTest::escapeWithoutChangesClosesAtOnce() {
+    Start();
+    QVERIFY(DeclareConstants({{"gn=9.81", ""}}));
+    OpenEditor(1);
+    SelectLine(0);
+    QTest::keyClick(FEdit->Liste, Qt::Key_Escape);
+    QVERIFY(!FEdit->isVisible());
+    QCOMPARE(program_->dialogs.messages.size(), 0);
+    // Text typed but not yet added counts as a change: Cancel in the question keeps the editor open.
+    OpenEditor(1);
+    QTest::keyClicks(FEdit->MDef, "xy=1");
+    program_->dialogs.answers = {QMessageBox::Cancel};
+    QTest::keyClick(FEdit->MDef, Qt::Key_Escape);
+    QCOMPARE(program_->dialogs.MessageTexts(), QStringList{DiscardQuestion});
+    QVERIFY(FEdit->isVisible());
+}
+
+void EditWindowTest::failedDoneSaysWhichDeclarationAndWhy() {
+    Start();
+    OpenEditor(0);
+    Type("h(x)=x", "");
+    Click(FEdit->BAdd);
+    Type("g(x)=\n2*k(x)", "");
+    Click(FEdit->BAdd);
+    program_->dialogs.answers.push_back(QMessageBox::Ok);
+    Click(FEdit->BDone);
+    QCOMPARE(program_->dialogs.MessageTexts(), QStringList{CommitFailed});
+    QCOMPARE(
+        program_->dialogs.messages.front().detail,
+        QStringLiteral("declaration 1 is invalid: g(x)=\r\n2*k(x)\nunknown function \"k\" at character 10"));
+    QCOMPARE(FEdit->MDef->textCursor().selectedText(), QStringLiteral("k"));
+}
+
+void EditWindowTest::constantNamesNoFormulaCanReachAreWarnedAbout_data() {
+    QTest::addColumn<int>("mode");
+    QTest::addColumn<QString>("definition");
+    QTest::addColumn<QString>("warning");  // empty: none
+    QTest::newRow("one letter")
+        << 1 << "g = 9.81"
+        << "Warning: The constant \"g\" can never be used in a formula: a name of one character "
+           "is always read as a variable. The declaration is kept.";
+    QTest::newRow("a digit in the name")
+        << 1 << "c0=3"
+        << "Warning: The constant \"c0\" can never be used in a formula: after its "
+           "first character a name has only the letters a to z and \"_\". The "
+           "declaration is kept.";
+    QTest::newRow("a usable name") << 1 << "gn=9.81"
+                                   << "";
+    QTest::newRow("no declaration yet: Done says why") << 1 << "<definition>"
+                                                       << "";
+    QTest::newRow("a function") << 0 << "f(x)=x"
+                                << "";
+}
+
+void EditWindowTest::constantNamesNoFormulaCanReachAreWarnedAbout() {
+    QFETCH(int, mode);
+    QFETCH(QString, definition);
+    QFETCH(QString, warning);
+    Start();
+    OpenEditor(mode);
+    Type(definition, "");
+    Click(FEdit->BAdd);
+    QCOMPARE(program_->dialogs.MessageTexts(), warning.isEmpty() ? QStringList() : QStringList{warning});
+    QCOMPARE(FEdit->Liste->count(), 1);
+}
+
+void EditWindowTest::cancelledDoneClosesTheEditorAndKeepsTheLiveTable() {
+    Start();
+    QVERIFY(DeclareConstants({{"gn=9.81", ""}}));
+    // As Edit > Constants shows it: no other window takes input, yet the progress window's Cancel does.
+    FEdit->Mode = 1;
+    FEdit->setWindowModality(Qt::ApplicationModal);
+    FEdit->show();
+    Type("cc=3", "");
+    Click(FEdit->BAdd);
+    {
+        const cDuringWork cancel(ClickCancel);
+        Click(FEdit->BDone);
+    }
+    QCOMPARE(
+        program_->dialogs.MessageTexts(),
+        QStringList{"Error: Interpreting the declarations has been cancelled. Nothing has been changed."});
+    QVERIFY(!FEdit->isVisible());
+    QVERIFY(!ConstWorkOpen);
+    QCOMPARE(ConstCount, 1);
+    QTRY_VERIFY(FMain->isEnabled());
 }
 
 QTEST_MAIN(EditWindowTest)

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QListWidget>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -11,6 +12,10 @@
 #include "engine_hooks.h"
 #include "gui_test_support.h"
 #include "palettes_window.h"
+#include "termination_signals.h"
+
+#include <sys/stat.h>
+#include <csignal>
 
 namespace {
 
@@ -85,6 +90,13 @@ private slots:
     void loadFailures();
     void filesThatCannotBeOpenedOrCreated_data();
     void filesThatCannotBeOpenedOrCreated();
+    void savingOverWhatIsNotAFileIsRefused_data();
+    void savingOverWhatIsNotAFileIsRefused();
+    void savingThroughALinkReplacesTheLinkedFile();
+    void declarationTooLongForALibraryIsNotSaved();
+    void cancelledWorkChangesNothing_data();
+    void cancelledWorkChangesNothing();
+    void terminationDuringASaveKeepsTheOldFile();
 
 private:
     void Start(const QString& settings = {});
@@ -298,14 +310,19 @@ void LibraryFilesTest::loadFailures() {
 void LibraryFilesTest::filesThatCannotBeOpenedOrCreated_data() {
     QTest::addColumn<bool>("save");
     QTest::addColumn<QString>("name");
-    QTest::newRow("open a missing file") << false << "missing.ovc";
-    QTest::newRow("open a folder") << false << "folder.ovc";
-    QTest::newRow("save into a missing folder") << true << "nowhere/lib.ovc";
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("open a missing file") << false << "missing.ovc"
+                                         << "there is no such file";
+    QTest::newRow("open a folder") << false << "folder.ovc"
+                                   << "it is a folder";
+    QTest::newRow("save into a missing folder") << true << "nowhere/lib.ovc"
+                                                << "there is no such file";
 }
 
 void LibraryFilesTest::filesThatCannotBeOpenedOrCreated() {
     QFETCH(bool, save);
     QFETCH(QString, name);
+    QFETCH(QString, reason);
     Start();
     QVERIFY(DeclareConstants({{"live=1", ""}}));
     QDir(files_.path()).mkdir("folder.ovc");
@@ -316,8 +333,120 @@ void LibraryFilesTest::filesThatCannotBeOpenedOrCreated() {
     QCOMPARE(program_->dialogs.messages.size(), 1);
     const QString text = program_->dialogs.messages.front().text;
     QVERIFY2(text.startsWith("Error: ") && text.contains(QFileInfo(name).fileName()), qPrintable(text));
+    QVERIFY2(text.contains(": " + reason + "."), qPrintable(text));
     QCOMPARE(ConstCount, 1);
     QDir(files_.path()).rmdir("folder.ovc");
+}
+
+void LibraryFilesTest::savingOverWhatIsNotAFileIsRefused_data() {
+    QTest::addColumn<QString>("node");
+    QTest::addColumn<QString>("reason");
+    QTest::newRow("a folder") << "folder"
+                              << "it is a folder";
+    QTest::newRow("a pipe") << "pipe"
+                            << "it is not a regular file";
+    QTest::newRow("a device, through a link") << "/dev/full"
+                                              << "it is not a regular file";
+}
+
+// QSaveFile would put a regular file in the place of a pipe or a device node.
+void LibraryFilesTest::savingOverWhatIsNotAFileIsRefused() {
+    QFETCH(QString, node);
+    QFETCH(QString, reason);
+    Start();
+    QVERIFY(DeclareConstants({{"gn=9.81", ""}}));
+    const QString path = InFolder("target.ovc");
+    if (node == "folder") QVERIFY(QDir().mkdir(path));
+    if (node == "pipe") QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    if (node.startsWith('/')) QVERIFY(QFile::link(node, path));
+    const QFileInfo before(path);
+    Save(path, ConstantFilter);
+    QCOMPARE(program_->dialogs.MessageTexts(),
+             QStringList{"Error: The file \"target.ovc\" could not be saved: " + reason +
+                         ". Nothing has been changed."});
+    const QFileInfo after(path);
+    QCOMPARE(after.isDir(), before.isDir());
+    QCOMPARE(after.isSymLink(), before.isSymLink());
+    QVERIFY(!after.isFile() || after.isSymLink());
+    QCOMPARE(QDir(files_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System),
+             QStringList{"target.ovc"});
+    QFile::remove(path);
+    QDir().rmdir(path);
+}
+
+void LibraryFilesTest::savingThroughALinkReplacesTheLinkedFile() {
+    Start();
+    QVERIFY(DeclareConstants({{"gn=9.81", ""}}));
+    QDir(files_.path()).mkdir("real");
+    WriteAll(InFolder("real/lib.ovc"), "old contents");
+    QVERIFY(QFile::link("real/lib.ovc", InFolder("link.ovc")));
+    program_->dialogs.answers = {QMessageBox::Ok};
+    Save(InFolder("link.ovc"), ConstantFilter);
+    QVERIFY(QFileInfo(InFolder("link.ovc")).isSymLink());
+    QCOMPARE(ReadAll(InFolder("real/lib.ovc")).left(3), QByteArray("OVC"));
+    QCOMPARE(QDir(InFolder("real")).entryList(QDir::Files), QStringList{"lib.ovc"});
+    QDir(InFolder("real")).removeRecursively();
+}
+
+void LibraryFilesTest::declarationTooLongForALibraryIsNotSaved() {
+    Start();
+    QVERIFY(DeclareConstants({{"gn=9.81", ""}, {"long=1", std::string(70000, 'x')}}));
+    Save(InFolder("long.ovc"), ConstantFilter);
+    QCOMPARE(
+        program_->dialogs.MessageTexts(),
+        QStringList{"Error: Declaration 1 (long) is longer than a library file can hold (65535 bytes for its "
+                    "definition and for its description). Nothing has been saved."});
+    QVERIFY(QDir(files_.path()).entryList(QDir::Files).isEmpty());
+}
+
+void LibraryFilesTest::cancelledWorkChangesNothing_data() {
+    QTest::addColumn<bool>("save");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("save") << true
+                          << "Error: Saving the library has been cancelled. Nothing has been changed.";
+    QTest::newRow("load") << false
+                          << "Error: Loading the library has been cancelled. Nothing has been changed.";
+}
+
+void LibraryFilesTest::cancelledWorkChangesNothing() {
+    QFETCH(bool, save);
+    QFETCH(QString, message);
+    Start();
+    QVERIFY(DeclareConstants({{"gn=9.81", ""}, {"cc=3", ""}}));
+    const QString path = InFolder("lib.ovc");
+    Save(path, ConstantFilter);
+    const QByteArray saved = ReadAll(path);
+    if (save) WriteAll(path, "old contents");
+    program_->dialogs.answers = {QMessageBox::Ok};
+    {
+        const cDuringWork cancel(ClickCancel);
+        save ? Save(path, ConstantFilter) : Open(path, ConstantFilter);
+    }
+    QCOMPARE(program_->dialogs.MessageTexts().last(), message);
+    QCOMPARE(ReadAll(path), save ? QByteArray("old contents") : saved);
+    QCOMPARE(QDir(files_.path()).entryList(QDir::Files), QStringList{"lib.ovc"});
+    QCOMPARE(ConstCount, 2);
+    QVERIFY(FMain->isEnabled());
+}
+
+// SIGTERM while a library is written: the work stops at once, the program can quit, and neither the
+// old file nor a temporary one is disturbed.
+void LibraryFilesTest::terminationDuringASaveKeepsTheOldFile() {
+    Start();
+    QVERIFY(DeclareConstants({{"gn=9.81", ""}, {"cc=3", ""}}));
+    const QString path = InFolder("lib.ovc");
+    WriteAll(path, "old contents");
+    cTerminationSignals termination;
+    QSignalSpy quit(&termination, &cTerminationSignals::Requested);
+    program_->dialogs.answers = {QMessageBox::Ok};
+    {
+        const cDuringWork terminate([] { raise(SIGTERM); });
+        Save(path, ConstantFilter);
+    }
+    QCOMPARE(program_->dialogs.MessageTexts(), QStringList{OverwriteQuestion});
+    QCOMPARE(ReadAll(path), QByteArray("old contents"));
+    QCOMPARE(QDir(files_.path()).entryList(QDir::Files), QStringList{"lib.ovc"});
+    QTRY_COMPARE(quit.count(), 1);
 }
 
 QTEST_MAIN(LibraryFilesTest)

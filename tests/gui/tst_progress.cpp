@@ -1,35 +1,17 @@
 // The progress handler and window: what each report shows, when it is drawn, and how the main window
 // is blocked meanwhile.
 #include <QDialog>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTest>
 
+#include "declaration_test_support.h"
 #include "gui_test_support.h"
-#include "progress_handler.h"
 
 namespace {
-
-// A wall clock that stands still until the test moves it, or moves on every reading.
-class cFakeClock {
-public:
-    explicit cFakeClock(bool ticking = false) : previous_(ProgressClock) {
-        now = 1000;
-        ticking_ = ticking;
-        ProgressClock = [] { return ticking_ ? now++ : now; };
-    }
-    ~cFakeClock() { ProgressClock = previous_; }
-    cFakeClock(const cFakeClock&) = delete;
-    cFakeClock& operator=(const cFakeClock&) = delete;
-
-    static inline std::int32_t now = 0;
-
-private:
-    static inline bool ticking_ = false;
-    tProgressClock previous_;
-};
 
 QString Label(int line) {
     return FProgress->LStat[line]->text();
@@ -46,7 +28,7 @@ private slots:
     void init();
     void cleanup();
 
-    void firstReportShowsAndDrawsLaterOnesWaitForTheNextSecond();
+    void firstReportBlocksAndTheWindowShowsInTheNextSecond();
     void report_data();
     void report();
     void endCallWhileHiddenDoesNothing();
@@ -54,6 +36,10 @@ private slots:
     void endCallHidesAndEnablesTheMainWindow();
     void modalWindowKeepsTheMainWindowBlockedUntilItCloses();
     void calculationShowsProgressAndBlocksTheMainWindow();
+    void cancelStopsTheWork_data();
+    void cancelStopsTheWork();
+    void callsFiveDeepLetEventsThroughAndCanBeCancelled();
+    void longestTextsFit();
 
 private:
     std::unique_ptr<cProgramFixture> program_;
@@ -68,25 +54,25 @@ void ProgressTest::cleanup() {
     program_.reset();
 }
 
-void ProgressTest::firstReportShowsAndDrawsLaterOnesWaitForTheNextSecond() {
+void ProgressTest::firstReportBlocksAndTheWindowShowsInTheNextSecond() {
     cFakeClock clock;
     ProgressHandler(0, 1, 250, 0);
-    QVERIFY(FProgress->isVisible());
     QVERIFY(!FMain->isEnabled());
-    QCOMPARE(Label(0), QStringLiteral("calculating (0/250)"));
-    QCOMPARE(Bar(0), 0);
-    for (int line = 1; line < 4; ++line)
-        QCOMPARE(Label(line), QStringLiteral("idle"));
+    // Work that ends within its first wall-clock second never makes the window flash.
+    QVERIFY(!FProgress->isVisible());
 
     ProgressHandler(0, 1, 250, 17);
-    QCOMPARE(Label(0), QStringLiteral("calculating (0/250)"));
+    QVERIFY(!FProgress->isVisible());
     QCOMPARE(FProgress->Lines.LineText(0), "calculating (17/250)");
     QCOMPARE(FProgress->Lines.LinePercent(0), 6u);
 
     ++cFakeClock::now;
     ProgressHandler(0, 1, 250, 18);
+    QVERIFY(FProgress->isVisible());
     QCOMPARE(Label(0), QStringLiteral("calculating (18/250)"));
     QCOMPARE(Bar(0), 7);
+    for (int line = 1; line < 4; ++line)
+        QCOMPARE(Label(line), QStringLiteral("idle"));
 }
 
 void ProgressTest::report_data() {
@@ -115,7 +101,7 @@ void ProgressTest::report() {
     QFETCH(uint, done);
     QFETCH(QString, text);
     QFETCH(int, bar);
-    cFakeClock clock;
+    cFakeClock clock(true);
     ProgressHandler(static_cast<std::uint16_t>(line), activity, total, done);
     QVERIFY(FProgress->isVisible());
     QCOMPARE(Label(line), text);
@@ -137,7 +123,7 @@ void ProgressTest::lineAboveThreeChangesNothing() {
 }
 
 void ProgressTest::endCallHidesAndEnablesTheMainWindow() {
-    cFakeClock clock;
+    cFakeClock clock(true);
     ProgressHandler(1, 0, 0, 0);
     QVERIFY(FProgress->isVisible());
     QVERIFY(!FProgress->close());  // the user cannot close it while the work goes on
@@ -194,6 +180,75 @@ void ProgressTest::calculationShowsProgressAndBlocksTheMainWindow() {
     QVERIFY(!FProgress->isVisible());
     QVERIFY(FMain->isEnabled());
     QVERIFY(FMain->BCalculate->isEnabled());
+}
+
+void ProgressTest::cancelStopsTheWork_data() {
+    QTest::addColumn<QString>("formula");
+    QTest::addColumn<bool>("escape");
+    QTest::addColumn<QString>("lineWhenCancelled");
+    QTest::newRow("a long sum, Cancel") << "sum('i';1;2000000000;i)" << false << "calculating (0/2000000004)";
+    // Counting the outer sum's work evaluates its bound without reports, before the first one.
+    QTest::newRow("a quiet stretch, Esc") << "sum('i';1;sum('j';1;2000000000;j);i)" << true << "idle";
+}
+
+void ProgressTest::cancelStopsTheWork() {
+    QFETCH(QString, formula);
+    QFETCH(bool, escape);
+    QFETCH(QString, lineWhenCancelled);
+    QString line;
+    {
+        const cDuringWork cancel([&] {
+            line = QString::fromStdString(FProgress->Lines.LineText(0));
+            escape ? QTest::keyClick(FProgress, Qt::Key_Escape) : ClickCancel();
+        });
+        TypeAndCalculate(formula);
+    }
+    QCOMPARE(line, lineWhenCancelled);
+    QCOMPARE(FMain->LErgebnis->text(), QStringLiteral("<ERROR>"));
+    QCOMPARE(program_->dialogs.MessageTexts(), QStringList{"calculation cancelled"});
+    QVERIFY(!FProgress->isVisible());
+    QVERIFY(FMain->isEnabled());
+    TypeAndCalculate("6*7");
+    QCOMPARE(FMain->LErgebnis->text(), QStringLiteral("42"));
+}
+
+// Lines above 3 are not shown, but the work on them still lets events through and can be cancelled.
+void ProgressTest::callsFiveDeepLetEventsThroughAndCanBeCancelled() {
+    QVERIFY(DeclareFunctions({{"fe(x)=sum('i';1;x;i)", ""},
+                              {"fd(x)=fe(x)", ""},
+                              {"fc(x)=fd(x)", ""},
+                              {"fb(x)=fc(x)", ""},
+                              {"fa(x)=fb(x)", ""}}));
+    const cParseTree& deepest = *UserFunctions[0].tree;
+    int eventsWhileDeep = 0;
+    QTimer events;
+    connect(&events, &QTimer::timeout, [&] {
+        const bool deep =
+            deepest.progressLine == 5 && deepest.workDone > 0 && deepest.workDone < deepest.workTotal;
+        if (deep && ++eventsWhileDeep == 3) ClickCancel();
+    });
+    events.start(0);
+    const cFakeClock clock(true);
+    TypeAndCalculate("fa(100000000)");
+    QVERIFY(eventsWhileDeep >= 3);
+    QCOMPARE(FMain->LErgebnis->text(), QStringLiteral("<ERROR>"));
+    QCOMPARE(FProgress->Lines.LineText(0), "calculating (1/2)");
+}
+
+void ProgressTest::longestTextsFit() {
+    const cFakeClock clock(true);
+    for (std::uint16_t line = 0; line < 4; ++line)
+        ProgressHandler(line, ActivityCalculating + line, 4294967295u, 4294967295u);
+    for (int line = 0; line < 4; ++line) {
+        const QLabel* label = FProgress->LStat[line];
+        QVERIFY2(label->fontMetrics().horizontalAdvance(label->text()) <= label->contentsRect().width(),
+                 qPrintable(label->text()));
+        QVERIFY(label->geometry().right() < FProgress->PStat[line]->geometry().left());
+        QVERIFY(FProgress->StatusBox->rect().contains(FProgress->PStat[line]->geometry()));
+    }
+    QVERIFY(FProgress->rect().contains(FProgress->StatusBox->geometry()));
+    QVERIFY(FProgress->rect().contains(FProgress->BCancel->geometry()));
+    ProgressHandler(0, 0, 0, 0);
 }
 
 QTEST_MAIN(ProgressTest)

@@ -1,0 +1,9 @@
+// Replacing a small file as a whole, so that a failed write never leaves half of it behind.
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+// Writes text to a sibling file and renames it over path. False when anything failed; the old file is
+// then as it was and the sibling is gone.
+bool ReplaceFileContents(const std::filesystem::path& path, std::string_view text);

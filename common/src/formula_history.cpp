@@ -1,0 +1,35 @@
+#include "formula_history.h"
+
+#include <algorithm>
+#include <fstream>
+#include <system_error>
+
+#include "replace_file.h"
+
+cFormulaHistory::cFormulaHistory(std::filesystem::path file) : file_(std::move(file)) {
+    if (file_.empty()) return;
+    std::ifstream in(file_, std::ios::binary);
+    std::string line;
+    while (std::getline(in, line))
+        if (!line.empty()) entries_.push_back(std::move(line));
+    if (entries_.size() > MaxEntries)
+        entries_.erase(entries_.begin(), entries_.end() - static_cast<std::ptrdiff_t>(MaxEntries));
+}
+
+bool cFormulaHistory::Add(std::string formula) {
+    std::replace_if(
+        formula.begin(), formula.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
+    if (formula.empty() || (!entries_.empty() && entries_.back() == formula)) return true;
+    entries_.push_back(std::move(formula));
+    if (entries_.size() > MaxEntries) entries_.erase(entries_.begin());
+    if (file_.empty()) return true;
+
+    std::string text;
+    for (const std::string& entry : entries_) {
+        text += entry;
+        text += '\n';
+    }
+    std::error_code ignored;
+    std::filesystem::create_directories(file_.parent_path(), ignored);
+    return ReplaceFileContents(file_, text);
+}

@@ -1,0 +1,29 @@
+#include "formula_recall.h"
+
+#include <QFile>
+
+cFormulaRecall::cFormulaRecall(const QString& file)
+    : history_(file.isEmpty() ? std::filesystem::path()
+                              : std::filesystem::path(QFile::encodeName(file).toStdString())) {}
+
+void cFormulaRecall::Remember(const QString& formula) {
+    history_.Add(formula.toStdString());
+    stepsBack_ = 0;
+}
+
+std::optional<QString> cFormulaRecall::Older(const QString& current) {
+    if (static_cast<std::size_t>(stepsBack_) >= history_.Entries().size()) return std::nullopt;
+    if (stepsBack_ == 0) typed_ = current;
+    return Entry(++stepsBack_);
+}
+
+std::optional<QString> cFormulaRecall::Newer() {
+    if (stepsBack_ == 0) return std::nullopt;
+    --stepsBack_;
+    return stepsBack_ == 0 ? typed_ : Entry(stepsBack_);
+}
+
+QString cFormulaRecall::Entry(int stepsBack) const {
+    const auto& entries = history_.Entries();
+    return QString::fromStdString(entries[entries.size() - static_cast<std::size_t>(stepsBack)]);
+}

@@ -1,0 +1,30 @@
+// Up and Down in the formula field: a walk through the formulas calculated before, newest first, like a
+// shell. Going down past the newest gives back what was being typed.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "formula_history.h"
+
+class cFormulaRecall {
+public:
+    // file: where the history is kept between runs; empty to keep it for this run only.
+    explicit cFormulaRecall(const QString& file);
+
+    // A formula has been calculated: it becomes the newest entry and the walk starts again from the
+    // formula being typed. A file that cannot be written is passed over.
+    void Remember(const QString& formula);
+
+    // The formula one step older or newer than the one shown, or nothing when there is none.
+    // current: the field's text, kept as the typed formula when the walk starts.
+    std::optional<QString> Older(const QString& current);
+    std::optional<QString> Newer();
+
+private:
+    QString Entry(int stepsBack) const;
+
+    cFormulaHistory history_;
+    int stepsBack_ = 0;  // 0: the formula being typed; 1: the newest entry; ...
+    QString typed_;
+};

@@ -84,7 +84,7 @@ int RunTable(const cTableOptions& options, const cParseTree& presets, bool other
         StandardOutput().Line(ResultText(x, '.') + ',' + (value ? ResultText(*value, '.') : std::string()));
         session.PointDone();
     }
-    for (const std::string& line : session.Reports().Lines())
+    for (const std::string& line : session.Reports().PointLines())
         ReportMessage(line);
     return 0;
 }

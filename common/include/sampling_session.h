@@ -12,7 +12,7 @@
 #include <cstdint>
 
 #include "Parser_core.h"
-#include "math_report_counter.h"
+#include "math_reports.h"
 
 class cSamplingSession {
 public:

@@ -1,14 +1,16 @@
 #include "math_reports.h"
 
-std::string cMathReportCounter::Count(const char* function, const char* kind) {
+std::string cMathReportCounter::Count(const char* function, const char* kind,
+                                      std::optional<std::uint64_t> point) {
     std::string text = MathReportText(function, kind);
     for (cReport& report : reports_) {
-        if (report.text == text) {
-            ++report.count;
-            return std::string();
-        }
+        if (report.text != text) continue;
+        ++report.count;
+        if (!point || report.lastPoint != point) ++report.points;
+        report.lastPoint = point;
+        return std::string();
     }
-    reports_.push_back({text, 1});
+    reports_.push_back({text, 1, 1, point});
     return text;
 }
 
@@ -20,6 +22,14 @@ std::string cMathReportCounter::Summary() const {
         summary += report.text + ", " + std::to_string(report.count) + " times";
     }
     return summary;
+}
+
+std::vector<std::string> cMathReportCounter::PointLines() const {
+    std::vector<std::string> lines;
+    for (const cReport& report : reports_)
+        lines.push_back(report.text + " at " + std::to_string(report.points) +
+                        (report.points == 1 ? " point" : " points"));
+    return lines;
 }
 
 std::string MathReportText(const char* function, const char* kind) {

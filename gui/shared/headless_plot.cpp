@@ -41,7 +41,7 @@ int RunHeadlessPlot(const cPlotRequest& request) {
     cSamplingSession session(static_cast<std::uint32_t>(formulas.size() * (plan.columns + 1u)));
     canvas.SetCurves(SampleCurves(formulas, plan, session));
     canvas.FitYRange();
-    for (const std::string& line : session.Reports().Lines())
+    for (const std::string& line : session.Reports().PointLines())
         std::fprintf(stderr, "%s\n", line.c_str());
     if (!ExportPlot(canvas, request.exportFile, HeadlessPlotWidth, HeadlessPlotHeight)) {
         PrintError(QStringLiteral("cannot write the picture %1").arg(request.exportFile));

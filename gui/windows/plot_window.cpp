@@ -221,7 +221,7 @@ void TFPlot::Resample(bool fitY) {
         BStop->setEnabled(true);
         auto curves = SampleCurves(formulas_, plan, session);
         BStop->setEnabled(false);
-        for (const std::string& line : session.Reports().Lines())
+        for (const std::string& line : session.Reports().PointLines())
             messages << FromEngineText(line);
         Canvas->SetCurves(std::move(curves));
     } catch (const cCalculationCancelled&) {

@@ -86,8 +86,9 @@ TEST_F(CurveSampling, FailedPointsAreGapsAndTheEdgeIsFoundClosely) {
         cFormulaOfX formula = Formula("sqrt(x)");
         cSamplingSession session(21);
         SampleCurve(formula, {-1, 1, 20, 0.0}, session);
-        ASSERT_EQ(session.Reports().Lines().size(), 1u);
-        EXPECT_EQ(session.Reports().Lines()[0], "sqrt: DOMAIN error at " + std::to_string(gaps) + " points");
+        ASSERT_EQ(session.Reports().PointLines().size(), 1u);
+        EXPECT_EQ(session.Reports().PointLines()[0],
+                  "sqrt: DOMAIN error at " + std::to_string(gaps) + " points");
     }
 
     const cCurve divided = Sample("1/x", -1, 1, 20);
@@ -211,7 +212,7 @@ TEST_F(CurveSampling, ReportsCountOncePerPoint) {
         formula.ValueAt(x);
     const std::vector<std::string> expected = {"sqrt: DOMAIN error at 2 points",
                                                "log: DOMAIN error at 2 points", "log: SING error at 1 point"};
-    EXPECT_EQ(session.Reports().Lines(), expected);
+    EXPECT_EQ(session.Reports().PointLines(), expected);
 }
 
 TEST_F(CurveSampling, FormulaUsesXOnlyWhereXIsNotBound) {

@@ -38,11 +38,15 @@ echo "== engine, common, orvane-cli and their tests for MinGW-w64"
 cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DORVANE_BUILD_GUI=OFF -DORVANE_BUILD_CLI=ON -DORVANE_BUILD_BENCH=OFF -DORVANE_WERROR=ON \
     -DGTest_DIR="$gtest_build/install/lib/cmake/GTest" >/dev/null
-wineboot --init >/dev/null 2>&1 || true
-# One wine server for the whole run: by default it ends a moment after its last program, and a test
-# that starts just then loses its connection ("recvmsg: Connection reset by peer").
-wineserver -p
+# One wine server and its services for the whole run, started here with their output elsewhere: by
+# default the server ends a moment after its last program, and a test that starts just then loses
+# its connection ("recvmsg: Connection reset by peer"); services started by a test would hold that
+# test's output open, and ctest would wait for it for ever.
+wineserver -k 2>/dev/null || true  # the prefix is this build's own
+wineserver -w
+wineserver -p </dev/null >/dev/null 2>&1
 trap 'wineserver -k 2>/dev/null || true' EXIT
+wineboot --init </dev/null >/dev/null 2>&1 || true
 cmake --build "$build" -j "$jobs"
 
 echo "== tests under wine"

@@ -43,10 +43,11 @@ cmake -S . -B "$build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Re
 # its connection ("recvmsg: Connection reset by peer"); services started by a test would hold that
 # test's output open, and ctest would wait for it for ever.
 wineserver -k 2>/dev/null || true  # the prefix is this build's own
+wineboot --init </dev/null >/dev/null 2>&1 || true  # makes the prefix on the first run
 wineserver -w
-wineserver -p </dev/null >/dev/null 2>&1
+wineserver -p </dev/null >/dev/null
 trap 'wineserver -k 2>/dev/null || true' EXIT
-wineboot --init </dev/null >/dev/null 2>&1 || true
+wineboot </dev/null >/dev/null 2>&1 || true
 cmake --build "$build" -j "$jobs"
 
 echo "== tests under wine"

@@ -43,8 +43,9 @@ void CancelIfInterrupted() {
     if (TakeInterrupt()) throw cCalculationCancelled();
 }
 
+// Asked at every progress report: a plain read first, the locked exchange only when it is set.
 bool TakeInterrupt() {
-    return InterruptRequested.exchange(false);
+    return InterruptRequested.load(std::memory_order_relaxed) && InterruptRequested.exchange(false);
 }
 
 void ForgetInterrupt() {

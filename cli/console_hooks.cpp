@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <ctime>
 #include <string>
+#include <string_view>
 
 #include "Parser_core.h"
 #include "console.h"
@@ -19,6 +20,13 @@ namespace {
 // reports, still many times a second.
 constexpr int ClockInterval = 1024;
 
+// Straight to the descriptor in one piece: MinGW's stdio writes an unbuffered stream a character at a
+// time, and a console then draws the line piece by piece.
+void ShowOnTerminal(std::string_view text) {
+    const auto written = write(STDERR_FILENO, text.data(), text.size());
+    static_cast<void>(written);  // a progress line that cannot be shown is no failure
+}
+
 std::time_t LastRefreshSecond = 0;
 int ReportsUntilClock = 0;
 bool LineShown = false;
@@ -27,7 +35,7 @@ bool LineShown = false;
 // node stays cheap and a quick calculation leaves the terminal alone.
 void TerminalProgress(std::uint16_t line, std::uint32_t activity, std::uint32_t total, std::uint32_t done) {
     if (line == 0 && activity == ActivityIdle) {
-        if (LineShown) std::fputs("\r\033[K", stderr);
+        if (LineShown) ShowOnTerminal("\r\033[K");
         LineShown = false;
         LastRefreshSecond = 0;
         return;
@@ -40,13 +48,15 @@ void TerminalProgress(std::uint16_t line, std::uint32_t activity, std::uint32_t 
     const bool justStarted = LastRefreshSecond == 0;
     LastRefreshSecond = now;
     if (justStarted) return;  // short work shows no line at all
-    std::fprintf(stderr, "\r\033[Kline %u: %s (%u/%u)", static_cast<unsigned>(line), ActivityName(activity),
-                 done, total);
+    char text[160];
+    std::snprintf(text, sizeof text, "\r\033[Kline %u: %s (%u/%u)", static_cast<unsigned>(line),
+                  ActivityName(activity), done, total);
+    ShowOnTerminal(text);
     LineShown = true;
 }
 
 void ReportMathError(const char* function, const char* kind) {
-    if (LineShown) std::fputs("\r\033[K", stderr);
+    if (LineShown) ShowOnTerminal("\r\033[K");
     ReportMessage(std::string(function) + ": " + kind + " error");
 }
 

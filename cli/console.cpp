@@ -4,6 +4,8 @@
 
 #include <cerrno>
 
+#include "terminal.h"
+
 namespace {
 
 constexpr std::size_t BufferSize = 64 * 1024;
@@ -27,13 +29,14 @@ void WriteMessage(std::string_view prefix, std::string_view text) {
     StandardOutput().Flush();
     std::string message(prefix);
     message += text;
-    message += '\n';
+    static const bool terminal = IsTerminal(STDERR_FILENO);
+    message += terminal ? TerminalLineEnd() : "\n";
     WriteAll(STDERR_FILENO, message);  // where standard error fails there is nowhere left to say so
 }
 
 }  // namespace
 
-cOutput::cOutput(int descriptor) : descriptor_(descriptor), terminal_(isatty(descriptor) != 0) {
+cOutput::cOutput(int descriptor) : descriptor_(descriptor), terminal_(IsTerminal(descriptor)) {
     buffer_.reserve(BufferSize);
 }
 
@@ -55,8 +58,12 @@ void cOutput::Write(std::string_view text) {
 
 void cOutput::Line(std::string_view text) {
     Write(text);
-    Write("\n");
-    if (terminal_) Flush();
+    if (!terminal_) {
+        Write("\n");
+        return;
+    }
+    Write(TerminalLineEnd());
+    Flush();
 }
 
 bool cOutput::Flush() {

@@ -5,39 +5,58 @@
 #include <cstdio>
 #include <ctime>
 #include <string>
+#include <string_view>
 
 #include "Parser_core.h"
 #include "console.h"
 #include "interrupts.h"
 #include "progress_lines.h"
+#include "terminal.h"
 
 namespace {
 
+// The engine reports after every node, millions of times a second, and reading the clock is a system
+// call (3 microseconds under wine, more than the node itself): it is read once every ClockInterval
+// reports, still many times a second.
+constexpr int ClockInterval = 1024;
+
+// Straight to the descriptor in one piece: MinGW's stdio writes an unbuffered stream a character at a
+// time, and a console then draws the line piece by piece.
+void ShowOnTerminal(std::string_view text) {
+    const auto written = write(STDERR_FILENO, text.data(), text.size());
+    static_cast<void>(written);  // a progress line that cannot be shown is no failure
+}
+
 std::time_t LastRefreshSecond = 0;
+int ReportsUntilClock = 0;
 bool LineShown = false;
 
 // Redraws at most once per second, from the first change of second on, so that reporting after every
 // node stays cheap and a quick calculation leaves the terminal alone.
 void TerminalProgress(std::uint16_t line, std::uint32_t activity, std::uint32_t total, std::uint32_t done) {
     if (line == 0 && activity == ActivityIdle) {
-        if (LineShown) std::fputs("\r\033[K", stderr);
+        if (LineShown) ShowOnTerminal("\r\033[K");
         LineShown = false;
         LastRefreshSecond = 0;
         return;
     }
     if (line > 3) return;
+    if (LastRefreshSecond != 0 && --ReportsUntilClock > 0) return;
+    ReportsUntilClock = ClockInterval;
     const std::time_t now = WallClockSecond();
     if (now == LastRefreshSecond) return;
     const bool justStarted = LastRefreshSecond == 0;
     LastRefreshSecond = now;
     if (justStarted) return;  // short work shows no line at all
-    std::fprintf(stderr, "\r\033[Kline %u: %s (%u/%u)", static_cast<unsigned>(line), ActivityName(activity),
-                 done, total);
+    char text[160];
+    std::snprintf(text, sizeof text, "\r\033[Kline %u: %s (%u/%u)", static_cast<unsigned>(line),
+                  ActivityName(activity), done, total);
+    ShowOnTerminal(text);
     LineShown = true;
 }
 
 void ReportMathError(const char* function, const char* kind) {
-    if (LineShown) std::fputs("\r\033[K", stderr);
+    if (LineShown) ShowOnTerminal("\r\033[K");
     ReportMessage(std::string(function) + ": " + kind + " error");
 }
 
@@ -53,11 +72,11 @@ void CancellingProgress(std::uint16_t line, std::uint32_t activity, std::uint32_
 
 void InstallConsoleHooks() {
     MathErrorHook = ReportMathError;
-    if (isatty(STDERR_FILENO)) ProgressHook = TerminalProgress;
+    if (CanRedrawLine(STDERR_FILENO)) ProgressHook = TerminalProgress;
 }
 
 void InstallCancellingHooks() {
-    DisplayHook = isatty(STDERR_FILENO) ? TerminalProgress : nullptr;
+    DisplayHook = CanRedrawLine(STDERR_FILENO) ? TerminalProgress : nullptr;
     ProgressHook = CancellingProgress;
     PollHook = CancelIfInterrupted;
 }

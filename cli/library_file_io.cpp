@@ -1,9 +1,5 @@
 #include "library_file_io.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -12,19 +8,14 @@
 
 #include "Parser_core.h"
 #include "declaration_messages.h"
+#include "file_access.h"
 #include "file_problems.h"
-#include "interrupts.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
 constexpr std::size_t MagicLength = 3;
-
-struct cFileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using cFileHandle = std::unique_ptr<std::FILE, cFileCloser>;
 
 // The open library the engine's hooks read from or write to. Loading reads the magic first to choose
 // the kind, and a pipe cannot be rewound: those bytes are handed to the engine again from here.
@@ -51,47 +42,17 @@ private:
     tWriteHook savedWrite_;
 };
 
-// A temporary file beside the target that is removed unless it was given the target's name, also when
-// a signal ends the program meanwhile.
-class cTemporaryFile {
-public:
-    explicit cTemporaryFile(const fs::path& target);
-    ~cTemporaryFile();
-    cTemporaryFile(const cTemporaryFile&) = delete;
-    cTemporaryFile& operator=(const cTemporaryFile&) = delete;
-
-    std::FILE* stream() const { return stream_.get(); }
-    // Flushes, closes and renames; answers the error number, or 0.
-    int Commit(const fs::path& target);
-
-private:
-    std::string path_;
-    cFileHandle stream_;
-    std::unique_ptr<cTemporaryFileRegistration> registration_;
-    bool renamed_ = false;
-};
-
 std::string ProblemText(const std::string& path, const char* action, int errorNumber);
 fs::path LinkTarget(const fs::path& path);
 std::int32_t ReadFromLibrary(void* buffer, std::int32_t count);
 std::int32_t WriteToLibrary(const void* buffer, std::int32_t count);
-mode_t ModeForNewFile(const fs::path& path);
 
 }  // namespace
 
 cLibraryLoad LoadLibraryFile(const std::string& path) {
-    const int descriptor = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (descriptor < 0) return {LoadSucceeded, ProblemText(path, "loaded", errno)};
-    struct stat status {};
-    if (fstat(descriptor, &status) == 0 && S_ISDIR(status.st_mode)) {
-        close(descriptor);
-        return {LoadSucceeded, ProblemText(path, "loaded", EISDIR)};
-    }
-    const cFileHandle file(fdopen(descriptor, "rb"));
-    if (!file) {
-        close(descriptor);
-        return {LoadSucceeded, ProblemText(path, "loaded", errno)};
-    }
+    int error = 0;
+    const cFileHandle file = OpenForReading(PathOfText(path), error);
+    if (!file) return {LoadSucceeded, ProblemText(path, "loaded", error)};
     const cLibraryStreamScope scope(file.get());
     OpenLibrary.peekedCount = std::fread(OpenLibrary.peeked, 1, MagicLength, file.get());
     const bool functions = OpenLibrary.peekedCount == MagicLength &&
@@ -108,9 +69,10 @@ std::string SaveLibraryFile(const std::string& path, const cDeclarationOperation
     if (const auto overlong = FindOverlongDeclaration(kind))
         return OverlongDeclarationText(*overlong,
                                        kind.definition(static_cast<std::uint32_t>(*overlong)).value_or(""));
-    if (const auto problem = SaveTargetProblem(path)) return FileProblemText(path, "saved", *problem);
+    const fs::path given = PathOfText(path);
+    if (const auto problem = SaveTargetProblem(given)) return FileProblemText(path, "saved", *problem);
     // A link stays a link: the file it leads to is replaced, in its own folder.
-    const fs::path target = LinkTarget(path);
+    const fs::path target = LinkTarget(given);
     cTemporaryFile temporary(target);
     if (temporary.stream() == nullptr) return ProblemText(path, "saved", errno);
     bool saved = false;
@@ -141,39 +103,6 @@ cLibraryStreamScope::~cLibraryStreamScope() {
     OpenLibrary.file = nullptr;
     ReadHook = savedRead_;
     WriteHook = savedWrite_;
-}
-
-cTemporaryFile::cTemporaryFile(const fs::path& target) : path_(target.string() + ".XXXXXX") {
-    int descriptor = -1;
-    {
-        // A signal between creating the file and naming it would leave the file behind.
-        const cSignalsHeld held;
-        descriptor = mkostemp(path_.data(), O_CLOEXEC);
-        if (descriptor >= 0) registration_ = std::make_unique<cTemporaryFileRegistration>(path_);
-    }
-    if (descriptor < 0) {
-        path_.clear();
-        return;
-    }
-    // mkstemp makes the file private; the library gets the mode a new file (or the old one) would have.
-    fchmod(descriptor, ModeForNewFile(target));
-    stream_.reset(fdopen(descriptor, "wb"));
-    if (!stream_) close(descriptor);
-}
-
-cTemporaryFile::~cTemporaryFile() {
-    stream_.reset();
-    if (!path_.empty() && !renamed_) std::remove(path_.c_str());
-}
-
-int cTemporaryFile::Commit(const fs::path& target) {
-    const bool flushed = std::fflush(stream_.get()) == 0 && fsync(fileno(stream_.get())) == 0;
-    int error = flushed ? 0 : errno;
-    if (std::fclose(stream_.release()) != 0 && error == 0) error = errno;
-    if (error != 0) return error;
-    if (std::rename(path_.c_str(), target.c_str()) != 0) return errno;
-    renamed_ = true;
-    return 0;
 }
 
 std::string ProblemText(const std::string& path, const char* action, int errorNumber) {
@@ -208,14 +137,6 @@ std::int32_t WriteToLibrary(const void* buffer, std::int32_t count) {
     const std::size_t written = std::fwrite(buffer, 1, static_cast<std::size_t>(count), OpenLibrary.file);
     if (written != static_cast<std::size_t>(count)) OpenLibrary.writeError = errno;
     return static_cast<std::int32_t>(written);
-}
-
-mode_t ModeForNewFile(const fs::path& path) {
-    struct stat existing {};
-    if (stat(path.c_str(), &existing) == 0) return existing.st_mode & 07777;
-    const mode_t mask = umask(0);
-    umask(mask);
-    return 0666 & ~mask;
 }
 
 }  // namespace

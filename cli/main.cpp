@@ -15,12 +15,15 @@
 #include "console.h"
 #include "console_hooks.h"
 #include "engine_session.h"
+#include "file_access.h"
 #include "interactive.h"
 #include "interrupts.h"
+#include "program_arguments.h"
 #include "program_files.h"
 #include "script.h"
 #include "session.h"
 #include "table_option.h"
+#include "terminal.h"
 
 namespace {
 
@@ -68,7 +71,7 @@ int Run(const cCliOptions& options) {
                            (options.declarations.saveConstants || options.declarations.saveFunctions);
     // Interactive mode wants both ends at the terminal: with standard output in a file or a pipe, a
     // prompt and line editing would end up there.
-    const bool interactive = isatty(STDIN_FILENO) && isatty(STDOUT_FILENO);
+    const bool interactive = IsTerminal(STDIN_FILENO) && IsTerminal(STDOUT_FILENO);
     int status = 0;
     if (!options.formulas.empty()) {
         status = RunFormulas(session, options.formulas);
@@ -90,10 +93,15 @@ int CheckOutput(int status) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    const cTerminalSetup terminal;
     InstallTerminationCleanup();
+    const std::vector<std::string> arguments = ProgramArguments(argc, argv);
+    std::vector<const char*> words;
+    for (const std::string& argument : arguments)
+        words.push_back(argument.c_str());
     cCliOptions options;
     try {
-        options = ParseCommandLine(argc, argv);
+        options = ParseCommandLine(static_cast<int>(words.size()), words.data());
     } catch (const cUsageError& error) {
         ReportProgramMessage(error.message);
         ReportMessage(std::string_view(UsageText, std::strlen(UsageText) - 1));
@@ -101,7 +109,7 @@ int main(int argc, char* argv[]) {
     }
     if (options.showHelp) {
         StandardOutput().Write(UsageText);
-        StandardOutput().Line("\nSettings are read from " + SettingsFilePath().string());
+        StandardOutput().Line("\nSettings are read from " + TextOfPath(SettingsFilePath()));
         return CheckOutput(0);
     }
     if (options.showVersion) {

@@ -1,7 +1,6 @@
 // Program entry: the command line, then the application titled "Orvane", its seven windows, and the
 // message loop until the main window closes.
 #include <QApplication>
-#include <QFile>
 #include <exception>
 
 #include "app_icon.h"
@@ -9,6 +8,7 @@
 #include "app_windows.h"
 #include "command_line.h"
 #include "dialogs.h"
+#include "file_paths.h"
 #include "headless_plot.h"
 #include "program_files.h"
 #include "termination_signals.h"
@@ -30,7 +30,7 @@ int main(int argc, char* argv[]) {
         const cTerminationSignals terminationSignals;
         QObject::connect(&terminationSignals, &cTerminationSignals::Requested, &application,
                          [] { QApplication::exit(0); });
-        cAppWindows windows(QFile::decodeName(RunningProgramFolder().string().c_str()));
+        cAppWindows windows(QStringOfPath(RunningProgramFolder()));
         QObject::connect(FMain, &TFMain::Closed, &application, &QApplication::quit);
         FMain->show();
         QApplication::exec();

@@ -14,6 +14,10 @@ extern std::uintptr_t StackFloor;
 // Points StackFloor at the running thread's stack; cheap after the first call on a thread.
 void UseStackOfThisThread();
 
+// A local's address, not __builtin_frame_address: that forces a frame pointer on every guarded
+// function, and GCC for 64-bit Windows (12 at least) then writes unwind data that puts back the saved
+// XMM registers from the wrong place, so a caught failure found its locals garbled.
 inline bool StackNearlyExhausted() {
-    return reinterpret_cast<std::uintptr_t>(__builtin_frame_address(0)) < StackFloor;
+    const volatile char here = 0;
+    return reinterpret_cast<std::uintptr_t>(&here) < StackFloor;
 }

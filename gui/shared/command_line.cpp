@@ -1,10 +1,10 @@
 #include "command_line.h"
 
 #include <QCommandLineParser>
-#include <QFile>
 #include <cstdio>
 
 #include "Parser_core.h"
+#include "file_paths.h"
 #include "program_files.h"
 
 namespace {
@@ -84,7 +84,7 @@ void Print(FILE* stream, const QString& text) {
 
 QString SettingsLine() {
     const auto path = LocateSettingsFile(RunningProgramFolder()).readPath;
-    return QStringLiteral("\nSettings are read from %1\n").arg(QFile::decodeName(path.string().c_str()));
+    return QStringLiteral("\nSettings are read from %1\n").arg(QStringOfPath(path));
 }
 
 }  // namespace

@@ -35,11 +35,11 @@ void ShowInViewer(QWidget* parent, const QString& path) {
 }  // namespace
 
 std::optional<cEditorCommand> FindTextEditor() {
+    const QStringList visual = QProcess::splitCommand(qEnvironmentVariable("VISUAL"));
+    if (!visual.isEmpty()) return cEditorCommand{visual.front(), visual.mid(1)};
 #ifdef Q_OS_WIN
     return cEditorCommand{QStringLiteral("notepad.exe"), {}};
 #else
-    const QStringList visual = QProcess::splitCommand(qEnvironmentVariable("VISUAL"));
-    if (!visual.isEmpty()) return cEditorCommand{visual.front(), visual.mid(1)};
     static const char* const desktopEditors[] = {"gnome-text-editor", "gedit", "kate", "kwrite",
                                                  "mousepad",          "pluma", "xed",  "featherpad",
                                                  "leafpad",           "geany"};

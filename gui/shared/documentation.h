@@ -12,8 +12,8 @@ struct cEditorCommand {
     QStringList arguments;  // the file's path is appended as one more argument
 };
 
-// The editor to run: notepad.exe on Windows; elsewhere the command in $VISUAL, else the first desktop
-// text editor found on PATH; nothing when there is none.
+// The editor to run: the command in $VISUAL, else notepad.exe on Windows and elsewhere the first
+// desktop text editor found on PATH; nothing when there is none.
 std::optional<cEditorCommand> FindTextEditor();
 
 // Runs the editor on path, without a shell, and waits until it ends; when there is no editor or it

@@ -1,10 +1,10 @@
 #include "formula_recall.h"
 
-#include <QFile>
+#include "file_paths.h"
 
 cFormulaRecall::cFormulaRecall(const QString& file)
     : history_(file.isEmpty() ? std::filesystem::path()
-                              : std::filesystem::path(QFile::encodeName(file).toStdString())) {}
+                              : PathOf(file)) {}
 
 void cFormulaRecall::Remember(const QString& formula) {
     history_.Add(formula.toStdString());

@@ -1,8 +1,23 @@
 #include "termination_signals.h"
 
+#include <QSocketNotifier>
+
+#ifdef Q_OS_WIN
+
+// A Windows program of the GUI subsystem gets no such signals: a request to end it arrives as a close
+// of its main window, which asks about unsaved work as every close does.
+cTerminationSignals::cTerminationSignals() = default;
+cTerminationSignals::~cTerminationSignals() = default;
+
+bool TerminationRequested() {
+    return false;
+}
+
+#else
+
 #include <fcntl.h>
 #include <unistd.h>
-#include <QSocketNotifier>
+
 #include <csignal>
 
 namespace {
@@ -53,3 +68,5 @@ cTerminationSignals::~cTerminationSignals() {
 bool TerminationRequested() {
     return requested != 0;
 }
+
+#endif

@@ -1,7 +1,6 @@
 #include "config_window.h"
 
 #include <QButtonGroup>
-#include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,6 +14,7 @@
 #include "app_texts.h"
 #include "design_names.h"
 #include "engine_settings.h"
+#include "file_paths.h"
 #include "message_boxes.h"
 #include "program_files.h"
 #include "text_color.h"
@@ -134,7 +134,7 @@ void TFConfig::showEvent(QShowEvent* event) {
 }
 
 void TFConfig::FormShow() {
-    const cSettingsFileValues values = ReadSettingsFile(QFile::encodeName(settingsFile_).toStdString());
+    const cSettingsFileValues values = ReadSettingsFile(PathOf(settingsFile_));
     ShowValue(EMaxConst, values.maxConst);
     ShowValue(EMaxFunc, values.maxFunc);
     ShowValue(ERefAlloc, values.refAlloc);
@@ -162,7 +162,7 @@ void TFConfig::BOkClick() {
     const cSettingsFileValues values{numbers[0], numbers[1], numbers[2], RAngleModeItems->checkedId()};
     // An installed program's user may have no config folder yet.
     const QString path = settingsFileToWrite_;
-    const std::filesystem::path filePath = QFile::encodeName(path).toStdString();
+    const std::filesystem::path filePath = PathOf(path);
     if (!CreateFolderFor(filePath) || !WriteSettingsFile(filePath, values)) {
         ShowError(this,
                   QStringLiteral("Error: The settings file \"%1\" could not be written. Nothing has been "

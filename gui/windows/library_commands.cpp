@@ -11,6 +11,7 @@
 #include "Parser_core.h"
 #include "declaration_messages.h"
 #include "dialogs.h"
+#include "file_paths.h"
 #include "file_problems.h"
 #include "main_window.h"
 #include "message_boxes.h"
@@ -76,10 +77,6 @@ QString WithLibraryExtension(const QString& path, const QString& extension) {
     return info.dir().filePath(stem + extension);
 }
 
-std::filesystem::path FileSystemPath(const QString& path) {
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
-
 QString ProblemText(const QString& path, const char* action, cFileProblem problem,
                     const QString& otherReason) {
     return QString::fromStdString(FileProblemText(QFileInfo(path).fileName().toStdString(), action, problem,
@@ -112,7 +109,7 @@ bool TFMain::SaveLibrary(const QList<int>& offered) {
         }
         // Saving over a folder, a device or a pipe would destroy what the program does not own. A link
         // is followed: the file it names is replaced, the link stays.
-        if (const auto problem = SaveTargetProblem(FileSystemPath(path))) {
+        if (const auto problem = SaveTargetProblem(PathOf(path))) {
             ShowError(this, ProblemText(path, "saved", *problem, {}));
             return false;
         }

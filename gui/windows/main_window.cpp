@@ -4,7 +4,6 @@
 #include <QActionGroup>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFile>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -21,6 +20,7 @@
 #include "app_texts.h"
 #include "design_names.h"
 #include "engine_hooks.h"
+#include "file_paths.h"
 #include "program_files.h"
 #include "shortcut_precedence.h"
 #include "theme_colors.h"
@@ -32,12 +32,8 @@ namespace {
 constexpr QSize DesignClientSize(486, 188);
 constexpr int FormulaRightMargin = 4;
 
-std::filesystem::path FilePath(const QString& path) {
-    return QFile::encodeName(path).toStdString();
-}
-
 QString PathText(const std::filesystem::path& path) {
-    return QDir::cleanPath(QFile::decodeName(path.string().c_str()));
+    return QDir::cleanPath(QStringOfPath(path));
 }
 
 // The decimal separator of the user's locale, when it is a single 8-bit character.
@@ -70,7 +66,7 @@ TFMain::TFMain(const QString& programFolder) : programFolder_(programFolder), re
 
     InstallEngineHooks();
     DecimalSeparator = LocaleDecimalSeparator();
-    engine_.emplace(ReadEngineSettings(QFile::encodeName(SettingsFilePath()).toStdString()));
+    engine_.emplace(ReadEngineSettings(PathOf(SettingsFilePath())));
     mainTree_.reset(NewParseTree());
     EngineStateLines();
     EFormel->setFocus();
@@ -82,15 +78,15 @@ TFMain::~TFMain() {
 
 // Asked anew each time: the preferences may have created the user's file since the last time.
 QString TFMain::SettingsFilePath() const {
-    return PathText(LocateSettingsFile(FilePath(programFolder_)).readPath);
+    return PathText(LocateSettingsFile(PathOf(programFolder_)).readPath);
 }
 
 QString TFMain::SettingsFileToWrite() const {
-    return PathText(LocateSettingsFile(FilePath(programFolder_)).writePath);
+    return PathText(LocateSettingsFile(PathOf(programFolder_)).writePath);
 }
 
 QString TFMain::DocumentationFilePath() const {
-    return PathText(LocateDocumentation(FilePath(programFolder_)));
+    return PathText(LocateDocumentation(PathOf(programFolder_)));
 }
 
 QString TFMain::HistoryFilePath() {

@@ -1,4 +1,5 @@
 // Runs the real orvane-cli binary with arguments and standard input, and collects what it printed.
+// cli_runner_posix.cpp starts it with fork and exec, cli_runner_windows.cpp with CreateProcess.
 #pragma once
 
 #include <filesystem>
@@ -16,7 +17,7 @@ struct cRunSetting {
     std::vector<std::string> environment;  // NAME=VALUE, added to the test's own environment
     std::string inputPath;                 // read this file (or folder) instead of the input text
     std::string outputPath;                // write standard output here instead of collecting it
-    int signal = 0;                        // sent after signalDelayMs milliseconds
+    int signal = 0;                        // sent after signalDelayMs milliseconds (not on Windows)
     int signalDelayMs = 0;
 };
 
@@ -38,3 +39,14 @@ public:
 private:
     std::filesystem::path path_;
 };
+
+// Some tests need what only POSIX systems have (FIFOs, signals, /dev and /proc, a shell); under
+// Windows they say why and are skipped.
+#ifdef _WIN32
+inline constexpr bool WindowsBuild = true;
+#else
+inline constexpr bool WindowsBuild = false;
+#endif
+
+// Makes a FIFO; answers 0, or -1 where the system has none.
+int MakeFifo(const std::string& path);

@@ -130,8 +130,17 @@ std::vector<std::string> SplitWords(const std::string& text) {
     return words;
 }
 
+// A console on Windows gets CR LF line ends: the golden files hold LF and take either.
+std::string WithLineFeeds(std::string text) {
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at))
+        text.erase(at, 1);
+    return text;
+}
+
 bool Check(const std::string& program, const cCase& c) {
-    const cCliRun run = RunCli(c.arguments, c.input, program);
+    cCliRun run = RunCli(c.arguments, c.input, program);
+    run.out = WithLineFeeds(run.out);
+    run.err = WithLineFeeds(run.err);
     if (run.out == c.out && run.err == c.err && run.exitStatus == c.status) return true;
     std::cout << c.file << ":" << c.line << ": case failed\n";
     if (run.out != c.out) std::cout << "--- expected output\n" << c.out << "--- actual output\n" << run.out;

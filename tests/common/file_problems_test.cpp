@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 
 namespace {
 
@@ -15,15 +16,18 @@ TEST(FileProblemsTest, OnlyRegularOrNewFilesMayBeSavedOver) {
     fs::remove_all(folder);
     fs::create_directories(folder);
     std::ofstream(folder / "regular.ovc") << "x";
-    fs::create_symlink("/dev/null", folder / "device-link.ovc");
-    fs::create_symlink(folder / "regular.ovc", folder / "file-link.ovc");
-
     EXPECT_EQ(SaveTargetProblem(folder / "regular.ovc"), std::nullopt);
     EXPECT_EQ(SaveTargetProblem(folder / "new.ovc"), std::nullopt);
-    EXPECT_EQ(SaveTargetProblem(folder / "file-link.ovc"), std::nullopt);
     EXPECT_EQ(SaveTargetProblem(folder), cFileProblem::Folder);
+#ifdef _WIN32
+    std::cout << "Devices and links are not tried: wine makes no symbolic links\n";
+#else
+    fs::create_symlink("/dev/null", folder / "device-link.ovc");
+    fs::create_symlink(folder / "regular.ovc", folder / "file-link.ovc");
+    EXPECT_EQ(SaveTargetProblem(folder / "file-link.ovc"), std::nullopt);
     EXPECT_EQ(SaveTargetProblem("/dev/null"), cFileProblem::NotAFile);
     EXPECT_EQ(SaveTargetProblem(folder / "device-link.ovc"), cFileProblem::NotAFile);
+#endif
     fs::remove_all(folder);
 }
 

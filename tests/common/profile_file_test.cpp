@@ -2,10 +2,13 @@
 #include "profile_file.h"
 
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/stat.h>
+#endif
 
 #include <filesystem>
 #include <fstream>
+#include <iostream>
 
 namespace {
 
@@ -97,14 +100,19 @@ TEST(ProfileFile, OnlyARegularFileOfSaneSizeIsRead) {
     fs::create_directories(folder);
     const std::string valid = "[S]\nK=5\n";
     std::ofstream(folder / "large.ini") << valid << std::string(cProfileFile::MaxProfileSize, ';') << '\n';
+    for (const char* name : {"large.ini", "."})
+        EXPECT_EQ(cProfileFile::Load(folder / name).Text(), "") << name;
+#ifdef _WIN32
+    std::cout << "FIFOs and links to devices are not tried: Windows has none\n";
+#else
     std::ofstream(folder / "target.ini") << valid;
     fs::create_symlink(folder / "target.ini", folder / "link to a file.ini");
     fs::create_symlink("/dev/zero", folder / "link to a device.ini");
     ASSERT_EQ(mkfifo((folder / "fifo.ini").c_str(), 0600), 0);
-
     EXPECT_EQ(cProfileFile::Load(folder / "link to a file.ini").ReadInteger("S", "K", 0), 5);
-    for (const char* name : {"large.ini", "link to a device.ini", "fifo.ini", "."})
+    for (const char* name : {"link to a device.ini", "fifo.ini"})
         EXPECT_EQ(cProfileFile::Load(folder / name).Text(), "") << name;
+#endif
     fs::remove_all(folder);
 }
 

@@ -1,12 +1,11 @@
 // The formula language's syntax: what parses to what value, and which failure each wrong formula
 // raises.
-#include <sys/resource.h>
-
 #include <cmath>
 #include <string>
 
 #include "engine_fixture.h"
 #include "parsing/parser.h"
+#include "usual_stack.h"
 
 namespace {
 
@@ -167,9 +166,7 @@ TEST_F(ParserTest, FailedParseKeepsVariablesAndText) {
 // on the usual 8 MiB stack; on a smaller one (CI runs this test once under ulimit -s 1024) each is
 // computed or refused with a failure, never a crash. Much longer ones are always refused.
 TEST_F(ParserTest, DeepAndLongFormulasAreSafe) {
-    rlimit stack{};
-    getrlimit(RLIMIT_STACK, &stack);
-    const bool usualStack = stack.rlim_cur == RLIM_INFINITY || stack.rlim_cur >= 8u * 1024 * 1024;
+    const bool usualStack = HasTheUsualStack();
     auto repeat = [](const std::string& text, int times) {
         std::string result;
         for (int i = 0; i < times; ++i)

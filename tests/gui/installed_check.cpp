@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "Parser_core.h"
+#include "file_paths.h"
 #include "gui_test_support.h"
 #include "program_files.h"
 
@@ -20,7 +21,7 @@ private slots:
 };
 
 void InstalledProgramCheck::preferencesGoToTheUsersConfigFolder() {
-    const QDir bin(QFile::decodeName(RunningProgramFolder().string().c_str()));
+    const QDir bin(QStringOfPath(RunningProgramFolder()));
     const QDir config(qEnvironmentVariable("XDG_CONFIG_HOME"));
     const QDir system(qEnvironmentVariable("XDG_CONFIG_DIRS"));
     QVERIFY(config.isAbsolute() && system.isAbsolute());

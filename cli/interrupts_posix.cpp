@@ -50,30 +50,39 @@ void CatchInterrupts() {
 }
 
 void CancelIfInterrupted() {
-    if (InterruptRequested == 0) return;
+    if (TakeInterrupt()) throw cCalculationCancelled();
+}
+
+bool TakeInterrupt() {
+    if (InterruptRequested == 0) return false;
     InterruptRequested = 0;
-    throw cCalculationCancelled();
+    return true;
 }
 
 void ForgetInterrupt() {
     InterruptRequested = 0;
 }
 
-cSignalsHeld::cSignalsHeld() {
+struct cSignalsHeld::cState {
+    sigset_t previous;
+};
+
+cSignalsHeld::cSignalsHeld() : state_(std::make_unique<cState>()) {
     sigset_t held;
     sigemptyset(&held);
     for (const int signalNumber : TerminatingSignals)
         sigaddset(&held, signalNumber);
-    sigprocmask(SIG_BLOCK, &held, &previous_);
+    sigprocmask(SIG_BLOCK, &held, &state_->previous);
 }
 
 cSignalsHeld::~cSignalsHeld() {
-    sigprocmask(SIG_SETMASK, &previous_, nullptr);
+    sigprocmask(SIG_SETMASK, &state_->previous, nullptr);
 }
 
-cTemporaryFileRegistration::cTemporaryFileRegistration(const std::string& path) {
-    if (path.size() >= sizeof TemporaryPath) return;
-    std::memcpy(TemporaryPath, path.c_str(), path.size() + 1);
+cTemporaryFileRegistration::cTemporaryFileRegistration(const std::filesystem::path& path) {
+    const std::string& text = path.native();
+    if (text.size() >= sizeof TemporaryPath) return;
+    std::memcpy(TemporaryPath, text.c_str(), text.size() + 1);
     TemporaryPathSet = 1;
 }
 

@@ -1,0 +1,5 @@
+#include "program_arguments.h"
+
+std::vector<std::string> ProgramArguments(int argc, char* argv[]) {
+    return {argv, argv + argc};
+}

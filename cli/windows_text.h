@@ -1,0 +1,25 @@
+// UTF-8 and the UTF-16 of the Windows calls, for the Windows units only.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <string_view>
+
+inline std::string Utf8OfWide(std::wstring_view wide) {
+    if (wide.empty()) return {};
+    const int length = static_cast<int>(wide.size());
+    std::string text(WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, nullptr, 0, nullptr, nullptr),
+                     '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), length, text.data(), static_cast<int>(text.size()), nullptr,
+                        nullptr);
+    return text;
+}
+
+inline std::wstring WideOfUtf8(std::string_view text) {
+    if (text.empty()) return {};
+    const int length = static_cast<int>(text.size());
+    std::wstring wide(MultiByteToWideChar(CP_UTF8, 0, text.data(), length, nullptr, 0), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), length, wide.data(), static_cast<int>(wide.size()));
+    return wide;
+}

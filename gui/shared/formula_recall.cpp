@@ -3,8 +3,7 @@
 #include "file_paths.h"
 
 cFormulaRecall::cFormulaRecall(const QString& file)
-    : history_(file.isEmpty() ? std::filesystem::path()
-                              : PathOf(file)) {}
+    : history_(file.isEmpty() ? std::filesystem::path() : PathOf(file)) {}
 
 void cFormulaRecall::Remember(const QString& formula) {
     history_.Add(formula.toStdString());

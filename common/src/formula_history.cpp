@@ -10,8 +10,11 @@ cFormulaHistory::cFormulaHistory(std::filesystem::path file) : file_(std::move(f
     if (file_.empty()) return;
     std::ifstream in(file_, std::ios::binary);
     std::string line;
-    while (std::getline(in, line))
+    while (std::getline(in, line)) {
+        // A file edited by hand on Windows ends its lines with CR LF.
+        if (!line.empty() && line.back() == '\r') line.pop_back();
         if (!line.empty()) entries_.push_back(std::move(line));
+    }
     if (entries_.size() > MaxEntries)
         entries_.erase(entries_.begin(), entries_.end() - static_cast<std::ptrdiff_t>(MaxEntries));
 }

@@ -2,11 +2,8 @@
 // refuse to change a constant in use, and lets a constant commit point every referring node at its
 // constant's new position.
 //
-// Every operation is linear in the nodes it touches: lists grow geometrically, and a tree's nodes are
-// removed from a list in one pass however many of them there are.
+// Lists grow geometrically, so that adding is linear in the references however many there are.
 #include <algorithm>
-#include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "Parser_core.h"
@@ -15,8 +12,6 @@ namespace {
 
 std::uint32_t AllocationStep();
 std::uint32_t RoundUpToStep(std::uint32_t count);
-void RemoveNodes(cConstant& constant, const std::unordered_set<cNode*>& nodes);
-void ShrinkCapacity(cConstant& constant, std::uint32_t oldCount);
 template <class Visit>
 void ForEachConstRef(cNode* root, Visit visit);
 cConstant* ReferencedConstant(const cNode& node);
@@ -35,7 +30,15 @@ void cConstant::RemoveRef(cNode* node) {
     const auto found = std::find(refs.begin(), refs.end(), node);
     if (found == refs.end()) return;
     refs.erase(found);
-    ShrinkCapacity(*this, refCount);
+    refCount = static_cast<std::uint32_t>(refs.size());
+    // The capacity shrinks to the count whenever the count reaches a multiple of the step, and the
+    // storage goes when the list is empty.
+    if (refCount == 0) {
+        refs = std::vector<cNode*>();
+        refCapacity = 0;
+    } else if (refCount % AllocationStep() == 0) {
+        refCapacity = refCount;
+    }
 }
 
 void cConstant::RenumberRefs(std::int32_t newIndex) {
@@ -49,14 +52,10 @@ void cParseTree::RecordRefs() {
     });
 }
 
-// As RemoveRef for every constant-reference node of the tree, one pass over each list concerned.
 void cParseTree::ReleaseRefs() {
-    std::unordered_map<cConstant*, std::unordered_set<cNode*>> byConstant;
-    ForEachConstRef(root.get(), [&](cNode& node) {
-        if (cConstant* constant = ReferencedConstant(node)) byConstant[constant].insert(&node);
+    ForEachConstRef(root.get(), [](cNode& node) {
+        if (cConstant* constant = ReferencedConstant(node)) constant->RemoveRef(&node);
     });
-    for (auto& [constant, nodes] : byConstant)
-        RemoveNodes(*constant, nodes);
 }
 
 namespace {
@@ -69,27 +68,6 @@ std::uint32_t AllocationStep() {
 std::uint32_t RoundUpToStep(std::uint32_t count) {
     const std::uint32_t step = AllocationStep();
     return (count + step - 1) / step * step;
-}
-
-void RemoveNodes(cConstant& constant, const std::unordered_set<cNode*>& nodes) {
-    const std::uint32_t oldCount = constant.refCount;
-    std::erase_if(constant.refs, [&](cNode* node) { return nodes.contains(node); });
-    ShrinkCapacity(constant, oldCount);
-}
-
-// The capacity after removing elements one at a time from oldCount down to the present count: it
-// shrinks to the count whenever the count passes a multiple of the step, and the storage goes when
-// the list is empty.
-void ShrinkCapacity(cConstant& constant, std::uint32_t oldCount) {
-    constant.refCount = static_cast<std::uint32_t>(constant.refs.size());
-    if (constant.refCount == 0) {
-        constant.refs = std::vector<cNode*>();
-        constant.refCapacity = 0;
-        return;
-    }
-    if (constant.refCount == oldCount) return;
-    const std::uint32_t lowestMultiple = RoundUpToStep(constant.refCount);
-    if (lowestMultiple < oldCount) constant.refCapacity = lowestMultiple;
 }
 
 // Pre-order, children in order, so that a list holds a body's references in text order. An explicit

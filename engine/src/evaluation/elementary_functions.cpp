@@ -217,13 +217,6 @@ cWide AtanUpToOne(cWide u) {
     return Add(Wide(AtanTable[static_cast<int>(j)]), atanT);
 }
 
-// atan(u) for u >= 0 (infinite included).
-cWide AtanWide(cWide u) {
-    if (u.hi <= 1) return AtanUpToOne(u);
-    if (std::isinf(u.hi)) return Wide(HalfPi);
-    return Add(Wide(HalfPi), Negate(AtanUpToOne(Divide({1.0L, 0.0L}, u))));
-}
-
 // atan(numerator/denominator) for numerator, denominator >= 0, not both zero.
 cWide AtanOfRatio(cWide numerator, cWide denominator) {
     if (numerator.hi <= denominator.hi) return AtanUpToOne(Divide(numerator, denominator));
@@ -249,6 +242,13 @@ cWide SinhWide(double a) {
 cWide CoshWide(double a) {
     const cWide e = ExpWide(a);
     return Multiply(Add(e, Divide({1.0L, 0.0L}, e)), 0.5L);
+}
+// (e - 1/e) / (e + 1/e) from one exponential: the halves of sinh and cosh cancel exactly.
+cWide TanhWide(double a) {
+    if (a < 0.5) return Divide(SinhWide(a), CoshWide(a));
+    const cWide e = ExpWide(a);
+    const cWide inverse = Divide({1.0L, 0.0L}, e);
+    return Divide(Add(e, Negate(inverse)), Add(e, inverse));
 }
 
 // ---------------------------------------------------------------------------------------------------
@@ -357,6 +357,12 @@ long double CoshFast(double a) {
     const long double e = ExpFast(a);
     return (e + 1 / e) / 2;
 }
+long double TanhFast(double a) {
+    if (a < 0.5) return SinhFast(a) / CoshFast(a);
+    const long double e = ExpFast(a);
+    const long double inverse = 1 / e;
+    return (e - inverse) / (e + inverse);
+}
 
 // The fast value when it decides the double, otherwise the wide one.
 template <typename tWide>
@@ -428,7 +434,7 @@ double Atan(double x) {
     if (x == 0 || std::isnan(x)) return x;
     const double a = std::fabs(x);
     if (std::isinf(a)) return WithSignOf(x, RoundToDouble(Wide(HalfPi)));
-    return WithSignOf(x, Decide(AtanOfRatioFast(a, 1), [a] { return AtanWide({a, 0}); }));
+    return WithSignOf(x, Decide(AtanOfRatioFast(a, 1), [a] { return AtanOfRatio({a, 0}, {1.0L, 0.0L}); }));
 }
 
 double Sinh(double x) {
@@ -449,7 +455,7 @@ double Tanh(double x) {
     if (x == 0 || std::isnan(x)) return x;
     const double a = std::fabs(x);
     if (a > 40) return WithSignOf(x, 1.0);  // 1 - tanh a < 2e-34: the nearest double is 1
-    return WithSignOf(x, Decide(SinhFast(a) / CoshFast(a), [a] { return Divide(SinhWide(a), CoshWide(a)); }));
+    return WithSignOf(x, Decide(TanhFast(a), [a] { return TanhWide(a); }));
 }
 
 // Beyond these bounds e^x is not a 64-bit-mantissa number (below: not a normal one, which as the

@@ -10,9 +10,7 @@ namespace {
 constexpr std::int16_t MaxParameters = VariableCount;
 
 std::string CompactDefinition(const std::optional<std::string>& definition);
-void PlaceInDefinition(const std::optional<std::string>& definition, cParseFailure& failure);
 bool StandsAlone(const std::string& text, std::size_t position);
-bool EndsAfterDigitOrPoint(char previous);
 
 }  // namespace
 
@@ -46,7 +44,8 @@ void InterpretConstantOrRaise(cConstant& constant) {
     } catch (cParseFailure& failure) {
         failure.first = static_cast<int>(equals) + 1;
         failure.last = static_cast<int>(text.size()) - 1;
-        PlaceInDefinition(constant.definition, failure);
+        PlaceInUncompacted(*constant.definition, failure);  // an absent definition has no '='
+
         throw;
     }
 }
@@ -85,7 +84,8 @@ void InterpretFunctionOrRaise(cUserFunction& function) {
             failure.first += static_cast<int>(equals) + 1;
             failure.last += static_cast<int>(equals) + 1;
         }
-        PlaceInDefinition(function.definition, failure);
+        PlaceInUncompacted(*function.definition, failure);  // an absent definition has no '='
+
         throw;
     }
 }
@@ -104,21 +104,13 @@ std::string CompactDefinition(const std::optional<std::string>& definition) {
     return definition ? CompactText(*definition) : std::string();
 }
 
-void PlaceInDefinition(const std::optional<std::string>& definition, cParseFailure& failure) {
-    if (definition) PlaceInUncompacted(*definition, failure);
-}
-
 // After a digit or a point the letter belongs to a number, as the e of 1e5 does.
 bool StandsAlone(const std::string& text, std::size_t position) {
     const std::size_t last = text.size() - 1;
     if (position == 0) return last == 0 || !IsNameChar(text[1]);
     const char previous = text[position - 1];
-    if (IsNameChar(previous) || EndsAfterDigitOrPoint(previous)) return false;
+    if (IsNameChar(previous) || IsNumberStart(previous)) return false;
     return position == last || !IsNameChar(text[position + 1]);
-}
-
-bool EndsAfterDigitOrPoint(char previous) {
-    return (previous >= '0' && previous <= '9') || IsDecimalSeparator(previous);
 }
 
 }  // namespace

@@ -5,6 +5,20 @@
 #include "Parser_core.h"
 #include "parser.h"
 
+namespace {
+
+// Parses the prepared text of formula; a failure carries its positions in formula itself.
+cNode ParseInFormula(std::string_view formula, const std::string& preparedText) {
+    try {
+        return ParseFormula(preparedText);
+    } catch (cParseFailure& failure) {
+        PlaceInFormula(formula, failure);
+        throw;
+    }
+}
+
+}  // namespace
+
 cNode::cNode(const cNode& other)
     : kind(other.kind), index(other.index), childCount(other.childCount), number(other.number) {
     if (childCount > 0) {
@@ -28,11 +42,7 @@ cParseTree::cParseTree() : workTotal(0), workDone(0) {
 }
 
 cParseTree::cParseTree(std::string_view formula) : cParseTree() {
-    text = PrepareFormula(formula);
-    root = std::make_unique<cNode>();
-    *root = ParseInFormula(formula, *text);
-    progressLine = 0;
-    quiet = 0;
+    Parse(formula);
 }
 
 cParseTree::~cParseTree() = default;
@@ -68,15 +78,6 @@ void DeleteParseTree(cParseTree*& tree) {
 char ToVarLetter(std::int32_t value) {
     const auto letter = static_cast<signed char>(static_cast<std::uint32_t>(value) & 0xFFu);
     return (letter >= 'a' && letter <= 'z') ? static_cast<char>(letter) : 'a';
-}
-
-cNode ParseInFormula(std::string_view formula, const std::string& preparedText) {
-    try {
-        return ParseFormula(preparedText);
-    } catch (cParseFailure& failure) {
-        PlaceInFormula(formula, failure);
-        throw;
-    }
 }
 
 std::string PrepareFormula(std::string_view formula) {

@@ -22,5 +22,3 @@ void PlaceInUncompacted(std::string_view text, cParseFailure& failure);
 // Parses a whole prepared text into a tree.
 cNode ParseFormula(const std::string& preparedText);
 
-// The same, with the positions of a failure in formula, which preparedText was prepared from.
-cNode ParseInFormula(std::string_view formula, const std::string& preparedText);

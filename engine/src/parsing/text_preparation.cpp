@@ -6,6 +6,17 @@
 #include "Parser_core.h"
 #include "parser.h"
 
+namespace {
+
+// The printable ASCII characters other than the blank: everything else is left out of a formula.
+// The map from failure positions back to the typed text depends on it.
+bool IsKept(char c) {
+    const auto code = static_cast<unsigned char>(c);
+    return code >= 33 && code <= 126;
+}
+
+}  // namespace
+
 bool IsNameChar(char c) {
     return (c >= 'a' && c <= 'z') || c == '_';
 }
@@ -23,10 +34,8 @@ bool IsDecimalSeparator(char c) {
 std::string CompactText(std::string_view text) {
     std::string result;
     result.reserve(text.size());
-    for (char c : text) {
-        const auto code = static_cast<unsigned char>(c);
-        if (code >= 33 && code <= 126) result.push_back(c);
-    }
+    for (char c : text)
+        if (IsKept(c)) result.push_back(c);
     return result;
 }
 
@@ -59,10 +68,8 @@ struct cPlace {
 // end is the place just after the last character kept.
 std::vector<cPlace> PreparedPlaces(std::string_view text, bool replaceLiterals, int& end) {
     std::vector<int> kept;
-    for (int i = 0; i < static_cast<int>(text.size()); ++i) {
-        const auto code = static_cast<unsigned char>(text[i]);
-        if (code >= 33 && code <= 126) kept.push_back(i);
-    }
+    for (int i = 0; i < static_cast<int>(text.size()); ++i)
+        if (IsKept(text[i])) kept.push_back(i);
     end = kept.empty() ? 0 : kept.back() + 1;
     const auto keptChar = [&](std::size_t k) { return text[kept[k]]; };
     std::vector<cPlace> places;

@@ -55,8 +55,6 @@ int RunFormulas(cSession& session, const std::vector<std::string>& formulas) {
 int Run(const cCliOptions& options) {
     cEngineSettings settings = ReadEngineSettings(SettingsFilePath());
     if (options.angleMode) settings.angleMode = *options.angleMode;
-    ApplyEngineSettings(settings);
-    LearnAngleModes();
     const cEngineSession engine(settings);
     InstallConsoleHooks();
     if (const int status = ApplyDeclarationOptions(options.declarations); status != 0) return status;

@@ -244,6 +244,11 @@ extern std::uint16_t AngleMode;  // 0 radians, 1 degrees, 2 grads
 void InitEngine();
 void DoneEngine();
 
+// Sets AngleMode and puts the trigonometric functions of that mode into the live built-in table.
+// Parse trees hold a built-in's position, not its function, so formulas and user functions follow
+// at once.
+void SwitchAngleMode(std::uint16_t mode);
+
 // ---------------------------------------------------------------------------------------------------
 // Declarations
 

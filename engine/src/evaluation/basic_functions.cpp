@@ -63,18 +63,23 @@ void InitEngine() {
     RegisterBasicFunction(0, "ln", CheckedLog);
     RegisterBasicFunction(1, "exp", CheckedExp);
     RegisterBasicFunction(2, "sqrt", CheckedSqrt);
-    const cTrigSet& trig = TrigSetFor(AngleMode);
+    SwitchAngleMode(AngleMode);
+    RegisterBasicFunction(9, "sinh", CheckedSinh);
+    RegisterBasicFunction(10, "cosh", CheckedCosh);
+    RegisterBasicFunction(11, "tanh", CheckedTanh);
+    RegisterBasicFunction(12, "pi", Pi);
+    RegisterBasicFunction(13, "e", E);
+}
+
+void SwitchAngleMode(std::uint16_t mode) {
+    AngleMode = mode;
+    const cTrigSet& trig = TrigSetFor(mode);
     RegisterBasicFunction(3, "sin", trig.sin);
     RegisterBasicFunction(4, "cos", trig.cos);
     RegisterBasicFunction(5, "tan", trig.tan);
     RegisterBasicFunction(6, "arcsin", trig.arcsin);
     RegisterBasicFunction(7, "arccos", trig.arccos);
     RegisterBasicFunction(8, "arctan", trig.arctan);
-    RegisterBasicFunction(9, "sinh", CheckedSinh);
-    RegisterBasicFunction(10, "cosh", CheckedCosh);
-    RegisterBasicFunction(11, "tanh", CheckedTanh);
-    RegisterBasicFunction(12, "pi", Pi);
-    RegisterBasicFunction(13, "e", E);
 }
 
 void DoneEngine() {

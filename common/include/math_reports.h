@@ -22,11 +22,12 @@ public:
     // "sqrt: DOMAIN error at 212 points", a line for each kind, in the order they were first reported.
     std::vector<std::string> PointLines() const;
 
-    bool Empty() const { return reports_.empty(); }
     void Reset() { reports_.clear(); }
 
 private:
     struct cReport {
+        std::string function;
+        std::string kind;
         std::string text;
         std::uint64_t count = 0;
         std::uint64_t points = 0;

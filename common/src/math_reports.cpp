@@ -2,15 +2,17 @@
 
 std::string cMathReportCounter::Count(const char* function, const char* kind,
                                       std::optional<std::uint64_t> point) {
-    std::string text = MathReportText(function, kind);
+    // Compared by its parts: a report can come from every node of a long calculation, and forming
+    // its text would allocate each time.
     for (cReport& report : reports_) {
-        if (report.text != text) continue;
+        if (report.function != function || report.kind != kind) continue;
         ++report.count;
         if (!point || report.lastPoint != point) ++report.points;
         report.lastPoint = point;
         return std::string();
     }
-    reports_.push_back({text, 1, 1, point});
+    std::string text = MathReportText(function, kind);
+    reports_.push_back({function, kind, text, 1, 1, point});
     return text;
 }
 

@@ -10,6 +10,7 @@
 #include "Parser_core.h"
 #include "console.h"
 #include "interrupts.h"
+#include "math_reports.h"
 #include "progress_lines.h"
 #include "terminal.h"
 
@@ -57,10 +58,15 @@ void TerminalProgress(std::uint16_t line, std::uint32_t activity, std::uint32_t 
 
 void ReportMathError(const char* function, const char* kind) {
     if (LineShown) ShowOnTerminal("\r\033[K");
-    ReportMessage(std::string(function) + ": " + kind + " error");
+    ReportMessage(MathReportText(function, kind));
 }
 
 tProgressHook DisplayHook = nullptr;
+
+// Ctrl-C pressed since the last look stops the work in hand.
+void CancelIfInterrupted() {
+    if (TakeInterrupt()) throw cCalculationCancelled();
+}
 
 void CancellingProgress(std::uint16_t line, std::uint32_t activity, std::uint32_t total, std::uint32_t done) {
     // The closing reports come while a cancellation unwinds: they must not raise again.

@@ -12,10 +12,8 @@
 // stays ignored.
 void InstallTerminationCleanup();
 
-// From now on Ctrl-C does not end the program but sets a request that CancelIfInterrupted takes.
+// From now on Ctrl-C does not end the program but sets a request that TakeInterrupt takes.
 void CatchInterrupts();
-// Throws cCalculationCancelled when Ctrl-C was pressed since the last call or ForgetInterrupt.
-void CancelIfInterrupted();
 void ForgetInterrupt();
 // Whether Ctrl-C was pressed since the last call or ForgetInterrupt; takes the request.
 bool TakeInterrupt();

@@ -6,8 +6,6 @@
 
 #include <cstring>
 
-#include "Parser_core.h"
-
 namespace {
 
 // What a signal handler may touch: plain memory and flags, no allocation.
@@ -47,10 +45,6 @@ void InstallTerminationCleanup() {
 
 void CatchInterrupts() {
     Handle(SIGINT, RequestInterrupt);
-}
-
-void CancelIfInterrupted() {
-    if (TakeInterrupt()) throw cCalculationCancelled();
 }
 
 bool TakeInterrupt() {

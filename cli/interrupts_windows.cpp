@@ -7,7 +7,6 @@
 #include <mutex>
 #include <string>
 
-#include "Parser_core.h"
 #include "interrupts.h"
 
 namespace {
@@ -37,10 +36,6 @@ void InstallTerminationCleanup() {
 
 void CatchInterrupts() {
     CatchingInterrupts = true;
-}
-
-void CancelIfInterrupted() {
-    if (TakeInterrupt()) throw cCalculationCancelled();
 }
 
 // Asked at every progress report: a plain read first, the locked exchange only when it is set.

@@ -66,9 +66,7 @@ cLibraryLoad LoadLibraryFile(const std::string& path) {
 }
 
 std::string SaveLibraryFile(const std::string& path, const cDeclarationOperations& kind) {
-    if (const auto overlong = FindOverlongDeclaration(kind))
-        return OverlongDeclarationText(*overlong,
-                                       kind.definition(static_cast<std::uint32_t>(*overlong)).value_or(""));
+    if (auto overlong = OverlongDeclarationProblem(kind)) return std::move(*overlong);
     const fs::path given = PathOfText(path);
     if (const auto problem = SaveTargetProblem(given)) return FileProblemText(path, "saved", *problem);
     // A link stays a link: the file it leads to is replaced, in its own folder.

@@ -24,7 +24,6 @@ std::optional<cFileProblem> SaveTargetProblem(const std::filesystem::path& targe
 std::string FileProblemText(std::string_view fileName, std::string_view action, cFileProblem problem,
                             std::string_view otherReason = {});
 
-// The first declaration of the kind whose definition or description is too long for a library file's
-// 2-byte length field, and the error text that names it and the limit.
-std::optional<std::int32_t> FindOverlongDeclaration(const cDeclarationOperations& kind);
-std::string OverlongDeclarationText(std::int32_t index, std::string_view definition);
+// The error text that names the first declaration of the kind whose definition or description is too
+// long for a library file's 2-byte length field, and the limit; nothing when every one fits.
+std::optional<std::string> OverlongDeclarationProblem(const cDeclarationOperations& kind);

@@ -60,19 +60,15 @@ std::string FileProblemText(std::string_view fileName, std::string_view action, 
            Reason(problem, otherReason) + ". Nothing has been changed.";
 }
 
-std::optional<std::int32_t> FindOverlongDeclaration(const cDeclarationOperations& kind) {
+std::optional<std::string> OverlongDeclarationProblem(const cDeclarationOperations& kind) {
     for (std::int32_t i = 0; i < kind.count(); ++i) {
         const auto index = static_cast<std::uint32_t>(i);
-        if (kind.definition(index).value_or("").size() > MaxLibraryText ||
+        const std::string definition = kind.definition(index).value_or("");
+        if (definition.size() > MaxLibraryText ||
             kind.description(index).value_or("").size() > MaxLibraryText)
-            return i;
+            return "Error: Declaration " + std::to_string(i) + " (" + ListForm(DeclName(definition)) +
+                   ") is longer than a library file can hold (65535 bytes for its definition and for its "
+                   "description). Nothing has been saved.";
     }
     return std::nullopt;
-}
-
-std::string OverlongDeclarationText(std::int32_t index, std::string_view definition) {
-    return "Error: Declaration " + std::to_string(index) + " (" +
-           ListForm(DeclName(std::string(definition))) +
-           ") is longer than a library file can hold (65535 bytes for its definition and for its "
-           "description). Nothing has been saved.";
 }

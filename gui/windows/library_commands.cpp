@@ -102,9 +102,8 @@ bool TFMain::SaveLibrary(const QList<int>& offered) {
         if (!choice) return false;
         const cLibraryFilter& filter = ChosenFilter(offered, choice->filterIndex);
         const QString path = WithLibraryExtension(choice->path, filter.extension);
-        if (const auto overlong = FindOverlongDeclaration(*filter.kind)) {
-            const auto definition = filter.kind->definition(static_cast<std::uint32_t>(*overlong));
-            ShowError(this, QString::fromLatin1(OverlongDeclarationText(*overlong, definition.value_or(""))));
+        if (const auto overlong = OverlongDeclarationProblem(*filter.kind)) {
+            ShowError(this, QString::fromLatin1(*overlong));
             return false;
         }
         // Saving over a folder, a device or a pipe would destroy what the program does not own. A link

@@ -11,6 +11,7 @@
 #include "console.h"
 #include "console_hooks.h"
 #include "interrupts.h"
+#include "program_files.h"
 
 namespace {
 
@@ -53,8 +54,7 @@ public:
         HistEvent event;
         history(history_.get(), &event, H_ENTER, line.c_str());
         if (path_.empty()) return;
-        std::error_code ignored;
-        fs::create_directories(path_.parent_path(), ignored);
+        CreateFolderFor(path_);
         history(history_.get(), &event, H_SAVE, path_.c_str());
     }
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <fstream>
-#include <system_error>
 
+#include "program_files.h"
 #include "replace_file.h"
 
 cFormulaHistory::cFormulaHistory(std::filesystem::path file) : file_(std::move(file)) {
@@ -32,7 +32,6 @@ bool cFormulaHistory::Add(std::string formula) {
         text += entry;
         text += '\n';
     }
-    std::error_code ignored;
-    std::filesystem::create_directories(file_.parent_path(), ignored);
+    CreateFolderFor(file_);  // a folder that cannot be made fails the write below
     return ReplaceFileContents(file_, text);
 }

@@ -15,11 +15,3 @@ inline std::string Utf8OfWide(std::wstring_view wide) {
                         nullptr);
     return text;
 }
-
-inline std::wstring WideOfUtf8(std::string_view text) {
-    if (text.empty()) return {};
-    const int length = static_cast<int>(text.size());
-    std::wstring wide(MultiByteToWideChar(CP_UTF8, 0, text.data(), length, nullptr, 0), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), length, wide.data(), static_cast<int>(wide.size()));
-    return wide;
-}

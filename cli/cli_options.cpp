@@ -47,11 +47,7 @@ std::pair<char, double> ParseAssignment(std::string_view text) {
         throw cUsageError{"--set expects LETTER=NUMBER with a letter a to z, not '" + std::string(text) +
                           "'"};
     }
-    try {
-        return {text[0], ConvertDecimal(text.substr(2), true)};
-    } catch (const cConversionError&) {
-        throw cUsageError{"--set: '" + std::string(text.substr(2)) + "' is not a number"};
-    }
+    return {text[0], OptionNumber("--set", text.substr(2))};
 }
 
 // "--anything" and "-letter" are options; other arguments are formulas, so that -2^2 or -(1+2) need
@@ -74,10 +70,7 @@ cCliOptions ParseCommandLine(int argc, const char* const argv[]) {
     bool onlyFormulas = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view argument = argv[i];
-        auto value = [&]() -> std::string_view {
-            if (i + 1 >= argc) throw cUsageError{std::string(argument) + " needs a value"};
-            return argv[++i];
-        };
+        auto value = [&] { return OptionValue(argc, argv, i); };
         if (onlyFormulas) {
             options.formulas.emplace_back(argument);
         } else if (argument == "--") {

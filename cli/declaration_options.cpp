@@ -36,12 +36,11 @@ bool TakeDeclarationOption(int argc, const char* const argv[], int& position, cD
                                          : option == "--save-functions" ? &options.saveFunctions
                                                                         : nullptr;
     if (repeated == nullptr && single == nullptr) return false;
-    if (position + 1 >= argc) throw cUsageError{std::string(option) + " needs a value"};
-    ++position;
+    const std::string_view value = OptionValue(argc, argv, position);
     if (repeated != nullptr) {
-        repeated->emplace_back(argv[position]);
+        repeated->emplace_back(value);
     } else {
-        *single = argv[position];
+        *single = std::string(value);
     }
     return true;
 }

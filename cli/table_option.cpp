@@ -13,14 +13,6 @@
 
 namespace {
 
-double ReadNumber(std::string_view option, std::string_view text) {
-    try {
-        return ConvertDecimal(text, true);
-    } catch (const cConversionError&) {
-        throw cUsageError{std::string(option) + ": '" + std::string(text) + "' is not a number"};
-    }
-}
-
 std::int32_t ReadSteps(std::string_view text) {
     std::int32_t steps = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), steps);
@@ -44,14 +36,13 @@ bool TakeTableOption(int argc, const char* const argv[], int& position, cTableOp
     const std::string_view argument = argv[position];
     if (argument != "--table" && argument != "--from" && argument != "--to" && argument != "--steps")
         return false;
-    if (position + 1 >= argc) throw cUsageError{std::string(argument) + " needs a value"};
-    const std::string_view value = argv[++position];
+    const std::string_view value = OptionValue(argc, argv, position);
     if (argument == "--table")
         options.formula = std::string(value);
     else if (argument == "--from")
-        options.from = ReadNumber(argument, value);
+        options.from = OptionNumber(argument, value);
     else if (argument == "--to")
-        options.to = ReadNumber(argument, value);
+        options.to = OptionNumber(argument, value);
     else
         options.steps = ReadSteps(value);
     return true;

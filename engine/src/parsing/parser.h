@@ -21,4 +21,3 @@ void PlaceInUncompacted(std::string_view text, cParseFailure& failure);
 
 // Parses a whole prepared text into a tree.
 cNode ParseFormula(const std::string& preparedText);
-

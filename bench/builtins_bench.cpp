@@ -8,18 +8,9 @@
 #include <vector>
 
 #include "Parser_core.h"
+#include "engine_session.h"
 
 namespace {
-
-class cEngineSession {
-public:
-    explicit cEngineSession(std::uint16_t angleMode) {
-        AngleMode = angleMode;
-        ProgressHook = [](std::uint16_t, std::uint32_t, std::uint32_t, std::uint32_t) {};
-        InitEngine();
-    }
-    ~cEngineSession() { DoneEngine(); }
-};
 
 std::vector<double> Arguments(double low, double high) {
     std::mt19937_64 random(20261209);
@@ -33,7 +24,8 @@ std::vector<double> Arguments(double low, double high) {
 // The argument changes on every evaluation: a variable set before it, read by a three-node tree.
 void RunFormula(benchmark::State& state, std::uint16_t angleMode, const std::string& formula, double low,
                 double high) {
-    cEngineSession session(angleMode);
+    const cEngineSession session(cEngineSettings{.angleMode = angleMode});
+    ProgressHook = [](std::uint16_t, std::uint32_t, std::uint32_t, std::uint32_t) {};
     const std::vector<double> arguments = Arguments(low, high);
     cParseTree tree(formula);
     std::size_t next = 0;

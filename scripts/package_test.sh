@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The installable program, from a built tree (cmake --preset dev): validates the desktop entry and the
 # AppStream metadata, builds the Debian package and checks what it holds and depends on, and runs the
-# programs installed into a temporary prefix (DESTDIR), in installed mode, with a temporary config
-# folder. Needs desktop-file-utils, appstream, dpkg-dev and man-db (scripts/setup.sh test).
+# programs unpacked from it into a temporary folder, in installed mode, with a temporary config folder.
+# Needs desktop-file-utils, appstream, dpkg-dev and man-db (scripts/setup.sh test).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=build/dev
@@ -44,9 +44,9 @@ for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-pl
     if dpkg-deb -f "$deb" Depends | grep -qw "$library"; then pass; else fail "no dependency on $library"; fi
 done
 
-echo "-- installed into a temporary prefix"
+echo "-- the package unpacked into a temporary folder"
 root="$work/root"
-DESTDIR="$root" cmake --install "$build" --prefix /usr >/dev/null
+dpkg-deb -x "$deb" "$root"
 bin="$root/usr/bin"
 export XDG_CONFIG_HOME="$work/config" XDG_CONFIG_DIRS="$work/xdg" QT_QPA_PLATFORM=offscreen
 settings="Settings are read from $XDG_CONFIG_HOME/orvane/Orvane.ini"

@@ -6,24 +6,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scenes=build/dev/tests/gui/screenshot_scenes
-wm=$(command -v twm || true)
-# twm needs fonts that a bare Xvfb has ("fixed"), and would wait for a click to place each window
-# without RandomPlacement and UsePPosition.
-twmrc=$(mktemp)
-trap 'rm -f "$twmrc"' EXIT
-printf 'DecorateTransients\nRandomPlacement\nUsePPosition "on"\n' >"$twmrc"
-for font in TitleFont ResizeFont MenuFont IconFont IconManagerFont; do echo "$font \"fixed\"" >>"$twmrc"; done
-
-shoot() {  # scene, output, crop geometry
-    xvfb-run -a -s "-screen 0 700x460x24" bash -c "
-        if [ -n '$wm' ]; then '$wm' -f '$twmrc' >/dev/null 2>&1 & sleep 1; fi
-        '$scenes' '$1' & pid=\$!
-        sleep 3
-        import -window root /tmp/orvane-shot.png
-        kill \$pid"
-    convert /tmp/orvane-shot.png -crop "$3" +repage "$2"
-    rm -f /tmp/orvane-shot.png
-}
+screen=700x460
+source scripts/screenshot_lib.sh
 
 shoot main docs/main_window.png 500x250+0+0
 shoot progress docs/progress_window.png 640x380+0+0

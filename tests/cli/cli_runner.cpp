@@ -1,14 +1,22 @@
 #include "cli_runner.h"
 
-#include <random>
+#include <fstream>
+#include <sstream>
+#include <system_error>
 
-cTestFolder::cTestFolder()
-    : path_(std::filesystem::temp_directory_path() /
-            ("orvane-cli-test-" + std::to_string(std::random_device{}()))) {
-    std::filesystem::create_directories(path_);
+std::string ReadWholeFile(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream content;
+    content << file.rdbuf();
+    return content.str();
 }
 
-cTestFolder::~cTestFolder() {
+// The file is there before the program starts: the POSIX runner opens it without O_CREAT.
+cTempFile::cTempFile(const std::string& content) : path(UniqueTempPath("orvane-cli-test-")) {
+    std::ofstream(path, std::ios::binary) << content;
+}
+
+cTempFile::~cTempFile() {
     std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
+    std::filesystem::remove(path, ignored);
 }

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "test_folder.h"
+
 struct cCliRun {
     int exitStatus = -1;  // -1 when a signal ended the program
     std::string out;
@@ -25,19 +27,19 @@ struct cRunSetting {
 cCliRun RunCli(const std::vector<std::string>& arguments, const std::string& input = "",
                const std::string& program = ORVANE_CLI_PATH, const cRunSetting& setting = {});
 
-// A folder of its own for one test, removed with everything in it when the test ends.
-class cTestFolder {
+// The whole file, byte for byte; empty when it cannot be read.
+std::string ReadWholeFile(const std::filesystem::path& path);
+
+// A file in the temporary folder with the given content, removed when the object goes: the runners
+// pass the program's standard streams through such files.
+class cTempFile {
 public:
-    cTestFolder();
-    ~cTestFolder();
-    cTestFolder(const cTestFolder&) = delete;
-    cTestFolder& operator=(const cTestFolder&) = delete;
+    explicit cTempFile(const std::string& content);
+    ~cTempFile();
+    cTempFile(const cTempFile&) = delete;
+    cTempFile& operator=(const cTempFile&) = delete;
 
-    const std::filesystem::path& Path() const { return path_; }
-    std::string Path(const std::string& name) const { return (path_ / name).string(); }
-
-private:
-    std::filesystem::path path_;
+    const std::filesystem::path path;
 };
 
 // Some tests need what only POSIX systems have (FIFOs, signals, /dev and /proc, a shell); under

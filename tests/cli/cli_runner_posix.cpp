@@ -6,43 +6,14 @@
 #include <unistd.h>
 
 #include <csignal>
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <sstream>
-
-namespace {
-
-std::string ReadWhole(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream content;
-    content << file.rdbuf();
-    return content.str();
-}
-
-class cTempFile {
-public:
-    explicit cTempFile(const std::string& content) {
-        char pattern[] = "/tmp/orvane-cli-test-XXXXXX";
-        const int fd = mkstemp(pattern);
-        path = pattern;
-        if (fd >= 0) {
-            if (!content.empty() && write(fd, content.data(), content.size()) < 0) std::perror("write");
-            close(fd);
-        }
-    }
-    ~cTempFile() { std::remove(path.c_str()); }
-    std::string path;
-};
-
-}  // namespace
 
 cCliRun RunCli(const std::vector<std::string>& arguments, const std::string& input,
                const std::string& program, const cRunSetting& setting) {
-    cTempFile in(input), out(""), err("");
-    const std::string& inputPath = setting.inputPath.empty() ? in.path : setting.inputPath;
-    const std::string& outputPath = setting.outputPath.empty() ? out.path : setting.outputPath;
+    const cTempFile in(input), out(""), err("");
+    const std::string inputPath = setting.inputPath.empty() ? in.path.string() : setting.inputPath;
+    const std::string outputPath = setting.outputPath.empty() ? out.path.string() : setting.outputPath;
     const pid_t child = fork();
     if (child == 0) {
         std::vector<char*> argv;
@@ -71,8 +42,8 @@ cCliRun RunCli(const std::vector<std::string>& arguments, const std::string& inp
     waitpid(child, &status, 0);
     cCliRun run;
     run.exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    run.out = ReadWhole(out.path);
-    run.err = ReadWhole(err.path);
+    run.out = ReadWholeFile(out.path);
+    run.err = ReadWholeFile(err.path);
     return run;
 }
 

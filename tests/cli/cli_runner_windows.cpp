@@ -2,9 +2,6 @@
 #include <windows.h>
 
 #include <filesystem>
-#include <fstream>
-#include <random>
-#include <sstream>
 
 #include "cli_runner.h"
 
@@ -19,27 +16,6 @@ std::wstring Wide(const std::string& text) {
     MultiByteToWideChar(CP_UTF8, 0, text.data(), length, wide.data(), static_cast<int>(wide.size()));
     return wide;
 }
-
-std::string ReadWhole(const fs::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream content;
-    content << file.rdbuf();
-    return content.str();
-}
-
-// A file in the temporary folder that goes when the run is over.
-class cTempFile {
-public:
-    explicit cTempFile(const std::string& content)
-        : path(fs::temp_directory_path() / ("orvane-cli-test-" + std::to_string(std::random_device{}()))) {
-        std::ofstream(path, std::ios::binary) << content;
-    }
-    ~cTempFile() {
-        std::error_code ignored;
-        fs::remove(path, ignored);
-    }
-    fs::path path;
-};
 
 // One word of a command line as the C runtime splits it again: quoted when it holds blanks or quotes,
 // with the backslashes before a quote doubled.
@@ -110,8 +86,8 @@ cCliRun RunCli(const std::vector<std::string>& arguments, const std::string& inp
     }
     for (const HANDLE handle : {startup.hStdInput, startup.hStdOutput, startup.hStdError})
         if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
-    run.out = ReadWhole(out.path);
-    run.err = ReadWhole(err.path);
+    run.out = ReadWholeFile(out.path);
+    run.err = ReadWholeFile(err.path);
     return run;
 }
 

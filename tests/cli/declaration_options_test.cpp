@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <iterator>
 #include <thread>
 
 #include "cli_runner.h"
@@ -16,11 +15,6 @@ namespace {
 
 namespace fs = std::filesystem;
 using namespace std::string_literals;
-
-std::string ReadFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 void WriteFile(const fs::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
@@ -50,8 +44,8 @@ TEST_F(DeclarationOptionsTest, SavedLibrariesHoldTheDeclarationsByteForByte) {
                                "1+1\n");
     ASSERT_EQ(run.exitStatus, 0) << run.err;
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(ReadFile(Path("c.ovc")), "OVC\x01\x01\x01\x00\x00\x00\x07\x00gg=9.81\x00\x00"s);
-    EXPECT_EQ(ReadFile(Path("f.ovf")), "OVF\x01\x01\x01\x00\x00\x00\x09\x00h(t)=gg*t\x00\x00"s);
+    EXPECT_EQ(ReadWholeFile(Path("c.ovc")), "OVC\x01\x01\x01\x00\x00\x00\x07\x00gg=9.81\x00\x00"s);
+    EXPECT_EQ(ReadWholeFile(Path("f.ovf")), "OVF\x01\x01\x01\x00\x00\x00\x09\x00h(t)=gg*t\x00\x00"s);
     EXPECT_EQ(FolderEntries(), (std::vector<std::string>{"c.ovc", "f.ovf"}));
 }
 
@@ -64,8 +58,8 @@ TEST_F(DeclarationOptionsTest, LoadedLibrariesWorkAndSaveBackIdentically) {
                                 Path("c2.ovc"), "--save-functions", Path("f2.ovf"), "d(2)"});
     ASSERT_EQ(run.exitStatus, 0) << run.err;
     EXPECT_EQ(run.out, "39.24\n");
-    EXPECT_EQ(ReadFile(Path("c2.ovc")), ReadFile(Path("c.ovc")));
-    EXPECT_EQ(ReadFile(Path("f2.ovf")), ReadFile(Path("f.ovf")));
+    EXPECT_EQ(ReadWholeFile(Path("c2.ovc")), ReadWholeFile(Path("c.ovc")));
+    EXPECT_EQ(ReadWholeFile(Path("f2.ovf")), ReadWholeFile(Path("f.ovf")));
 }
 
 TEST_F(DeclarationOptionsTest, CommandsSaveAndLoadLibrariesWithTheirDescriptions) {
@@ -192,7 +186,7 @@ TEST_F(DeclarationOptionsTest, ASaveThroughALinkReplacesTheLinkedFile) {
     const cCliRun run = RunCli({"-c", "kk=1", "--save-constants", Path("link.ovc")});
     ASSERT_EQ(run.exitStatus, 0) << run.err;
     EXPECT_TRUE(fs::is_symlink(Path("link.ovc")));
-    EXPECT_EQ(ReadFile(Path("real/c.ovc")), "OVC\x01\x01\x01\x00\x00\x00\x04\x00kk=1\x00\x00"s);
+    EXPECT_EQ(ReadWholeFile(Path("real/c.ovc")), "OVC\x01\x01\x01\x00\x00\x00\x04\x00kk=1\x00\x00"s);
     EXPECT_EQ(FolderEntries(), (std::vector<std::string>{"link.ovc", "real"}));
 }
 
@@ -223,7 +217,7 @@ TEST_F(DeclarationOptionsTest, AnOverlongDeclarationIsNamedAndTheOldFileKept) {
         const cCliRun run = RunCli(w.arguments, w.input);
         EXPECT_EQ(run.exitStatus, w.status) << w.way;
         EXPECT_EQ(run.err, w.err) << w.way;
-        EXPECT_EQ(ReadFile(Path("c.ovc")), "old contents") << w.way;
+        EXPECT_EQ(ReadWholeFile(Path("c.ovc")), "old contents") << w.way;
         EXPECT_EQ(FolderEntries(), std::vector<std::string>{"c.ovc"}) << w.way;
     }
 }
@@ -248,7 +242,7 @@ TEST_F(DeclarationOptionsTest, ASignalDuringASaveLeavesTheOldFileAndNoTemporaryF
         interrupted.signalDelayMs = 300;
         EXPECT_EQ(RunCli({}, script, ORVANE_CLI_PATH, interrupted).exitStatus, -1) << signal;
         EXPECT_EQ(FolderEntries(), std::vector<std::string>{"c.ovc"}) << signal;
-        EXPECT_EQ(ReadFile(Path("c.ovc")).size(), 60017u) << signal;
+        EXPECT_EQ(ReadWholeFile(Path("c.ovc")).size(), 60017u) << signal;
     }
 }
 

@@ -7,21 +7,12 @@
 #include <fstream>
 #include <sstream>
 
+#include "test_folder.h"
+
 namespace {
 
 class EngineSettingsTest : public testing::Test {
 protected:
-    void SetUp() override {
-        // One folder per test: ctest runs the tests of this fixture in parallel processes.
-        folder_ =
-            std::filesystem::path(testing::TempDir()) /
-            (std::string("orvane settings ") + testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(folder_);
-        path_ = folder_ / "Orvane.ini";
-        std::filesystem::remove(path_);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
-
     void WriteFile(const std::string& text) { std::ofstream(path_, std::ios::binary) << text; }
     std::string FileText() const {
         std::ifstream in(path_, std::ios::binary);
@@ -30,8 +21,8 @@ protected:
         return text.str();
     }
 
-    std::filesystem::path folder_;
-    std::filesystem::path path_;
+    const cTestFolder folder_{"orvane settings "};
+    const std::filesystem::path path_ = folder_.Path() / "Orvane.ini";
 };
 
 TEST_F(EngineSettingsTest, NoFileGivesTheDefaults) {

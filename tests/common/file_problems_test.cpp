@@ -6,15 +6,16 @@
 #include <fstream>
 #include <iostream>
 
+#include "test_folder.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 
 // Saving may replace a regular file or create a new one, never anything else, also behind a link.
 TEST(FileProblemsTest, OnlyRegularOrNewFilesMayBeSavedOver) {
-    const fs::path folder = fs::temp_directory_path() / "orvane-file-problems-test";
-    fs::remove_all(folder);
-    fs::create_directories(folder);
+    const cTestFolder testFolder("orvane-file-problems-test-");
+    const fs::path& folder = testFolder.Path();
     std::ofstream(folder / "regular.ovc") << "x";
     EXPECT_EQ(SaveTargetProblem(folder / "regular.ovc"), std::nullopt);
     EXPECT_EQ(SaveTargetProblem(folder / "new.ovc"), std::nullopt);
@@ -28,7 +29,6 @@ TEST(FileProblemsTest, OnlyRegularOrNewFilesMayBeSavedOver) {
     EXPECT_EQ(SaveTargetProblem("/dev/null"), cFileProblem::NotAFile);
     EXPECT_EQ(SaveTargetProblem(folder / "device-link.ovc"), cFileProblem::NotAFile);
 #endif
-    fs::remove_all(folder);
 }
 
 TEST(FileProblemsTest, EachProblemHasItsWords) {

@@ -10,6 +10,8 @@
 #include <fstream>
 #include <iostream>
 
+#include "test_folder.h"
+
 namespace {
 
 struct IntegerCase {
@@ -80,12 +82,12 @@ TEST(ProfileFile, WritingKeepsForeignLinesAndReplacesOnlyTheValue) {
 }
 
 TEST(ProfileFile, SaveAndLoadRoundTrip) {
-    const auto path = std::filesystem::path(testing::TempDir()) / "profile round trip.ini";
+    const cTestFolder folder("orvane profile ");
+    const auto path = folder.Path() / "profile round trip.ini";
     cProfileFile file;
     file.WriteString("S", "K", "v");
     ASSERT_TRUE(file.Save(path));
     EXPECT_EQ(cProfileFile::Load(path).ReadString("s", "k"), "v");
-    std::filesystem::remove(path);
 }
 
 TEST(ProfileFile, LoadingAMissingFileGivesAnEmptyProfile) {
@@ -96,8 +98,8 @@ TEST(ProfileFile, LoadingAMissingFileGivesAnEmptyProfile) {
 // Each of these once hung the start (a FIFO waits for a writer) or read until memory ran out.
 TEST(ProfileFile, OnlyARegularFileOfSaneSizeIsRead) {
     namespace fs = std::filesystem;
-    const fs::path folder = fs::path(testing::TempDir()) / "profile odd files";
-    fs::create_directories(folder);
+    const cTestFolder testFolder("orvane profile odd files ");
+    const fs::path& folder = testFolder.Path();
     const std::string valid = "[S]\nK=5\n";
     std::ofstream(folder / "large.ini") << valid << std::string(cProfileFile::MaxProfileSize, ';') << '\n';
     for (const char* name : {"large.ini", "."})
@@ -113,7 +115,6 @@ TEST(ProfileFile, OnlyARegularFileOfSaneSizeIsRead) {
     for (const char* name : {"link to a device.ini", "fifo.ini"})
         EXPECT_EQ(cProfileFile::Load(folder / name).Text(), "") << name;
 #endif
-    fs::remove_all(folder);
 }
 
 TEST(ProfileFile, SaveIntoAMissingFolderFailsCleanly) {

@@ -10,29 +10,22 @@
 #include <string>
 #include <vector>
 
+#include "test_folder.h"
+
 namespace {
 
 namespace fs = std::filesystem;
 
 class ProgramFilesTest : public testing::Test {
 protected:
-    void SetUp() override {
-        root_ =
-            fs::path(testing::TempDir()) /
-            (std::string("orvane layout ") + testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(root_);
-        fs::create_directories(root_);
-    }
-    void TearDown() override { fs::remove_all(root_); }
-
     // Names ending in '/' are folders, the others files.
     void Make(const std::vector<std::string>& names) const {
         for (const std::string& name : names) {
             if (name.back() == '/') {
-                fs::create_directories(root_ / name);
+                fs::create_directories(root_.Path() / name);
             } else {
-                fs::create_directories((root_ / name).parent_path());
-                std::ofstream(root_ / name) << "[Parser]\n";
+                fs::create_directories((root_.Path() / name).parent_path());
+                std::ofstream(root_.Path() / name) << "[Parser]\n";
             }
         }
     }
@@ -40,7 +33,7 @@ protected:
     cEnvironment Environment(std::map<std::string, std::string> variables) const {
         for (auto& [name, value] : variables)
             for (auto at = value.find('@'); at != std::string::npos; at = value.find('@', at + 1))
-                value.replace(at, 1, root_.string());
+                value.replace(at, 1, root_.Path().string());
         return [variables](const char* name) -> std::optional<std::string> {
             const auto found = variables.find(name);
             if (found == variables.end()) return std::nullopt;
@@ -48,10 +41,10 @@ protected:
         };
     }
     std::string Relative(const fs::path& path) const {
-        return path.lexically_relative(root_).generic_string();
+        return path.lexically_relative(root_.Path()).generic_string();
     }
 
-    fs::path root_;
+    const cTestFolder root_{"orvane layout "};
 };
 
 struct cLocationCase {
@@ -147,10 +140,10 @@ TEST_F(ProgramFilesTest, SettingsFileLocation) {
     };
     for (const cLocationCase& c : cases) {
         SCOPED_TRACE(c.name);
-        fs::remove_all(root_);
+        fs::remove_all(root_.Path());
         Make(c.made);
         const cSettingsLocation location =
-            LocateSettingsFile(root_ / c.programFolder, Environment(c.environment));
+            LocateSettingsFile(root_.Path() / c.programFolder, Environment(c.environment));
         EXPECT_EQ(Relative(location.readPath), c.read);
         EXPECT_EQ(Relative(location.writePath), c.write);
     }
@@ -168,9 +161,9 @@ TEST_F(ProgramFilesTest, DocumentationLocation) {
     };
     for (const auto& [name, made, expected] : cases) {
         SCOPED_TRACE(name);
-        fs::remove_all(root_);
+        fs::remove_all(root_.Path());
         Make(made);
-        EXPECT_EQ(Relative(LocateDocumentation(root_ / "usr/bin")), expected);
+        EXPECT_EQ(Relative(LocateDocumentation(root_.Path() / "usr/bin")), expected);
     }
 }
 

@@ -142,14 +142,14 @@ TEST_F(EvaluatorTest, EndlessCallChainsFailInsteadOfExhaustingTheStack) {
     auto name = [](int i) {
         return std::string("f_") + char('a' + i / 676) + char('a' + i / 26 % 26) + char('a' + i % 26);
     };
-    auto deep = [](std::string body) {
-        for (int i = 0; i < 100; ++i)
-            body = "-(" + body + ")";
-        return body;
-    };
+    std::string signs, brackets;
+    for (int i = 0; i < 100; ++i) {
+        signs += "-(";
+        brackets += ")";
+    }
     DeclareFunction(name(0), 1, "sqrt(a)");
     for (int i = 1; i < 9999; ++i)
-        DeclareFunction(name(i), 1, deep(name(i - 1) + "(a)"));
+        DeclareFunction(name(i), 1, signs + name(i - 1) + "(a)" + brackets);
     EXPECT_EQ(FailureOf(name(9998) + "(4)"), Kind::TooDeep);
     EXPECT_EQ(Eval(name(2) + "(4)"), 2);
 }

@@ -125,8 +125,7 @@ void ClosingTest::closingWhileTheEngineWorksAsksWhetherToCancel() {
     program_->dialogs.answers = {answer};
     {
         const cDuringWork close(CloseAsTheUserDoes);
-        FMain->EFormel->setText("sum('i';1;20000;i)");
-        QTest::keyClick(FMain->EFormel, Qt::Key_Return);
+        TypeAndCalculate("sum('i';1;20000;i)");
     }
     QCOMPARE(FMain->LErgebnis->text(), result);
     // No box says that the work was cancelled: the user asked for it.

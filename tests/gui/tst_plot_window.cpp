@@ -131,12 +131,10 @@ void PlotWindowTest::exportWritesThePictureTypes() {
 }
 
 void PlotWindowTest::stopEndsALongPlot() {
-    static std::int32_t second = 0;
-    const tProgressClock savedClock = ProgressClock;
-    ProgressClock = [] { return ++second; };  // the progress handler lets events through at every report
-    QTimer::singleShot(0, FPlot->BStop, &QPushButton::click);
-    OpenPlotWith(QStringLiteral("integral('t';0;x;integral('s';0;t;sin(s)))"));
-    ProgressClock = savedClock;
+    {
+        const cDuringWork stop([] { FPlot->BStop->click(); });
+        OpenPlotWith(QStringLiteral("integral('t';0;x;integral('s';0;t;sin(s)))"));
+    }
     QCOMPARE(FPlot->LMessages->text(), QStringLiteral("plot stopped"));
     QVERIFY(FPlot->Canvas->Curves().empty());
     QVERIFY(!FProgress->isVisible());

@@ -1,7 +1,8 @@
 // Writes the built-in results table (tests/engine/data/builtin_results.tsv) from the engine as it is
 // built: for every built-in and angle mode some 1100 arguments, chosen where the platform's maths
 // libraries are known to differ (multiples of right angles, huge and tiny arguments, range edges)
-// and at random. Run: build/dev/tests/tools/write_builtin_results > tests/engine/data/builtin_results.tsv
+// and at random. Run: cmake --build --preset dev --target write_builtin_results &&
+// build/dev/tests/tools/write_builtin_results > tests/engine/data/builtin_results.tsv
 #include <charconv>
 #include <cmath>
 #include <cstdio>

@@ -49,9 +49,6 @@ public:
     QLabel* LMessages;  // formulas that cannot be plotted, math-library reports, a stopped plot
     QPlainTextEdit* MZeros;
 
-    static constexpr int ExportWidth = 800;
-    static constexpr int ExportHeight = 500;
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 

@@ -38,7 +38,7 @@ int RunHeadlessPlot(const cPlotRequest& request) {
     canvas.xAxis->setRange(request.from, request.to);
     canvas.replot();
     const cSamplingPlan plan{request.from, request.to, canvas.Columns(), 0.0};
-    cSamplingSession session(static_cast<std::uint32_t>(formulas.size() * (plan.columns + 1u)));
+    cSamplingSession session(PlannedPoints(formulas.size(), plan));
     canvas.SetCurves(SampleCurves(formulas, plan, session));
     canvas.FitYRange();
     for (const std::string& line : session.Reports().PointLines())

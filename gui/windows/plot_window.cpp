@@ -212,8 +212,7 @@ void TFPlot::Resample(bool fitY) {
     const cSamplingPlan plan{view.lower, view.upper, Canvas->Columns(),
                              fitY ? 0.0 : Canvas->yAxis->range().size()};
     try {
-        cSamplingSession session(static_cast<std::uint32_t>(formulas_.size()) *
-                                 static_cast<std::uint32_t>(plan.columns + 1));
+        cSamplingSession session(PlannedPoints(formulas_.size(), plan));
         const QScopedValueRollback running(sampling_, &session);
         BStop->setEnabled(true);
         auto curves = SampleCurves(formulas_, plan, session);

@@ -49,13 +49,9 @@ QString CurveName(int slot) {
 
 // A number field: the formula language's numbers, with a sign.
 std::optional<double> ReadNumber(const QLineEdit* field, const QString& name, QStringList& problems) {
-    const auto text = ToEngineText(field->text().trimmed());
-    try {
-        if (text) return ConvertDecimal(*text, true);
-    } catch (const cConversionError&) {
-    }
-    problems << QStringLiteral("%1: not a number").arg(name);
-    return std::nullopt;
+    const auto number = NumberOfText(field->text().trimmed());
+    if (!number) problems << QStringLiteral("%1: not a number").arg(name);
+    return number;
 }
 
 }  // namespace

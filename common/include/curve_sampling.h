@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 #include "formula_of_x.h"
@@ -43,6 +44,11 @@ inline constexpr std::size_t MaxZeros = 100;
 // point, so a session for n curves plans n * (columns + 1) points. Raises cCalculationCancelled when
 // the session or the front end cancels.
 cCurve SampleCurve(cFormulaOfX& formula, const cSamplingPlan& plan, cSamplingSession& session);
+
+// The points to plan in a session that samples that many curves with the plan.
+inline std::uint32_t PlannedPoints(std::size_t curves, const cSamplingPlan& plan) {
+    return static_cast<std::uint32_t>(curves * (static_cast<std::size_t>(plan.columns) + 1));
+}
 
 // The solve operator's bisection on [low, high] with the values there already known: 40 halvings
 // towards the end whose value is larger, each midpoint rounded from the 64-bit-mantissa sum; the

@@ -20,7 +20,6 @@ public:
     // The picture side x side pixels, transparent where the design has no rectangle. Below the design
     // size, the design size scaled down.
     QImage Draw(int side) const;
-    int GridSide() const { return gridSide_; }
 
 private:
     QImage DrawSnapped(int side) const;

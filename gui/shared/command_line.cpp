@@ -3,8 +3,8 @@
 #include <QCommandLineParser>
 #include <cstdio>
 
-#include "Parser_core.h"
 #include "file_paths.h"
+#include "formula_text.h"
 #include "program_files.h"
 
 namespace {
@@ -45,12 +45,9 @@ std::optional<double> ReadBound(const cParser& parser, const QCommandLineOption&
                                 QString& error) {
     if (!parser.parser.isSet(option)) return otherwise;
     const QString text = parser.parser.value(option);
-    try {
-        return ConvertDecimal(text.toLatin1().toStdString(), true);
-    } catch (const cConversionError&) {
-        error = QStringLiteral("--%1: '%2' is not a number").arg(option.names().front(), text);
-        return std::nullopt;
-    }
+    const auto number = NumberOfText(text);
+    if (!number) error = QStringLiteral("--%1: '%2' is not a number").arg(option.names().front(), text);
+    return number;
 }
 
 // The plot the options ask for, or why they cannot be followed; nothing without plot options.
@@ -78,16 +75,16 @@ std::optional<cPlotRequest> ReadPlotRequest(const cParser& parser, QString& erro
     return request;
 }
 
-void Print(FILE* stream, const QString& text) {
-    std::fputs(text.toLocal8Bit().constData(), stream);
-}
-
 QString SettingsLine() {
     const auto path = LocateSettingsFile(RunningProgramFolder()).readPath;
     return QStringLiteral("\nSettings are read from %1\n").arg(QStringOfPath(path));
 }
 
 }  // namespace
+
+void Print(FILE* stream, const QString& text) {
+    std::fputs(text.toLocal8Bit().constData(), stream);
+}
 
 std::optional<int> AnswerInformationOptions(const QStringList& arguments) {
     cParser parser;

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstdio>
 #include <optional>
 
 // orvane --plot FORMULA [--plot FORMULA ...] [--from A --to B] --export FILE
@@ -26,6 +27,9 @@ std::optional<int> CheckStartArguments(const QStringList& arguments);
 
 // The plot to export, when the arguments (already checked by CheckStartArguments) ask for one.
 std::optional<cPlotRequest> PlotRequestOf(const QStringList& arguments);
+
+// Writes the text to standard output or standard error in the local 8-bit encoding.
+void Print(FILE* stream, const QString& text);
 
 // The arguments of main() as text.
 QStringList ProgramArguments(int argc, const char* const argv[]);

@@ -2,8 +2,7 @@
 
 #include "file_paths.h"
 
-cFormulaRecall::cFormulaRecall(const QString& file)
-    : history_(file.isEmpty() ? std::filesystem::path() : PathOf(file)) {}
+cFormulaRecall::cFormulaRecall(const QString& file) : history_(PathOf(file)) {}
 
 void cFormulaRecall::Remember(const QString& formula) {
     history_.Add(formula.toStdString());

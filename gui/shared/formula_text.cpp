@@ -1,5 +1,7 @@
 #include "formula_text.h"
 
+#include "Parser_core.h"
+
 std::optional<std::string> ToEngineText(const QString& text) {
     std::string result;
     result.reserve(static_cast<std::size_t>(text.size()));
@@ -8,6 +10,16 @@ std::optional<std::string> ToEngineText(const QString& text) {
         result += static_cast<char>(c.unicode());
     }
     return result;
+}
+
+std::optional<double> NumberOfText(const QString& text) {
+    const auto engineText = ToEngineText(text);
+    if (!engineText) return std::nullopt;
+    try {
+        return ConvertDecimal(*engineText, true);
+    } catch (const cConversionError&) {
+        return std::nullopt;
+    }
 }
 
 QString FromEngineText(const std::string& text) {

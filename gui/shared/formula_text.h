@@ -9,6 +9,10 @@
 // character above 255 has no 8-bit form: nothing is answered.
 std::optional<std::string> ToEngineText(const QString& text);
 
+// The number the text is in the formula language's syntax, with a sign allowed; nothing when it is
+// none (a character above 255 included).
+std::optional<double> NumberOfText(const QString& text);
+
 // The 8-bit text as the windows show it.
 QString FromEngineText(const std::string& text);
 

@@ -10,14 +10,6 @@
 #include "plot_export.h"
 #include "program_files.h"
 
-namespace {
-
-void PrintError(const QString& text) {
-    std::fputs(("orvane: " + text + "\n").toLocal8Bit().constData(), stderr);
-}
-
-}  // namespace
-
 int RunHeadlessPlot(const cPlotRequest& request) {
     // The angle mode and the tables' sizes are those the program would start with.
     const cEngineSession engine(ReadEngineSettings(LocateSettingsFile(RunningProgramFolder()).readPath));
@@ -26,7 +18,7 @@ int RunHeadlessPlot(const cPlotRequest& request) {
     for (int i = 0; i < request.formulas.size(); ++i) {
         auto parsed = ParsePlotFormula(request.formulas[i], i, variables);
         if (const auto* problem = std::get_if<QString>(&parsed)) {
-            PrintError(QStringLiteral("'%1': %2").arg(request.formulas[i], *problem));
+            Print(stderr, QStringLiteral("orvane: '%1': %2\n").arg(request.formulas[i], *problem));
             return 1;
         }
         formulas.push_back(std::move(std::get<cPlotFormula>(parsed)));
@@ -38,13 +30,13 @@ int RunHeadlessPlot(const cPlotRequest& request) {
     canvas.xAxis->setRange(request.from, request.to);
     canvas.replot();
     const cSamplingPlan plan{request.from, request.to, canvas.Columns(), 0.0};
-    cSamplingSession session(static_cast<std::uint32_t>(formulas.size() * (plan.columns + 1u)));
+    cSamplingSession session(PlannedPoints(formulas.size(), plan));
     canvas.SetCurves(SampleCurves(formulas, plan, session));
     canvas.FitYRange();
     for (const std::string& line : session.Reports().PointLines())
         std::fprintf(stderr, "%s\n", line.c_str());
     if (!ExportPlot(canvas, request.exportFile, HeadlessPlotWidth, HeadlessPlotHeight)) {
-        PrintError(QStringLiteral("cannot write the picture %1").arg(request.exportFile));
+        Print(stderr, QStringLiteral("orvane: cannot write the picture %1\n").arg(request.exportFile));
         return 1;
     }
     return 0;

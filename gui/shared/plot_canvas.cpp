@@ -56,7 +56,6 @@ void cPlotCanvas::SetCurves(std::vector<cPlottedCurve> curves) {
         zeros->setData(zeroX, QVector<double>(zeroX.size(), 0.0), true);
         zeros->removeFromLegend();
     }
-    replot();
 }
 
 void cPlotCanvas::FitYRange() {

@@ -28,7 +28,8 @@ public:
 
     explicit cPlotCanvas(QWidget* parent = nullptr);
 
-    // Replaces the curves shown and redraws; the view's ranges stay as they are.
+    // Replaces the curves shown; the view's ranges stay as they are. The caller redraws, once the y range
+    // is set.
     void SetCurves(std::vector<cPlottedCurve> curves);
     const std::vector<cPlottedCurve>& Curves() const { return curves_; }
 

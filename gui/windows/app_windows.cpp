@@ -24,7 +24,7 @@ cAppWindows::cAppWindows(const QString& programFolder)
     : main_(Create(FMain, programFolder)),
       edit_(Create(FEdit)),
       progress_(Create(FProgress)),
-      config_(Create(FConfig, main_->SettingsFilePath(), main_->SettingsFileToWrite())),
+      config_(Create(FConfig, programFolder)),
       palettes_(Create(FPalettes)),
       infoText_(Create(FInfoText)),
       credits_(Create(FCredits)),

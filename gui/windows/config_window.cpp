@@ -1,6 +1,7 @@
 #include "config_window.h"
 
 #include <QButtonGroup>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -61,8 +62,7 @@ std::optional<std::int32_t> FieldValue(const QLineEdit* field) {
 
 }  // namespace
 
-TFConfig::TFConfig(const QString& settingsFile, const QString& settingsFileToWrite)
-    : settingsFile_(settingsFile), settingsFileToWrite_(settingsFileToWrite) {
+TFConfig::TFConfig(const QString& programFolder) : programFolder_(programFolder) {
     // No title-bar buttons: OK and Cancel close the dialog.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     setWindowTitle(QStringLiteral("Preferences"));
@@ -134,7 +134,7 @@ void TFConfig::showEvent(QShowEvent* event) {
 }
 
 void TFConfig::FormShow() {
-    const cSettingsFileValues values = ReadSettingsFile(PathOf(settingsFile_));
+    const cSettingsFileValues values = ReadSettingsFile(LocateSettingsFile(PathOf(programFolder_)).readPath);
     ShowValue(EMaxConst, values.maxConst);
     ShowValue(EMaxFunc, values.maxFunc);
     ShowValue(ERefAlloc, values.refAlloc);
@@ -160,14 +160,13 @@ void TFConfig::BOkClick() {
         numbers[i] = *value;
     }
     const cSettingsFileValues values{numbers[0], numbers[1], numbers[2], RAngleModeItems->checkedId()};
+    const std::filesystem::path path = LocateSettingsFile(PathOf(programFolder_)).writePath;
     // An installed program's user may have no config folder yet.
-    const QString path = settingsFileToWrite_;
-    const std::filesystem::path filePath = PathOf(path);
-    if (!CreateFolderFor(filePath) || !WriteSettingsFile(filePath, values)) {
+    if (!CreateFolderFor(path) || !WriteSettingsFile(path, values)) {
         ShowError(this,
                   QStringLiteral("Error: The settings file \"%1\" could not be written. Nothing has been "
                                  "saved.")
-                      .arg(path));
+                      .arg(QDir::cleanPath(QStringOfPath(path))));
         return;
     }
     accept();

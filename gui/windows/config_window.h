@@ -13,9 +13,10 @@ class QPushButton;
 class TFConfig : public QDialog {
     Q_OBJECT
 public:
-    // settingsFile: the settings file the dialog shows; settingsFileToWrite: the one OK writes (the same
-    // file, but for an installed program whose user has none yet: then the system-wide default is shown).
-    TFConfig(const QString& settingsFile, const QString& settingsFileToWrite);
+    // programFolder: the folder of the running executable. The file shown and the one OK writes follow
+    // from it (program_files.h) and are looked up at each use: an installed program shows the system-wide
+    // default while its user has no file, and the first OK makes one.
+    explicit TFConfig(const QString& programFolder);
 
     void FormShow();
     void BOkClick();
@@ -42,8 +43,7 @@ private:
     void BuildAngleGroup();
     void BuildParserGroup();
 
-    QString settingsFile_;
-    QString settingsFileToWrite_;
+    QString programFolder_;
 };
 
 extern TFConfig* FConfig;

@@ -15,6 +15,7 @@
 
 #include "Parser_core.h"
 #include "app_texts.h"
+#include "declaration_list.h"
 #include "declaration_messages.h"
 #include "declaration_text.h"
 #include "design_names.h"
@@ -22,7 +23,6 @@
 #include "formula_text.h"
 #include "list_selection.h"
 #include "message_boxes.h"
-#include "orvane_utils.h"
 #include "palettes_window.h"
 #include "termination_signals.h"
 #include "text_color.h"
@@ -158,10 +158,8 @@ void TFEdit::FormShow() {
     const cDeclarationOperations& kind = Kind();
     kind.begin();
     const QSignalBlocker quiet(Liste);
-    for (std::int32_t i = 0; i < kind.count(); ++i)
-        Liste->addItem(ListLine(kind.definition(static_cast<std::uint32_t>(i)).value_or("")));
+    FillDeclarationList(Liste, kind);
     Liste->setCurrentRow(-1);
-    Liste->update();
     Liste->setFocus();
 }
 
@@ -188,7 +186,7 @@ void TFEdit::BAddClick() {
         return;
     }
     changed_ = true;
-    Liste->addItem(ListLine(texts->definition));
+    Liste->addItem(DeclarationListLine(texts->definition));
     Liste->update();
     WarnAboutUnusableName(texts->definition);
 }
@@ -204,7 +202,7 @@ void TFEdit::BModifyClick() {
         return;
     }
     changed_ = true;
-    Liste->item(static_cast<int>(*index))->setText(ListLine(texts->definition));
+    Liste->item(static_cast<int>(*index))->setText(DeclarationListLine(texts->definition));
     WarnAboutUnusableName(texts->definition);
 }
 
@@ -341,8 +339,4 @@ std::optional<TFEdit::cTexts> TFEdit::EditTexts() {
     }
     return cTexts{std::get<std::string>(std::move(definition)),
                   std::get<std::string>(std::move(description))};
-}
-
-QString TFEdit::ListLine(const std::string& definition) const {
-    return FromEngineText(ListForm(DeclName(definition)));
 }

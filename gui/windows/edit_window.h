@@ -72,7 +72,6 @@ private:
     std::optional<std::uint32_t> RequireSelection();
     void SelectLine(int row);
     std::optional<cTexts> EditTexts();
-    QString ListLine(const std::string& definition) const;
     void Finish();
     // Shows a definition or description the user has not typed: the edits count as unchanged.
     void ShowTexts(const QString& definition, const QString& description);

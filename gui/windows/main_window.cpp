@@ -81,10 +81,6 @@ QString TFMain::SettingsFilePath() const {
     return PathText(LocateSettingsFile(PathOf(programFolder_)).readPath);
 }
 
-QString TFMain::SettingsFileToWrite() const {
-    return PathText(LocateSettingsFile(PathOf(programFolder_)).writePath);
-}
-
 QString TFMain::DocumentationFilePath() const {
     return PathText(LocateDocumentation(PathOf(programFolder_)));
 }

@@ -33,10 +33,8 @@ public:
     explicit TFMain(const QString& programFolder);
     ~TFMain() override;
 
-    // The settings file read at start and shown by the preferences, and the file the preferences write:
-    // the same, except while an installed program's user has no file of their own.
+    // The settings file read at start and shown by the preferences (program_files.h).
     QString SettingsFilePath() const;
-    QString SettingsFileToWrite() const;
     QString DocumentationFilePath() const;
     // The formulas calculated are kept between runs in this file of the user's data folder (empty when
     // the system names no such folder).

@@ -10,6 +10,7 @@
 
 #include "Parser_core.h"
 #include "app_texts.h"
+#include "declaration_list.h"
 #include "declaration_text.h"
 #include "design_names.h"
 #include "formula_text.h"
@@ -63,14 +64,6 @@ QListWidget* AddList(QWidget* sheet) {
     list->setGeometry(ListGeometry);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     return list;
-}
-
-void FillDeclarationList(QListWidget* list, const cDeclarationOperations& kind) {
-    list->clear();
-    for (std::int32_t i = 0; i < kind.count(); ++i)
-        list->addItem(
-            FromEngineText(ListForm(DeclName(kind.definition(static_cast<std::uint32_t>(i)).value_or("")))));
-    list->update();
 }
 
 void AppendToFormula(const std::string& text) {

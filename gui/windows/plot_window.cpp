@@ -49,13 +49,9 @@ QString CurveName(int slot) {
 
 // A number field: the formula language's numbers, with a sign.
 std::optional<double> ReadNumber(const QLineEdit* field, const QString& name, QStringList& problems) {
-    const auto text = ToEngineText(field->text().trimmed());
-    try {
-        if (text) return ConvertDecimal(*text, true);
-    } catch (const cConversionError&) {
-    }
-    problems << QStringLiteral("%1: not a number").arg(name);
-    return std::nullopt;
+    const auto number = NumberOfText(field->text().trimmed());
+    if (!number) problems << QStringLiteral("%1: not a number").arg(name);
+    return number;
 }
 
 }  // namespace
@@ -168,13 +164,12 @@ void TFPlot::BPlotClick() {
 
 void TFPlot::BResetClick() {
     if (sampling_) return;
-    QStringList problems = formulaProblems_;
-    ApplyRanges(problems);
-    formulaProblems_ = problems;
+    rangeProblems_.clear();
+    ApplyRanges(rangeProblems_);
     Resample(CAutoY->isChecked());
 }
 
-bool TFPlot::ReadFormulas(QStringList& problems) {
+void TFPlot::ReadFormulas(QStringList& problems) {
     formulas_.clear();
     for (int i = 0; i < cPlotCanvas::MaxCurves; ++i) {
         const QString text = EFunction[i]->text().trimmed();
@@ -185,22 +180,20 @@ bool TFPlot::ReadFormulas(QStringList& problems) {
         else
             formulas_.push_back(std::move(std::get<cPlotFormula>(parsed)));
     }
-    return problems.isEmpty();
 }
 
-bool TFPlot::ApplyRanges(QStringList& problems) {
+void TFPlot::ApplyRanges(QStringList& problems) {
     const int before = problems.size();
     const auto from = ReadNumber(EFrom, QStringLiteral("x from"), problems);
     const auto to = ReadNumber(ETo, QStringLiteral("x to"), problems);
     if (from && to && !(*from < *to)) problems << QStringLiteral("x from must be less than x to");
     if (problems.size() == before) Canvas->xAxis->setRange(*from, *to);
-    if (CAutoY->isChecked()) return problems.size() == before;
+    if (CAutoY->isChecked()) return;
     const int beforeY = problems.size();
     const auto yFrom = ReadNumber(EYFrom, QStringLiteral("y from"), problems);
     const auto yTo = ReadNumber(EYTo, QStringLiteral("y to"), problems);
     if (yFrom && yTo && !(*yFrom < *yTo)) problems << QStringLiteral("y from must be less than y to");
     if (problems.size() == beforeY) Canvas->yAxis->setRange(*yFrom, *yTo);
-    return problems.size() == before;
 }
 
 void TFPlot::Resample(bool fitY) {
@@ -210,13 +203,12 @@ void TFPlot::Resample(bool fitY) {
         return;
     }
     resampleTimer_.stop();
-    QStringList messages = formulaProblems_;
+    QStringList messages = formulaProblems_ + rangeProblems_;
     const QCPRange view = Canvas->xAxis->range();
     const cSamplingPlan plan{view.lower, view.upper, Canvas->Columns(),
                              fitY ? 0.0 : Canvas->yAxis->range().size()};
     try {
-        cSamplingSession session(static_cast<std::uint32_t>(formulas_.size()) *
-                                 static_cast<std::uint32_t>(plan.columns + 1));
+        cSamplingSession session(PlannedPoints(formulas_.size(), plan));
         const QScopedValueRollback running(sampling_, &session);
         BStop->setEnabled(true);
         auto curves = SampleCurves(formulas_, plan, session);

@@ -49,17 +49,15 @@ public:
     QLabel* LMessages;  // formulas that cannot be plotted, math-library reports, a stopped plot
     QPlainTextEdit* MZeros;
 
-    static constexpr int ExportWidth = 800;
-    static constexpr int ExportHeight = 500;
-
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void BuildComponents();
     void ConnectCommands();
-    bool ReadFormulas(QStringList& problems);
-    bool ApplyRanges(QStringList& problems);
+    void ReadFormulas(QStringList& problems);
+    // Sets the view's ranges from the fields; a range that cannot be read leaves its axis as it is.
+    void ApplyRanges(QStringList& problems);
     // Samples the curves over the view's x range; fitY sets the automatic y range afterwards.
     void Resample(bool fitY);
     void ViewChanged();
@@ -68,7 +66,8 @@ private:
     bool EngineBusy() const;
 
     std::vector<cPlotFormula> formulas_;
-    QStringList formulaProblems_;
+    QStringList formulaProblems_;           // since the last Plot
+    QStringList rangeProblems_;             // since the last Plot or Reset
     cSamplingSession* sampling_ = nullptr;  // the sampling in progress, to stop it
     QTimer resampleTimer_;                  // sampling after zoom and pan waits for a pause
     bool viewMovedWhileSampling_ = false;

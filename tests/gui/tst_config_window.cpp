@@ -6,6 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <utility>
 
 #include "Parser_core.h"
 #include "config_window.h"
@@ -48,6 +49,7 @@ private slots:
     void okKeepsHandEditedLines();
     void typedValuesAreWrittenForTheNextStart();
     void cancelWritesNothing();
+    void installedProgramShowsWhatItSaved();
     void unwritableFileIsReported();
     void unreadableFieldIsRefusedAndNothingWritten_data();
     void unreadableFieldIsRefusedAndNothingWritten();
@@ -131,6 +133,29 @@ void ConfigWindowTest::cancelWritesNothing() {
     QCOMPARE(SettingsText(), QStringLiteral("[Parser]\nMaxConst=50\n"));
     FConfig->open();
     QCOMPARE(Shown().maxConst, QStringLiteral("50"));
+}
+
+void ConfigWindowTest::installedProgramShowsWhatItSaved() {
+    // Installed: a bin/ folder with share/ beside it. The system-wide default is shown until the first
+    // OK makes the user's own file; from then on that file is shown.
+    program_ = std::make_unique<cProgramFixture>(QString(), QStringLiteral("bin"));
+    QDir root(program_->Folder());
+    QVERIFY(root.cdUp() && root.mkpath(QStringLiteral("share")) &&
+            root.mkpath(QStringLiteral("system/orvane")));
+    const cEnvironmentOverride userConfig("XDG_CONFIG_HOME", QFile::encodeName(root.filePath("user config")));
+    const cEnvironmentOverride systemConfig("XDG_CONFIG_DIRS", QFile::encodeName(root.filePath("system")));
+    QFile systemFile(root.filePath(QStringLiteral("system/orvane/Orvane.ini")));
+    QVERIFY(systemFile.open(QIODevice::WriteOnly));
+    systemFile.write("[Parser]\nMaxConst=55\n");
+    systemFile.close();
+    program_->Restart();  // as the installed program starts
+    for (const auto& [shown, typed] : {std::pair{"55", "66"}, std::pair{"66", "77"}}) {
+        FConfig->open();
+        QCOMPARE(Shown().maxConst, QString::fromLatin1(shown));
+        Retype(FConfig->EMaxConst, QString::fromLatin1(typed));
+        QTest::mouseClick(FConfig->BOk, Qt::LeftButton);
+        QVERIFY(!FConfig->isVisible());
+    }
 }
 
 void ConfigWindowTest::unwritableFileIsReported() {

@@ -53,6 +53,7 @@ private slots:
     void offersTheFormulaWhenItUsesX();
     void zerosAndProblemsAreListed();
     void keysAndWheelMoveTheViewAndItIsSampledAgain();
+    void resetListsARangeProblemOnceUntilItIsMended();
     void exportWritesThePictureTypes();
     void stopEndsALongPlot();
     void headlessPictureHasTheCurvesWhereTheyBelong();
@@ -116,6 +117,17 @@ void PlotWindowTest::keysAndWheelMoveTheViewAndItIsSampledAgain() {
     FPlot->EYTo->setText(QStringLiteral("3"));
     QTest::keyClick(FPlot->Canvas, Qt::Key_Home);
     QCOMPARE(FPlot->Canvas->yAxis->range(), QCPRange(-10, 3));
+}
+
+void PlotWindowTest::resetListsARangeProblemOnceUntilItIsMended() {
+    OpenPlotWith(QStringLiteral("x"));
+    FPlot->ETo->setText(QStringLiteral("-20"));
+    FPlot->BReset->click();
+    FPlot->BReset->click();
+    QCOMPARE(FPlot->LMessages->text(), QStringLiteral("x from must be less than x to"));
+    FPlot->ETo->setText(QStringLiteral("10"));
+    FPlot->BReset->click();
+    QCOMPARE(FPlot->LMessages->text(), QString());
 }
 
 void PlotWindowTest::exportWritesThePictureTypes() {

@@ -1,0 +1,18 @@
+#include "declaration_list.h"
+
+#include <QListWidget>
+
+#include "Parser_core.h"
+#include "formula_text.h"
+#include "orvane_utils.h"
+
+QString DeclarationListLine(const std::string& definition) {
+    return FromEngineText(ListForm(DeclName(definition)));
+}
+
+void FillDeclarationList(QListWidget* list, const cDeclarationOperations& kind) {
+    list->clear();
+    for (std::int32_t i = 0; i < kind.count(); ++i)
+        list->addItem(DeclarationListLine(kind.definition(static_cast<std::uint32_t>(i)).value_or("")));
+    list->update();
+}

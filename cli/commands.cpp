@@ -147,8 +147,11 @@ bool ShowHelp(std::string_view, cCalculator&) {
     constexpr std::size_t HelpColumn = 28;
     StandardOutput().Line("Commands, each on a line of its own:");
     for (const cCommand& command : Commands) {
-        std::string line = "  " + std::string(command.name);
-        if (!command.arguments.empty()) line += " " + std::string(command.arguments);
+        // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) about "literal" + std::string
+        // here once the loop is inlined.
+        std::string line = "  ";
+        line.append(command.name);
+        if (!command.arguments.empty()) line.append(" ").append(command.arguments);
         if (line.size() >= HelpColumn) {
             StandardOutput().Line(line);
             line.clear();

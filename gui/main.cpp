@@ -8,14 +8,19 @@
 #include "app_windows.h"
 #include "command_line.h"
 #include "dialogs.h"
+#include "display_check.h"
 #include "file_paths.h"
 #include "headless_plot.h"
 #include "program_files.h"
+#include "quiet_start.h"
 #include "termination_signals.h"
 
 int main(int argc, char* argv[]) {
     // --help and --version answer before the application object connects to a display.
-    if (const auto status = AnswerInformationOptions(ProgramArguments(argc, argv))) return *status;
+    const QStringList arguments = ProgramArguments(argc, argv);
+    if (const auto status = AnswerInformationOptions(arguments)) return *status;
+    if (const auto status = AnswerMissingDisplay(arguments)) return *status;
+    QuietenHarmlessQtNotes();
     QApplication application(argc, argv);
     if (const auto status = CheckStartArguments(QApplication::arguments())) return *status;
     if (const auto plot = PlotRequestOf(QApplication::arguments())) return RunHeadlessPlot(*plot);

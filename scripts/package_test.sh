@@ -21,7 +21,13 @@ expect() {  # what, expected, actual
 
 echo "-- desktop entry and AppStream metadata"
 if desktop-file-validate "data/$id.desktop"; then pass; else fail "desktop-file-validate"; fi
-if appstreamcli validate --no-net "data/$id.metainfo.xml"; then pass; else fail "appstreamcli validate"; fi
+# In a UTF-8 locale, so that every note is printed, pedantic ones too.
+if LC_ALL=C.UTF-8 appstreamcli validate --pedantic --no-net "data/$id.metainfo.xml"; then pass; else
+    fail "appstreamcli validate"
+fi
+if grep -q "<release version=\"$version\"" "data/$id.metainfo.xml"; then pass; else
+    fail "the AppStream metadata names no release $version"
+fi
 
 echo "-- Debian package"
 (cd "$build" && cpack --config CPackConfig.cmake -B "$work/package" >"$work/cpack.log") ||
@@ -61,6 +67,15 @@ for page in orvane orvane-cli; do
     expect "man page $page warnings" "" \
         "$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -E UTF-8 -l "$root/usr/share/man/man1/$page.1.gz" 2>&1 >/dev/null)"
 done
+
+# Without a display the program says what to do and ends with status 3; a picture needs none.
+status=0
+message=$(env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY "$bin/orvane" 2>&1) || status=$?
+expect "orvane without a display" "3 orvane: no display found" "$status ${message%% (*}"
+# ... and nothing on standard error, also where no runtime folder is set.
+expect "--plot --export without a display says" "" "$(env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY \
+    -u XDG_RUNTIME_DIR "$bin/orvane" --plot 'x^2' --export "$work/x2.png" 2>&1)"
+if [ -s "$work/x2.png" ]; then pass; else fail "--plot --export without a display"; fi
 
 # The desktop program starts and keeps running until it is ended.
 "$bin/orvane" >"$work/orvane.log" 2>&1 &

@@ -15,6 +15,9 @@ gtest_build=$root/build/mingw-googletest
 build=$root/build/mingw
 export WINEPREFIX=${WINEPREFIX:-$root/build/wine-prefix}
 export WINEDEBUG=-all
+# wine takes the Windows code page from the locale: without a UTF-8 one, file names beyond ASCII
+# (the tests make a folder "Ørvane Ω") cannot be made. C.UTF-8 is on every Debian system.
+export LANG=C.UTF-8 LC_ALL=C.UTF-8
 
 echo "== GoogleTest for MinGW-w64"
 if [ ! -f "$gtest_build/install/lib/cmake/GTest/GTestConfig.cmake" ]; then

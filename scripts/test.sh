@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets up, builds and runs every test: the formatting check, the full build and its tests, the Debian
-# package and the installed programs, then the engine and CLI tests under AddressSanitizer and
-# UndefinedBehaviorSanitizer.
+# package and the installed programs, the release build without warnings, then the engine and CLI tests
+# under AddressSanitizer and UndefinedBehaviorSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh test
@@ -29,6 +29,11 @@ echo "== deep input under a 1 MiB stack"
 
 echo "== package and installed programs"
 bash scripts/package_test.sh
+
+echo "== release build, as users build it, with warnings as errors"
+# Its own folder: the app preset's build/app stays as scripts/run.sh made it.
+cmake --preset app -B build/app-werror -DORVANE_WERROR=ON >/dev/null
+cmake --build build/app-werror -j "$jobs"
 
 echo "== sanitizer build and tests"
 cmake --preset asan-ubsan -DORVANE_WERROR=ON >/dev/null

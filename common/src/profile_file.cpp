@@ -108,7 +108,10 @@ std::int32_t cProfileFile::ReadInteger(std::string_view section, std::string_vie
 void cProfileFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
     auto range = FindSection(section);
     if (!range) {
-        lines_.push_back("[" + std::string(section) + "]");
+        // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) about "literal" + std::string.
+        std::string header = "[";
+        header.append(section).append("]");
+        lines_.push_back(std::move(header));
         lines_.push_back(MakeKeyLine(key, value));
         return;
     }

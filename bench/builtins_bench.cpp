@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Nanoseconds per built-in call through the built-in table, for sin in degrees and radians, exp, ln
 // and a fractional power, over arguments that change on every call.
 // Run: build/dev/bench/builtins_bench
@@ -7,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "Parser_core.h"
-#include "engine_session.h"
+#include "common/engine_session.h"
+#include "engine/Parser_core.h"
 
 namespace {
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # orvane-cli against bc -l and a python3 eval loop (and qalc, when asked) on the same 100,000
 # short formulas piped through one process each, in one run. Prints the best of three runs of each
 # tool, wall and processor time, per formula too, and the machine's load before and after.

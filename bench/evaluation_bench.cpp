@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Nanoseconds per evaluated node: every node makes one progress call, so the figure includes the
 // cost of the hook. Run: build/dev/bench/evaluation_bench
 #include <benchmark/benchmark.h>
@@ -5,8 +6,8 @@
 #include <ctime>
 #include <string>
 
-#include "Parser_core.h"
-#include "progress_lines.h"
+#include "common/progress_lines.h"
+#include "engine/Parser_core.h"
 
 namespace {
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading a function library whose bodies use one constant many times: the time must grow linearly
 // with the number of references (the constant's reference list grows geometrically, and a later
 // function commit empties every list at once). Run: build/dev/bench/library_load_bench
@@ -8,8 +9,8 @@
 #include <optional>
 #include <string>
 
-#include "Parser_core.h"
-#include "engine_session.h"
+#include "common/engine_session.h"
+#include "engine/Parser_core.h"
 
 namespace {
 

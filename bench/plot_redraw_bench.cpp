@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The redraw of the plot window's drawing after a zoom or a pan, with the real widget on the offscreen
 // platform: four curves of an integral, sampled once; each iteration zooms or pans and repaints at
 // once (target: one frame, 16 ms). Run: build/dev/bench/plot_redraw_bench
@@ -5,8 +6,8 @@
 
 #include <QApplication>
 
-#include "engine_session.h"
-#include "plot_canvas.h"
+#include "common/engine_session.h"
+#include "shared/plot_canvas.h"
 
 namespace {
 

@@ -1,12 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sampling of plots and tables: 2,000 points of a 16-node formula (target: 2 ms), 1,000 points of
 // an integral (target: 0.1 s), and a whole curve with its refinement and zeros. The front end's
 // progress hook is the GUI's cheap path (store and compare), as it is while a plot is drawn.
 // Run: build/dev/bench/plot_sampling_bench
 #include <benchmark/benchmark.h>
 
-#include "curve_sampling.h"
-#include "engine_session.h"
-#include "progress_lines.h"
+#include "common/curve_sampling.h"
+#include "common/engine_session.h"
+#include "common/progress_lines.h"
 
 namespace {
 

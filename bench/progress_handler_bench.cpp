@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the desktop program's progress handler costs: sum('i';1;10000000;i*i) through the engine with an
 // empty progress hook, and through the real ProgressHandler with the program's windows on the offscreen
 // platform. The handler's share is the difference; the goal is at most 1.3 times the engine alone.
@@ -8,9 +9,9 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "Parser_core.h"
-#include "app_windows.h"
-#include "progress_handler.h"
+#include "engine/Parser_core.h"
+#include "windows/app_windows.h"
+#include "windows/progress_handler.h"
 
 namespace {
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Nanoseconds per result text, for values like those a calculation shows and for random bit
 // patterns, against the text formed from the full exact expansion. Run: build/dev/bench/result_text_bench
 #include <benchmark/benchmark.h>
@@ -7,8 +8,8 @@
 #include <random>
 #include <vector>
 
-#include "exact_result_text.h"
-#include "result_text.h"
+#include "common/result_text.h"
+#include "support/exact_result_text.h"
 
 namespace {
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The names of the angle modes, as options and the ":angle" command take them.
 #pragma once
 

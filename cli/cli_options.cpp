@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli_options.h"
 
 #include <string_view>
 
-#include "Parser_core.h"
 #include "angle_modes.h"
+#include "engine/Parser_core.h"
 
 const char* const UsageText =
     "Usage: orvane-cli [OPTIONS] [FORMULA ...]\n"

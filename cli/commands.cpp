@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "commands.h"
 
 #include <string>
 
 #include "angle_modes.h"
+#include "common/result_text.h"
 #include "console.h"
 #include "declaring.h"
-#include "result_text.h"
 
 namespace {
 
@@ -27,26 +28,24 @@ bool Refuse(std::string text) {
     return false;
 }
 
-// The memory commands change a variable by the last result, as the memory keys do.
-template <class Change>
-bool ChangeVariable(std::string_view argument, cCalculator& calculator, Change change) {
+// The memory commands are the memory keys on the variable named.
+bool ChangeVariable(std::string_view argument, cCalculator& calculator, double (cCalculator::*key)(char)) {
     if (argument.size() != 1 || argument[0] < 'a' || argument[0] > 'z')
         return Refuse("expected a variable letter a to z, not " + std::string(argument));
-    cParseTree& tree = calculator.Tree();
-    tree.SetVariable(argument[0], change(tree.GetVariable(argument[0]), calculator.LastResult()));
+    (calculator.*key)(argument[0]);
     return true;
 }
 
 bool StoreResult(std::string_view argument, cCalculator& calculator) {
-    return ChangeVariable(argument, calculator, [](double, double result) { return result; });
+    return ChangeVariable(argument, calculator, &cCalculator::StoreResult);
 }
 
 bool AddResult(std::string_view argument, cCalculator& calculator) {
-    return ChangeVariable(argument, calculator, [](double value, double result) { return value + result; });
+    return ChangeVariable(argument, calculator, &cCalculator::AddResult);
 }
 
 bool SubtractResult(std::string_view argument, cCalculator& calculator) {
-    return ChangeVariable(argument, calculator, [](double value, double result) { return value - result; });
+    return ChangeVariable(argument, calculator, &cCalculator::SubtractResult);
 }
 
 // "DEFINITION # DESCRIPTION": the description is everything after the first '#'.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands that stand beside formulas, in scripts and in interactive mode. A command line begins
 // with ':', which no formula can begin with, so the two never clash.
 #pragma once
@@ -5,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "calculator.h"
+#include "common/calculator.h"
 
 bool IsCommand(std::string_view line);
 

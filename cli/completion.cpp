@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "completion.h"
 
 #include <algorithm>
 
-#include "Parser_core.h"
 #include "commands.h"
+#include "engine/Parser_core.h"
 
 namespace {
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What Tab completes in interactive mode: the commands at the start of a line, elsewhere the
 // keywords, built-in functions, constants and user functions whose names begin with the word before
 // the cursor.

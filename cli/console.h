@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Standard output and standard error as orvane-cli writes them.
 //
 // Results go to standard output through one buffer: on a terminal every line leaves at once, elsewhere
@@ -9,6 +10,9 @@
 
 #include <string>
 #include <string_view>
+
+// The exit status of a run that could not write its output or read its input.
+inline constexpr int IoFailureStatus = 3;
 
 class cOutput {
 public:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "console_hooks.h"
 
 #include <unistd.h>
@@ -7,11 +8,11 @@
 #include <string>
 #include <string_view>
 
-#include "Parser_core.h"
+#include "common/math_reports.h"
+#include "common/progress_lines.h"
 #include "console.h"
+#include "engine/Parser_core.h"
 #include "interrupts.h"
-#include "math_reports.h"
-#include "progress_lines.h"
 #include "terminal.h"
 
 namespace {

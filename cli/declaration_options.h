@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line's declaration options: -c DEF and -f DEF declare a constant or a user function,
 // --load FILE loads a library, --save-constants FILE and --save-functions FILE save one.
 #pragma once

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "declaring.h"
 
+#include "common/declaration_messages.h"
+#include "common/failure_texts.h"
 #include "console.h"
-#include "declaration_messages.h"
-#include "failure_texts.h"
 #include "library_file_io.h"
 
 namespace {
@@ -32,7 +33,7 @@ bool Declare(const std::vector<cDeclaration>& declarations, const cDeclarationOp
     if (failed != CommitSucceeded) {
         std::string text =
             InvalidDeclarationText(failed, kind.definition(static_cast<std::uint32_t>(failed)).value_or(""));
-        if (const std::string why = CommitFailureDetail(); !why.empty()) text += " (" + why + ")";
+        if (const std::string why = DescribeCommitFailure().detail; !why.empty()) text += " (" + why + ")";
         kind.discard();
         ReportMessage(text);
         return false;

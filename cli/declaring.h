@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Declaring, loading and saving as both the command line's options and the ':' commands do it. Each
 // operation tells ReportMessage why it failed and answers false; nothing is changed then.
 #pragma once
@@ -5,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "Parser_core.h"
+#include "engine/Parser_core.h"
 
 struct cDeclaration {
     std::string definition;

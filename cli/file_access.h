@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file operations of library files that differ between systems: opening a file to read, and
 // writing a new one under a temporary name beside its target, which replaces the target only once
 // every byte is on the disk. file_access_posix.cpp and file_access_windows.cpp answer for each system.

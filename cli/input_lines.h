@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lines of standard input, read in large blocks with memory bounded whatever arrives: a line longer
 // than MaxLineLength is not kept but passed over to its end and reported as too long.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Interactive mode: a prompt with line editing, a history kept across runs and completion with Tab,
 // over libedit (interactive_posix.cpp). Ctrl-C cancels a calculation in hand or clears the line being
 // typed; Ctrl-D on an empty line ends. On Windows (interactive_windows.cpp) the console edits the line

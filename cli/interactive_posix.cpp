@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "interactive.h"
 
 #include <histedit.h>
@@ -7,11 +8,11 @@
 #include <memory>
 #include <string>
 
+#include "common/program_files.h"
 #include "completion.h"
 #include "console.h"
 #include "console_hooks.h"
 #include "interrupts.h"
-#include "program_files.h"
 
 namespace {
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Interactive mode at a Windows console, which has no libedit: the console's own line input edits the
 // line and keeps the session's history. Lines are read as UTF-16 and passed on as UTF-8, whatever the
 // console's code page.

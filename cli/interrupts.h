@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Signals as orvane-cli meets them. A signal that ends the program (SIGINT in a script, SIGTERM,
 // SIGHUP; on Windows Ctrl-C, Ctrl-Break and closing the console) first removes the temporary file of a
 // save in hand, so that an interrupted save leaves the old library and nothing else. In interactive

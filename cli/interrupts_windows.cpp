@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows has no signals between processes: Ctrl-C, Ctrl-Break and closing the console reach a console
 // program as calls of its control handler, on a thread of their own. The handler and the main thread
 // share the temporary file's name under one lock, which cSignalsHeld also takes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "library_file_io.h"
 
 #include <cerrno>
@@ -6,10 +7,10 @@
 #include <filesystem>
 #include <memory>
 
-#include "Parser_core.h"
-#include "declaration_messages.h"
+#include "common/declaration_messages.h"
+#include "common/file_problems.h"
+#include "engine/Parser_core.h"
 #include "file_access.h"
-#include "file_problems.h"
 
 namespace {
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Library files on disk for the command line: the engine reads and writes them through its hooks,
 // which these functions point at an open file for the length of one load or save.
 #pragma once
@@ -5,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "Parser_core.h"
+#include "engine/Parser_core.h"
 
 // The loader's result for the file: the kind comes from the file's magic, and a file that is no
 // function library goes to the constant loader, which answers -4 (or -2 when it is too short for a

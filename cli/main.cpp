@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orvane-cli: evaluates formulas from the command line, from a script on standard input or typed at
 // its prompt, in one shared parse tree, so that variables carry over from one formula to the next as
 // in the main window.
@@ -8,18 +9,18 @@
 #include <filesystem>
 #include <string>
 
-#include "Parser_core.h"
 #include "angle_modes.h"
 #include "cli_options.h"
 #include "commands.h"
+#include "common/engine_session.h"
+#include "common/program_files.h"
 #include "console.h"
 #include "console_hooks.h"
-#include "engine_session.h"
+#include "engine/Parser_core.h"
 #include "file_access.h"
 #include "interactive.h"
 #include "interrupts.h"
 #include "program_arguments.h"
-#include "program_files.h"
 #include "script.h"
 #include "session.h"
 #include "table_option.h"
@@ -28,7 +29,6 @@
 namespace {
 
 constexpr int UsageStatus = 2;
-constexpr int IoFailureStatus = 3;
 
 // Results show '.' unless the user asks for the locale's separator: a script must give the same
 // output on every machine. The character type always follows the locale, for line editing.

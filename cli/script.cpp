@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "script.h"
 
 #include <unistd.h>
@@ -9,8 +10,6 @@
 #include "input_lines.h"
 
 namespace {
-
-constexpr int IoFailureStatus = 3;
 
 // Before the program may wait for input, the results so far go out: a program that sends formulas
 // through a pipe and waits for each answer must not wait for ever.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A script on standard input: every line is run as in interactive mode, and every message about a
 // line names it ("line 3: parse error: ...").
 #pragma once

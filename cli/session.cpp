@@ -1,21 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "session.h"
 
 #include <algorithm>
 #include <string>
 
 #include "commands.h"
+#include "common/result_text.h"
 #include "console.h"
-#include "result_text.h"
 
 bool cSession::RunFormula(std::string_view formula) {
     const cCalculation calculation = calculator_.Calculate(formula);
-    if (calculation.succeeded) {
+    if (calculation.Succeeded()) {
         StandardOutput().Line(ResultText(calculation.value, DecimalSeparator));
         return true;
     }
+    const bool parseFailure = calculation.outcome == cCalculation::Outcome::ParseError;
     MarkFailure(calculation);
     StandardOutput().Line("<ERROR>");
-    ReportMessage(calculation.failure);
+    ReportMessage((parseFailure ? "parse error: " : "calc error: ") + calculation.detail);
     return false;
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What orvane-cli does with one formula or one line, wherever it comes from: the command line, a
 // script on standard input, or the interactive prompt.
 #pragma once
@@ -5,7 +6,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "calculator.h"
+#include "common/calculator.h"
 
 class cSession {
 public:
@@ -23,6 +24,6 @@ public:
 private:
     void MarkFailure(const cCalculation& calculation);
 
-    cCalculator calculator_;
+    cCalculator calculator_{cCalculator::Encoding::Utf8};
     std::size_t markColumn_ = 0;
 };

@@ -1,14 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "table_option.h"
 
 #include <charconv>
 #include <string_view>
 
-#include "Parser_core.h"
+#include "common/failure_texts.h"
+#include "common/formula_of_x.h"
+#include "common/result_text.h"
+#include "common/sampling_session.h"
 #include "console.h"
-#include "failure_texts.h"
-#include "formula_of_x.h"
-#include "result_text.h"
-#include "sampling_session.h"
+#include "engine/Parser_core.h"
 #include "usage_error.h"
 
 namespace {

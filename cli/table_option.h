@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orvane-cli --table FORMULA --from A --to B --steps N: the values of a formula of x at N + 1 evenly
 // spaced points from A to B, as CSV rows "x,value" for plotting elsewhere.
 #pragma once

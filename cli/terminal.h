@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The terminal or console orvane-cli runs in, as the rest of the program needs to know it. One unit per
 // system answers: terminal_posix.cpp and terminal_windows.cpp.
 #pragma once

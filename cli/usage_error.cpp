@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "usage_error.h"
 
-#include "Parser_core.h"
+#include "engine/Parser_core.h"
 
 std::string_view OptionValue(int argc, const char* const argv[], int& position) {
     if (position + 1 >= argc) throw cUsageError{std::string(argv[position]) + " needs a value"};

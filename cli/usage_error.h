@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A command line that orvane-cli does not understand, and the readers of option values that raise it.
 #pragma once
 

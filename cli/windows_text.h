@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // UTF-8 and the UTF-16 of the Windows calls, for the Windows units only.
 #pragma once
 

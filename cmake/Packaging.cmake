@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A Debian package of the installed files: cpack --config CPackConfig.cmake in the build folder (see
 # scripts/package_test.sh). Its dependencies come from the shared libraries the programs link
 # (dpkg-shlibdeps, from dpkg-dev).

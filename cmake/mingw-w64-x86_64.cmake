@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-build for 64-bit Windows with MinGW-w64 (GCC, POSIX threads), statically linked, run under
 # wine. MinGW's long double is the 64-bit-mantissa format the engine's arithmetic needs.
 # Use: cmake -B build/mingw -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake ...

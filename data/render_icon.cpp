@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Build tool: draws the icon's SVG as a square PNG of the given size, as the program draws its window
 // icon (cPixelIcon).
 //   render_icon SOURCE.svg SIZE OUTPUT.png
@@ -7,7 +8,7 @@
 #include <QString>
 #include <cstdio>
 
-#include "pixel_icon.h"
+#include "icon/pixel_icon.h"
 
 int main(int argc, char* argv[]) {
     if (argc != 4) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the parser and the evaluator as a formula.
 //
 // The first byte sets the scene, the rest is the formula. The byte modulo 3 is the angle mode, so that
@@ -22,7 +23,7 @@
 #include <string_view>
 #include <vector>
 
-#include "Parser_core.h"
+#include "engine/Parser_core.h"
 
 namespace {
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to both library loaders. Library files come from other people, so a loader must
 // survive any bytes, and on every failure leave the live tables as they were with no working copy open.
 //
@@ -16,7 +17,7 @@
 #include <string_view>
 #include <vector>
 
-#include "Parser_core.h"
+#include "engine/Parser_core.h"
 
 namespace {
 

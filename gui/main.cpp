@@ -1,19 +1,20 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program entry: the command line, then the application titled "Orvane", its seven windows, and the
 // message loop until the main window closes.
 #include <QApplication>
 #include <exception>
 
-#include "app_icon.h"
-#include "app_texts.h"
-#include "app_windows.h"
-#include "command_line.h"
-#include "dialogs.h"
-#include "display_check.h"
-#include "file_paths.h"
-#include "headless_plot.h"
-#include "program_files.h"
-#include "quiet_start.h"
-#include "termination_signals.h"
+#include "common/program_files.h"
+#include "shared/app_icon.h"
+#include "shared/app_texts.h"
+#include "shared/command_line.h"
+#include "shared/dialogs.h"
+#include "shared/display_check.h"
+#include "shared/file_paths.h"
+#include "shared/headless_plot.h"
+#include "shared/quiet_start.h"
+#include "shared/termination_signals.h"
+#include "windows/app_windows.h"
 
 int main(int argc, char* argv[]) {
     // --help and --version answer before the application object connects to a display.

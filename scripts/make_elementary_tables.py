@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Writes engine/src/evaluation/elementary_tables.h: the constants of the engine's own elementary
 functions, each as the nearest 64-bit-mantissa value (hi) and the nearest one to what remains (lo).
 Needs mpmath. Run: python3 scripts/make_elementary_tables.py > engine/src/evaluation/elementary_tables.h

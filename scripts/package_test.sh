@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installable program, from a built tree (cmake --preset dev): validates the desktop entry and the
 # AppStream metadata, builds the Debian package and checks what it holds and depends on, and runs the
 # programs unpacked from it into a temporary folder, in installed mode, with a temporary config folder.

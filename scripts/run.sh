@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up, builds and starts Orvane (the app preset: the two programs, no tests). The desktop program
 # needs a desktop session; without one this says so before it builds anything.
 set -euo pipefail

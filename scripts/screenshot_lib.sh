@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # shellcheck shell=bash disable=SC2154  # $scenes and $screen come from the script that sources this one
 # What scripts/screenshots.sh and scripts/window_screenshots.sh share: sourced after they set $scenes
 # (the program that shows one scene, named by its first argument) and $screen (the Xvfb screen's

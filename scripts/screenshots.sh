@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the screenshots of the main window in docs/ under Xvfb: after a calculation, the progress
 # window over the disabled main window during a long one, a parse error's box, a stale result and a
 # memory key's feedback. Needs a built tree (cmake --preset dev), xvfb and imagemagick; with twm (and

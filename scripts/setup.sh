@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing (Debian 12, as root):
 #   bash scripts/setup.sh run    what building and running the two programs needs
 #   bash scripts/setup.sh test   that, and the test, packaging and developer tools (also the default)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Does what a new user does on a brand-new Debian 12, before a change of dependencies lands: makes a
 # minimal Debian 12 root with debootstrap (kept as a tarball in ~/.cache/orvane, so the next run starts
 # in seconds), puts a clean clone of this checkout's HEAD into it, and there runs the README's commands
@@ -37,7 +38,7 @@ host_tools() {
     done
     if [ ${#missing[@]} -gt 0 ]; then
         apt-get update -qq
-        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
     fi
 }
 

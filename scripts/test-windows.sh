@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Cross-builds the engine, common, orvane-cli and their tests for 64-bit Windows with MinGW-w64 (GCC,
 # POSIX threads, static) and runs them under wine: the program must show the same numbers and give the
 # same output there as on Linux. Leaves build/mingw/orvane-cli-VERSION-windows-x86_64.zip with

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up, builds and runs every test: the formatting check, the full build and its tests, the Debian
 # package and the installed programs, the release build without warnings, then the engine and CLI tests
 # under AddressSanitizer and UndefinedBehaviorSanitizer.
@@ -7,7 +8,7 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh test
 jobs=$(nproc)
 
-echo "== formatting"
+echo "== formatting and conventions"
 # In a git checkout the tracked files; in an unpacked source archive every source file but the builds.
 if [ "$(git rev-parse --show-toplevel 2>/dev/null)" = "$PWD" ]; then
     mapfile -t files < <(git ls-files '*.cpp' '*.h')
@@ -18,6 +19,8 @@ fi
 if [ ${#files[@]} -gt 0 ]; then
     clang-format --dry-run --Werror "${files[@]}"
 fi
+
+bash scripts/check_conventions.sh
 
 echo "== full build and tests"
 cmake --preset dev -DORVANE_WERROR=ON >/dev/null

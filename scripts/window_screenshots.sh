@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Takes the screenshots of the palettes, editor, preferences, about, info and plot windows in docs/ under
 # Xvfb. Needs a built tree (cmake --preset dev), xvfb and imagemagick; with twm (and xfonts-base for its
 # font) installed the windows get title bars.

@@ -1,11 +1,13 @@
-#include "curve_sampling.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/curve_sampling.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 #include <utility>
 
-#include "plot_range.h"
+#include "common/plot_range.h"
+#include "engine/solve_bisection.h"
 
 namespace {
 
@@ -21,7 +23,6 @@ constexpr long RefinementsPerColumnOnAverage = 8;
 // A step that shrinks by less than this when its interval is halved is not a steep slope: it is a
 // pole or a jump, and no line is drawn across it.
 constexpr double NotShrinking = 0.75;
-constexpr int SolveHalvings = 40;
 
 double Midpoint(double low, double high) {
     return static_cast<double>((static_cast<long double>(high) + low) * 0.5L);
@@ -141,13 +142,6 @@ double SolveBracket(cFormulaOfX& formula, double low, double high, double atLow,
         std::swap(low, high);
         std::swap(atLow, atHigh);
     }
-    const double direction = atHigh > atLow ? 1.0 : -1.0;
-    for (int i = 0; i < SolveHalvings; ++i) {
-        const double middle = Midpoint(low, high);
-        if (formula.RawValueAt(middle) * direction > 0.0)
-            high = middle;
-        else
-            low = middle;
-    }
-    return Midpoint(low, high);
+    return SolveBisection(low, high, atHigh > atLow, Midpoint,
+                          [&](double x) { return formula.RawValueAt(x); });
 }

@@ -1,7 +1,8 @@
-#include "declaration_messages.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/declaration_messages.h"
 
-#include "Parser_core.h"
-#include "orvane_utils.h"
+#include "common/orvane_utils.h"
+#include "engine/Parser_core.h"
 
 const char* const FileOperationErrorText =
     "Error: While trying to perform file operations, Orvane encountered an error. You may want to "

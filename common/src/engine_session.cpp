@@ -1,6 +1,7 @@
-#include "engine_session.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/engine_session.h"
 
-#include "Parser_core.h"
+#include "engine/Parser_core.h"
 
 cEngineSession::cEngineSession(const cEngineSettings& settings) {
     ApplyEngineSettings(settings);

@@ -1,7 +1,8 @@
-#include "engine_settings.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/engine_settings.h"
 
-#include "Parser_core.h"
-#include "profile_file.h"
+#include "common/profile_file.h"
+#include "engine/Parser_core.h"
 
 namespace {
 

@@ -1,4 +1,5 @@
-#include "failure_texts.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/failure_texts.h"
 
 #include <new>
 
@@ -60,32 +61,21 @@ std::string ParseFailureDetail(const cParseFailure& failure) {
 }
 
 std::string CalcFailureDetail(const std::exception& failure) {
-    if (const auto* calc = dynamic_cast<const cCalcFailure*>(&failure)) {
-        switch (calc->kind) {
-            case cCalcFailure::Kind::DivisionByZero:
-                return "division by zero";
-            case cCalcFailure::Kind::InvalidOperation:
-                return "invalid operation";
-            case cCalcFailure::Kind::Overflow:
-                return "overflow";
-            case cCalcFailure::Kind::TooDeep:
-                return "calls nested too deeply";
-        }
-    }
+    // A cCalcFailure names its kind itself ("division by zero", "overflow", ...).
     if (dynamic_cast<const cCalculationCancelled*>(&failure)) return "calculation cancelled";
     if (dynamic_cast<const std::bad_alloc*>(&failure)) return "out of memory";
     return failure.what();
 }
 
-std::string CommitFailureDetail() {
-    if (!LastCommitFailure) return std::string();
+cCommitFailure DescribeCommitFailure() {
+    if (!LastCommitFailure) return {};
     try {
         std::rethrow_exception(LastCommitFailure);
     } catch (const cParseFailure& failure) {
-        return ParseFailureDetail(failure);
+        return {ParseFailureDetail(failure), failure.first, failure.last};
     } catch (const std::exception& failure) {
-        return failure.what();
+        return {failure.what()};
     } catch (...) {
-        return std::string();
+        return {};
     }
 }

@@ -1,9 +1,10 @@
-#include "file_problems.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/file_problems.h"
 
 #include <cerrno>
 #include <system_error>
 
-#include "orvane_utils.h"
+#include "common/orvane_utils.h"
 
 namespace {
 

@@ -1,10 +1,11 @@
-#include "formula_history.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/formula_history.h"
 
 #include <algorithm>
 #include <fstream>
 
-#include "program_files.h"
-#include "replace_file.h"
+#include "common/program_files.h"
+#include "common/replace_file.h"
 
 cFormulaHistory::cFormulaHistory(std::filesystem::path file) : file_(std::move(file)) {
     if (file_.empty()) return;

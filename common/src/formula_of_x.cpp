@@ -1,4 +1,5 @@
-#include "formula_of_x.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/formula_of_x.h"
 
 #include <algorithm>
 #include <cmath>

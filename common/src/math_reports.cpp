@@ -1,4 +1,5 @@
-#include "math_reports.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/math_reports.h"
 
 std::string cMathReportCounter::Count(const char* function, const char* kind,
                                       std::optional<std::uint64_t> point) {

@@ -1,4 +1,5 @@
-#include "orvane_utils.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/orvane_utils.h"
 
 #include <algorithm>
 

@@ -1,4 +1,5 @@
-#include "plot_range.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/plot_range.h"
 
 #include <algorithm>
 #include <cmath>

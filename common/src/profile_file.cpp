@@ -1,11 +1,12 @@
-#include "profile_file.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/profile_file.h"
 
 #include <charconv>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
 
-#include "replace_file.h"
+#include "common/replace_file.h"
 
 namespace {
 

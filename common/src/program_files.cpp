@@ -1,4 +1,5 @@
-#include "program_files.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/program_files.h"
 
 #include <cstdlib>
 #include <string_view>
@@ -9,7 +10,7 @@
 #include <windows.h>
 #endif
 
-#include "engine_settings.h"
+#include "common/engine_settings.h"
 
 namespace {
 

@@ -1,4 +1,5 @@
-#include "progress_lines.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/progress_lines.h"
 
 #include <string>
 

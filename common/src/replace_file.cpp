@@ -1,4 +1,5 @@
-#include "replace_file.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/replace_file.h"
 
 #include <fstream>
 #include <system_error>

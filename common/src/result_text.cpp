@@ -1,4 +1,5 @@
-#include "result_text.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/result_text.h"
 
 #include <charconv>
 #include <cmath>

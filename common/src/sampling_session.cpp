@@ -1,4 +1,5 @@
-#include "sampling_session.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/sampling_session.h"
 
 #include <stdexcept>
 

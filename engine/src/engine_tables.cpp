@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The engine-wide tables and settings. The declaration store and InitEngine fill them; the parser
 // and the evaluator read them.
-#include "Parser_core.h"
+#include "engine/Parser_core.h"
 
 std::int32_t MaxConst = DefaultMaxConst;
 std::int32_t MaxFunc = DefaultMaxFunc;

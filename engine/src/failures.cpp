@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The engine's exception types. Their texts serve diagnostics only: the front ends show their own
 // fixed messages for each family.
 #include <string>
 #include <utility>
 
-#include "Parser_core.h"
+#include "engine/Parser_core.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The engine's outward hooks. Until a front end installs its own, they do nothing (progress, math
 // reports) or move no bytes (library files), so an engine call never jumps through a null pointer.
-#include "Parser_core.h"
+#include "engine/Parser_core.h"
 
 namespace {
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Guards the stack of the running thread against input nested without end. Parsing, counting and
 // evaluating recurse once per level of a formula, and evaluation once more per nested user-function
 // call; each recursion checks the room left below its frame against the thread's real stack, less a

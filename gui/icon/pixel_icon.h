@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application icon's drawing. Its one source is a pixel-art SVG: only <rect> elements on the grid
 // of the viewBox, each filled with one colour. At the design size and above, every edge is snapped to
 // whole pixels, so the picture stays sharp at any scale (an anti-aliasing SVG renderer blurs every

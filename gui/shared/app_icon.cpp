@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app_icon.h"
 
 #include <QFile>
@@ -6,7 +7,7 @@
 #include <algorithm>
 #include <optional>
 
-#include "pixel_icon.h"
+#include "icon/pixel_icon.h"
 
 namespace {
 

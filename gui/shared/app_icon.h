@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application's icon: a calculator in the 16 colours of the classic palette, drawn on a 32 x 32
 // grid. Its one source is data/org.orvane.Orvane.svg, built into the program and drawn by
 // cPixelIcon (gui/icon/), which also draws the installed PNG sizes.

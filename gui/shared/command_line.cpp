@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "command_line.h"
 
 #include <QCommandLineParser>
 #include <cstdio>
 
+#include "common/program_files.h"
 #include "file_paths.h"
 #include "formula_text.h"
-#include "program_files.h"
 
 namespace {
 

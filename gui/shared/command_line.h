@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop program's command line: --help and --version print and end the program; --plot with
 // --export draws formulas into a picture without showing a window; anything else it does not
 // understand ends it with a message. Qt's own options (-style, -platform, ...) are taken

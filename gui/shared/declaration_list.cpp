@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "declaration_list.h"
 
 #include <QListWidget>
 
-#include "Parser_core.h"
+#include "common/orvane_utils.h"
+#include "engine/Parser_core.h"
 #include "formula_text.h"
-#include "orvane_utils.h"
 
 QString DeclarationListLine(const std::string& definition) {
     return FromEngineText(ListForm(DeclName(definition)));

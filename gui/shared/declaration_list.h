@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The list boxes whose lines stand for the entries of a declaration table, one line an entry, in the
 // table's order: the palettes' lists and the editor's.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "declaration_text.h"
 
 #include "formula_text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The declaration editor's texts and the engine's 8-bit texts. A definition or description is stored
 // with its lines joined by CR LF, as it is written to library files; the windows show plain lines.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Gives components their design names as object names, so that code and tests can find them by name.
 // A window lists its components once, by the members that hold them: DESIGN_NAME(EFormel) names the
 // component in the member EFormel "EFormel".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dialogs seam: every message box, open and save dialog, text viewer and clipboard write of the
 // program goes through Dialogs(), so that tests can answer them and see what was shown.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Before the application object connects to a display: without one, Qt would abort with advice to
 // reinstall. The program says instead what is missing and what works without a display.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Help > Documentation: readme.txt in a text editor of the platform, or in a viewer of our own.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File names between Qt and the standard library. Every path the program hands to common/ or the
 // engine goes through PathOf, and every path it shows through QStringOfPath: on Windows both go by way
 // of the wide characters, since the 8-bit encoding there cannot name every folder; elsewhere by way of

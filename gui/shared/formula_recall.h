@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Up and Down in the formula field: a walk through the formulas calculated before, newest first, like a
 // shell. Going down past the newest gives back what was being typed.
 #pragma once
@@ -5,7 +6,7 @@
 #include <QString>
 #include <optional>
 
-#include "formula_history.h"
+#include "common/formula_history.h"
 
 class cFormulaRecall {
 public:

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "formula_text.h"
 
-#include "Parser_core.h"
+#include "engine/Parser_core.h"
 
 std::optional<std::string> ToEngineText(const QString& text) {
     std::string result;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversion of the windows' Unicode texts to the engine's 8-bit texts.
 #pragma once
 

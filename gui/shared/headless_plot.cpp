@@ -1,14 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "headless_plot.h"
 
 #include <QFile>
 #include <cstdio>
 #include <vector>
 
-#include "engine_session.h"
-#include "engine_settings.h"
+#include "common/engine_session.h"
+#include "common/engine_settings.h"
+#include "common/program_files.h"
 #include "plot_canvas.h"
 #include "plot_export.h"
-#include "program_files.h"
 
 int RunHeadlessPlot(const cPlotRequest& request) {
     // The angle mode and the tables' sizes are those the program would start with.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orvane --plot ... --export FILE: draws the formulas into a picture without any window, for scripts
 // and the documentation's pictures. Works on the offscreen platform.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The selected line of a list box whose rows stand for the entries of an engine table.
 #pragma once
 

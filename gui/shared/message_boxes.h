@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The typed message boxes of the declaration editor, the palettes and the file commands, captioned
 // with the standard titles of their kind. They go through the dialogs seam like every other box; a
 // detail, when given, says what went wrong and where.

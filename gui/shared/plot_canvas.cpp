@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "plot_canvas.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "failure_texts.h"
+#include "common/failure_texts.h"
+#include "common/plot_range.h"
 #include "formula_text.h"
-#include "plot_range.h"
 
 const std::array<QColor, cPlotCanvas::MaxCurves> cPlotCanvas::CurveColours = {
     QColor(0, 90, 200), QColor(210, 40, 40), QColor(0, 140, 60), QColor(150, 60, 180)};

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing of a plot: up to four sampled curves in their colours with a legend, their zeros
 // marked, a grid and labelled axes (QCustomPlot). It holds the curves it shows and answers their
 // values for the cursor readout; the sampling itself is done elsewhere (common/curve_sampling.h).
@@ -11,8 +12,8 @@
 #include <variant>
 #include <vector>
 
-#include "curve_sampling.h"
-#include "qcustomplot.h"
+#include <qcustomplot.h>
+#include "common/curve_sampling.h"
 
 struct cPlottedCurve {
     QString name;  // the formula, shown in the legend

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "plot_export.h"
 
 #include <QFileInfo>
 #include <QSvgGenerator>
 #include <array>
 
-#include "qcustomplot.h"
+#include <qcustomplot.h>
 
 namespace {
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves a plot as a picture: PNG, SVG or PDF, chosen by the file name's ending.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's notes that say nothing a user can act on are not printed; every other message is.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Gives a window's menu shortcuts precedence over the focused control: a line edit would otherwise
 // take Del (and other keys it knows) for itself, and the menu command would not run.
 #pragma once

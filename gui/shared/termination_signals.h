@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SIGINT and SIGTERM end the program cleanly: the work in hand is cancelled (the progress handler sees
 // TerminationRequested at once, also deep inside the engine) and Requested is emitted from the event
 // loop, where the program can quit; nothing is cut off halfway, so a save in progress keeps the old

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A modal read-only window for a long text: the documentation when no text editor can show it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colours that carry meaning in the main window (the blue result, the silver engine state) for the
 // palette in use: the classic colours on a light palette, colours of the same meaning that stay
 // readable on a dark one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A pair of small arrow buttons, one above the other: next (up) and previous (down).
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app_windows.h"
 
 namespace {
@@ -28,7 +29,9 @@ cAppWindows::cAppWindows(const QString& programFolder)
       palettes_(Create(FPalettes)),
       infoText_(Create(FInfoText)),
       credits_(Create(FCredits)),
-      plot_(Create(FPlot)) {}
+      plot_(Create(FPlot)) {
+    QObject::connect(FPalettes, &TFPalettes::PasteRequested, FMain, &TFMain::AppendToFormula);
+}
 
 cAppWindows::~cAppWindows() {
     Destroy(plot_, FPlot);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The windows of the program: the seven of the calculator and the plot window. They are created
 // once, in a fixed order, and live until the end; every window reaches another through its global instance
 // (FMain, FEdit, FProgress, FConfig, FPalettes, FInfoText, FCredits, FPlot), which this object sets and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "config_window.h"
 
 #include <QButtonGroup>
@@ -12,13 +13,13 @@
 #include <array>
 #include <optional>
 
-#include "app_texts.h"
-#include "design_names.h"
-#include "engine_settings.h"
-#include "file_paths.h"
-#include "message_boxes.h"
-#include "program_files.h"
-#include "text_color.h"
+#include "common/engine_settings.h"
+#include "common/program_files.h"
+#include "shared/app_texts.h"
+#include "shared/design_names.h"
+#include "shared/file_paths.h"
+#include "shared/message_boxes.h"
+#include "shared/text_color.h"
 
 TFConfig* FConfig = nullptr;
 

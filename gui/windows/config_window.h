@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preferences dialog: edits the settings file for the next start. It shows what the file holds,
 // not what the running engine uses, and writes only the file.
 #pragma once

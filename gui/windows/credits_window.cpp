@@ -1,13 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "credits_window.h"
 
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 
-#include "app_icon.h"
-#include "app_texts.h"
-#include "design_names.h"
-#include "text_color.h"
+#include "shared/app_icon.h"
+#include "shared/app_texts.h"
+#include "shared/design_names.h"
+#include "shared/text_color.h"
 
 TFCredits* FCredits = nullptr;
 

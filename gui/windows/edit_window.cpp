@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "edit_window.h"
 
 #include <QCloseEvent>
@@ -13,19 +14,19 @@
 #include <QTextDocument>
 #include <algorithm>
 
-#include "Parser_core.h"
-#include "app_texts.h"
-#include "declaration_list.h"
-#include "declaration_messages.h"
-#include "declaration_text.h"
-#include "design_names.h"
-#include "failure_texts.h"
-#include "formula_text.h"
-#include "list_selection.h"
-#include "message_boxes.h"
+#include "common/declaration_messages.h"
+#include "common/failure_texts.h"
+#include "engine/Parser_core.h"
 #include "palettes_window.h"
-#include "termination_signals.h"
-#include "text_color.h"
+#include "shared/app_texts.h"
+#include "shared/declaration_list.h"
+#include "shared/declaration_text.h"
+#include "shared/design_names.h"
+#include "shared/formula_text.h"
+#include "shared/list_selection.h"
+#include "shared/message_boxes.h"
+#include "shared/termination_signals.h"
+#include "shared/text_color.h"
 
 TFEdit* FEdit = nullptr;
 
@@ -46,18 +47,6 @@ const QString CommitCancelled =
     QStringLiteral("Error: Interpreting the declarations has been cancelled. Nothing has been changed.");
 const QString DiscardQuestion =
     QStringLiteral("Warning: The changes made in this window will be lost. Do you want to throw them away?");
-
-// Where a failed commit's declaration went wrong, in its definition as stored (lines joined by CR LF).
-std::optional<std::pair<int, int>> CommitFailurePlace() {
-    if (!LastCommitFailure) return std::nullopt;
-    try {
-        std::rethrow_exception(LastCommitFailure);
-    } catch (const cParseFailure& failure) {
-        if (failure.first >= 0) return std::pair{failure.first, failure.last};
-    } catch (...) {
-    }
-    return std::nullopt;
-}
 
 QPushButton* AddButton(QWidget* parent, const QString& caption, const QRect& geometry) {
     auto* button = new QPushButton(caption, parent);
@@ -242,7 +231,7 @@ void TFEdit::BDoneClick() {
     // The box says which declaration failed and why; OK selects it and the characters concerned.
     const std::string definition = kind.definition(static_cast<std::uint32_t>(failed)).value_or("");
     std::string detail = InvalidDeclarationText(failed, definition);
-    if (const std::string why = CommitFailureDetail(); !why.empty()) detail += "\n" + why;
+    if (const std::string why = DescribeCommitFailure().detail; !why.empty()) detail += "\n" + why;
     if (!AskError(this, CommitFailedError, FromEngineText(detail))) {
         kind.discard();
         Finish();
@@ -283,8 +272,8 @@ void TFEdit::WarnAboutUnusableName(const std::string& definition) {
 }
 
 void TFEdit::SelectFailureInDefinition(const std::string& definition) {
-    const auto place = CommitFailurePlace();
-    if (!place) return;
+    const cCommitFailure place = DescribeCommitFailure();
+    if (place.first < 0) return;
     // The edit shows each CR LF of the stored text as one line break.
     const auto shown = [&definition](int position) {
         position = std::min(position, static_cast<int>(definition.size()));
@@ -292,8 +281,8 @@ void TFEdit::SelectFailureInDefinition(const std::string& definition) {
                static_cast<int>(std::count(definition.begin(), definition.begin() + position, '\r'));
     };
     QTextCursor cursor = MDef->textCursor();
-    cursor.setPosition(shown(place->first));
-    if (place->second >= place->first) cursor.setPosition(shown(place->second + 1), QTextCursor::KeepAnchor);
+    cursor.setPosition(shown(place.first));
+    if (place.last >= place.first) cursor.setPosition(shown(place.last + 1), QTextCursor::KeepAnchor);
     MDef->setTextCursor(cursor);
     MDef->setFocus();
 }

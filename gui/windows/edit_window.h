@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The declaration editor: edits the constants or the user functions in a working copy, which Done
 // commits and Cancel throws away. Line i of the list always stands for entry i of the working copy.
 #pragma once

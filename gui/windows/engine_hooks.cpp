@@ -1,16 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "engine_hooks.h"
 
 #include <QIODevice>
 
-#include "Parser_core.h"
-#include "dialogs.h"
-#include "formula_text.h"
+#include "engine/Parser_core.h"
 #include "main_window.h"
 #include "progress_handler.h"
+#include "shared/dialogs.h"
+#include "shared/formula_text.h"
 
 namespace {
 
 cMathReportCounter* activeCounter = nullptr;
+QIODevice* libraryStream = nullptr;
 
 }  // namespace
 
@@ -23,13 +25,21 @@ void InstallEngineHooks() {
 }
 
 std::int32_t ReadHandler(void* buffer, std::int32_t count) {
-    if (!FMain->LibraryStream || count < 0) return -1;
-    return static_cast<std::int32_t>(FMain->LibraryStream->read(static_cast<char*>(buffer), count));
+    if (!libraryStream || count < 0) return -1;
+    return static_cast<std::int32_t>(libraryStream->read(static_cast<char*>(buffer), count));
 }
 
 std::int32_t WriteHandler(const void* buffer, std::int32_t count) {
-    if (!FMain->LibraryStream || count < 0) return -1;
-    return static_cast<std::int32_t>(FMain->LibraryStream->write(static_cast<const char*>(buffer), count));
+    if (!libraryStream || count < 0) return -1;
+    return static_cast<std::int32_t>(libraryStream->write(static_cast<const char*>(buffer), count));
+}
+
+cLibraryStreamScope::cLibraryStreamScope(QIODevice& file) {
+    libraryStream = &file;
+}
+
+cLibraryStreamScope::~cLibraryStreamScope() {
+    libraryStream = nullptr;
 }
 
 void MathErrorHandler(const char* function, const char* kind) {

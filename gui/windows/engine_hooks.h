@@ -1,16 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The handlers the main window installs in the engine's hooks before anything can reach the engine.
 #pragma once
 
 #include <cstdint>
 
-#include "math_reports.h"
+class QIODevice;
+
+#include "common/math_reports.h"
 
 // Installs ProgressHandler, PollHandler, ReadHandler, WriteHandler and MathErrorHandler.
 void InstallEngineHooks();
 
-// Move count bytes between buffer and the main window's open library file; answer the number moved.
+// Move count bytes between buffer and the library file of the cLibraryStreamScope that lives; answer
+// the number moved (-1 with no file).
 std::int32_t ReadHandler(void* buffer, std::int32_t count);
 std::int32_t WriteHandler(const void* buffer, std::int32_t count);
+
+// The library file that File > Open or File > Save reads or writes, handed to the read and write
+// handlers for as long as the scope lives: the hooks see no file before or after the engine's call.
+class cLibraryStreamScope {
+public:
+    explicit cLibraryStreamScope(QIODevice& file);
+    ~cLibraryStreamScope();
+    cLibraryStreamScope(const cLibraryStreamScope&) = delete;
+    cLibraryStreamScope& operator=(const cLibraryStreamScope&) = delete;
+};
 
 // Shows the math library's report "function: KIND error" in a message box captioned "Orvane"; the
 // calculation then goes on with the error value. Within a cMathReportScope only the first report of

@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "info_window.h"
 
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "app_texts.h"
-#include "design_names.h"
-#include "read_only_memo.h"
+#include "shared/app_texts.h"
+#include "shared/design_names.h"
+#include "shared/read_only_memo.h"
 
 TFInfoText* FInfoText = nullptr;
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The info text window: one text under a caption chosen by its caller.
 #pragma once
 

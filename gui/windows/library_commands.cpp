@@ -1,5 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File > Open and File > Save of the main window: constant and function libraries, chosen by the
-// dialog's filter, read and written through the engine's hooks over LibraryStream. Closing the window
+// dialog's filter, read and written through the engine's hooks (cLibraryStreamScope). Closing the window
 // offers to save declarations changed since they were last loaded or saved.
 #include <QDir>
 #include <QFile>
@@ -8,14 +9,15 @@
 #include <array>
 #include <cerrno>
 
-#include "Parser_core.h"
-#include "declaration_messages.h"
-#include "dialogs.h"
-#include "file_paths.h"
-#include "file_problems.h"
+#include "common/declaration_messages.h"
+#include "common/file_problems.h"
+#include "engine/Parser_core.h"
+#include "engine_hooks.h"
 #include "main_window.h"
-#include "message_boxes.h"
 #include "palettes_window.h"
+#include "shared/dialogs.h"
+#include "shared/file_paths.h"
+#include "shared/message_boxes.h"
 
 namespace {
 
@@ -54,18 +56,6 @@ const QString LoadCancelled =
     QStringLiteral("Error: Loading the library has been cancelled. Nothing has been changed.");
 const QString SaveCancelled =
     QStringLiteral("Error: Saving the library has been cancelled. Nothing has been changed.");
-
-// Makes a file the main window's LibraryStream for one command; the hooks see no file before or after.
-class cLibraryStreamScope {
-public:
-    cLibraryStreamScope(TFMain& window, QIODevice& file) : window_(window) { window_.LibraryStream = &file; }
-    ~cLibraryStreamScope() { window_.LibraryStream = nullptr; }
-    cLibraryStreamScope(const cLibraryStreamScope&) = delete;
-    cLibraryStreamScope& operator=(const cLibraryStreamScope&) = delete;
-
-private:
-    TFMain& window_;
-};
 
 // The chosen name with the filter's extension, replacing the name's own extension or appended when it
 // has none. A name that only starts with a dot (".lib") keeps it and gets the extension appended.
@@ -122,7 +112,7 @@ bool TFMain::SaveLibrary(const QList<int>& offered) {
         }
         bool saved = false;
         try {
-            const cLibraryStreamScope stream(*this, file);
+            const cLibraryStreamScope stream(file);
             saved = filter.kind->save();
         } catch (const cCalculationCancelled&) {
             file.cancelWriting();
@@ -153,7 +143,7 @@ void TFMain::File_OpenClick() {
     const bool wasSaved = !savedDeclarations_.Changed(*filter.kind);
     std::int32_t result = LoadSucceeded;
     try {
-        const cLibraryStreamScope stream(*this, file);
+        const cLibraryStreamScope stream(file);
         result = filter.kind->load();
     } catch (const cCalculationCancelled&) {
         ReportCancelled(LoadCancelled);

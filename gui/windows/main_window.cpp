@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "main_window.h"
 
 #include <QAction>
@@ -16,14 +17,14 @@
 #include <QToolButton>
 #include <limits>
 
-#include "Parser_core.h"
-#include "app_texts.h"
-#include "design_names.h"
+#include "common/program_files.h"
+#include "engine/Parser_core.h"
 #include "engine_hooks.h"
-#include "file_paths.h"
-#include "program_files.h"
-#include "shortcut_precedence.h"
-#include "theme_colors.h"
+#include "shared/app_texts.h"
+#include "shared/design_names.h"
+#include "shared/file_paths.h"
+#include "shared/shortcut_precedence.h"
+#include "shared/theme_colors.h"
 
 TFMain* FMain = nullptr;
 
@@ -67,7 +68,7 @@ TFMain::TFMain(const QString& programFolder) : programFolder_(programFolder), re
     InstallEngineHooks();
     DecimalSeparator = LocaleDecimalSeparator();
     engine_.emplace(ReadEngineSettings(PathOf(SettingsFilePath())));
-    mainTree_.reset(NewParseTree());
+    calculator_.emplace();
     EngineStateLines();
     EFormel->setFocus();
 }
@@ -325,12 +326,8 @@ void TFMain::ApplyThemeColors() {
 }
 
 void TFMain::FormClose() {
-    mainTree_.reset();
+    calculator_.reset();
     engine_.reset();
-}
-
-void TFMain::cTreeDeleter::operator()(cParseTree* tree) const {
-    DeleteParseTree(tree);
 }
 
 bool TFMain::eventFilter(QObject* object, QEvent* event) {

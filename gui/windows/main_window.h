@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: the formula, its result, the memory keys and the engine state. Constructing it
 // joins the program to the engine (hooks, settings, engine tables, the window's own parse tree);
 // closing it tears the engine down, after offering to save declarations that were changed.
@@ -8,21 +9,20 @@
 #include <memory>
 #include <optional>
 
-#include "engine_session.h"
-#include "formula_recall.h"
+#include "common/calculator.h"
+#include "common/engine_session.h"
 #include "saved_declarations.h"
-#include "up_down.h"
+#include "shared/formula_recall.h"
+#include "shared/up_down.h"
 
 class QAction;
 class QActionGroup;
 class QGroupBox;
-class QIODevice;
 class QLabel;
 class QLineEdit;
 class QMenu;
 class QPlainTextEdit;
 class QPushButton;
-class cParseTree;
 struct cDeclarationOperations;
 
 class TFMain : public QMainWindow {
@@ -62,15 +62,18 @@ public:
     void Palettes_PlotClick();
     void Help_DokumentationClick();
     void Help_AboutClick();
-    // File > Open and File > Save load and save library files; they set LibraryStream meanwhile.
+    // File > Open and File > Save load and save library files through the engine's hooks.
     void File_OpenClick();
     void File_SaveClick();
+    // Appends a name or template to the formula (the palettes' Paste).
+    void AppendToFormula(const QString& text);
 
-    // The main window's own parse tree with the variables a to z.
-    cParseTree* MainTree() const { return mainTree_.get(); }
-    double LastResult = 0.0;
+    // The calculator behind the window: its parse tree MainTree() with the variables a to z, the last
+    // result, the memory keys. It exists from the constructor until the window closes.
+    cCalculator& Calculator() { return *calculator_; }
+    cParseTree* MainTree() { return calculator_ ? &calculator_->Tree() : nullptr; }
+    double LastResult() const { return calculator_ ? calculator_->LastResult() : 0.0; }
     std::int32_t LastRefreshSecond = 0;
-    QIODevice* LibraryStream = nullptr;  // the library file being loaded or saved, owned by the command
 
     // Components, named as in the form's design.
     QLineEdit* EFormel;
@@ -121,10 +124,6 @@ protected:
     bool eventFilter(QObject* object, QEvent* event) override;
 
 private:
-    struct cTreeDeleter {
-        void operator()(cParseTree* tree) const;
-    };
-
     void BuildComponents();
     void BuildMenu();
     void NameComponents();
@@ -137,7 +136,7 @@ private:
     void SelectInFormula(int first, int last);
     void SetCalculateEnabled(bool enabled);
     char StoreLetter() const;
-    void StoreInVariable(double value);
+    void ShowStored(char letter, double value);
     void SetSize(QAction* item, int outerWidth, int outerHeight);
     void ShowPalette(int tab);
     void RecallFormula(bool older);
@@ -164,9 +163,10 @@ private:
     bool closeAfterWork_ = false;
     cFormulaRecall recall_;
     cSavedDeclarations savedDeclarations_;
-    // Declared in this order so that the tree goes before the engine tables it may refer to.
+    // Declared in this order so that the calculator's tree goes before the engine tables it may refer
+    // to.
     std::optional<cEngineSession> engine_;
-    std::unique_ptr<cParseTree, cTreeDeleter> mainTree_;
+    std::optional<cCalculator> calculator_;
 };
 
 extern TFMain* FMain;

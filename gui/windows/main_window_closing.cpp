@@ -1,11 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Closing the main window: never under the engine's feet, and never losing declarations that were
 // changed since they were last loaded or saved without asking.
 #include <QTimer>
 
 #include "main_window.h"
-#include "message_boxes.h"
 #include "progress_window.h"
-#include "termination_signals.h"
+#include "shared/message_boxes.h"
+#include "shared/termination_signals.h"
 
 namespace {
 

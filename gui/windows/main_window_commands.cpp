@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's commands: calculate, clear, copy, the memory keys, sizes and the other windows.
 #include <QAction>
 #include <QActionGroup>
@@ -8,19 +9,19 @@
 #include <QScopedValueRollback>
 #include <QTabWidget>
 
-#include "Parser_core.h"
+#include "common/failure_texts.h"
+#include "common/result_text.h"
 #include "config_window.h"
 #include "credits_window.h"
-#include "dialogs.h"
-#include "documentation.h"
 #include "edit_window.h"
+#include "engine/Parser_core.h"
 #include "engine_hooks.h"
-#include "failure_texts.h"
-#include "formula_text.h"
 #include "main_window.h"
 #include "palettes_window.h"
 #include "plot_window.h"
-#include "result_text.h"
+#include "shared/dialogs.h"
+#include "shared/documentation.h"
+#include "shared/formula_text.h"
 
 namespace {
 
@@ -49,6 +50,7 @@ void TFMain::CalculateFormula() {
     const QString typed = EFormel->text();
     recall_.Remember(typed);
     if (const qsizetype wide = FirstWideCharacter(typed); wide >= 0) {
+        calculator_->ForgetResult();
         ShowFailure(QStringLiteral("parse error"),
                     QStringLiteral("character %1 not understood at character %2")
                         .arg(CharacterName(typed, wide))
@@ -56,40 +58,28 @@ void TFMain::CalculateFormula() {
         SelectInFormula(static_cast<int>(wide), static_cast<int>(wide));
         return;
     }
-    try {
-        mainTree_->Parse(*ToEngineText(typed));
-    } catch (const cParseFailure& failure) {
-        ShowFailure(QStringLiteral("parse error"), FromEngineText(ParseFailureDetail(failure)));
-        SelectInFormula(failure.first, failure.last);
-        return;
-    } catch (...) {
-        ShowFailure(QStringLiteral("parse error"));
-        return;
-    }
     cMathReportScope reports;
-    try {
-        const double value = mainTree_->Evaluate();
-        reports.ShowSummary();
-        LastResult = value;
-    } catch (const cCalculationCancelled&) {
-        reports.ShowSummary();
-        LastResult = 0.0;
-        if (!CancelIsExpected()) ShowMessage(this, QStringLiteral("calculation cancelled"));
-        ShowResult(QStringLiteral("<ERROR>"));
-        return;
-    } catch (const std::exception& failure) {
-        reports.ShowSummary();
-        ShowFailure(QStringLiteral("calc error"), FromEngineText(CalcFailureDetail(failure)));
-        return;
-    } catch (...) {
-        ShowFailure(QStringLiteral("calc error"));
-        return;
+    const cCalculation calculation = calculator_->Calculate(*ToEngineText(typed));
+    reports.ShowSummary();
+    switch (calculation.outcome) {
+        case cCalculation::Outcome::Value:
+            ShowResult(FromEngineText(ResultText(calculation.value, DecimalSeparator)));
+            return;
+        case cCalculation::Outcome::ParseError:
+            ShowFailure(QStringLiteral("parse error"), FromEngineText(calculation.detail));
+            SelectInFormula(calculation.first, calculation.last);
+            return;
+        case cCalculation::Outcome::CalcError:
+            ShowFailure(QStringLiteral("calc error"), FromEngineText(calculation.detail));
+            return;
+        case cCalculation::Outcome::Cancelled:
+            if (!CancelIsExpected()) ShowMessage(this, QStringLiteral("calculation cancelled"));
+            ShowResult(QStringLiteral("<ERROR>"));
+            return;
     }
-    ShowResult(FromEngineText(ResultText(LastResult, DecimalSeparator)));
 }
 
 void TFMain::ShowFailure(const QString& message, const QString& detail) {
-    LastResult = 0.0;
     ShowMessage(this, message, detail);
     ShowResult(QStringLiteral("<ERROR>"));
 }
@@ -129,9 +119,13 @@ void TFMain::SetCalculateEnabled(bool enabled) {
 
 void TFMain::Edit_ClearClick() {
     EFormel->clear();
-    LastResult = 0.0;
+    calculator_->ForgetResult();
     ShowResult(FromEngineText(ResultText(0.0, DecimalSeparator)));
     EFormel->setFocus();
+}
+
+void TFMain::AppendToFormula(const QString& text) {
+    EFormel->setText(EFormel->text() + text);
 }
 
 void TFMain::Edit_CopyResultClick() {
@@ -160,22 +154,20 @@ char TFMain::StoreLetter() const {
 }
 
 void TFMain::BMClick() {
-    StoreInVariable(LastResult);
+    ShowStored(StoreLetter(), calculator_->StoreResult(StoreLetter()));
 }
 
 void TFMain::BMplusClick() {
-    StoreInVariable(mainTree_->GetVariable(StoreLetter()) + LastResult);
+    ShowStored(StoreLetter(), calculator_->AddResult(StoreLetter()));
 }
 
 void TFMain::BMminusClick() {
-    StoreInVariable(mainTree_->GetVariable(StoreLetter()) - LastResult);
+    ShowStored(StoreLetter(), calculator_->SubtractResult(StoreLetter()));
 }
 
 // The memory keys say what they stored and hand the keyboard back to the formula, so that the next
 // formula typed does not go to the key.
-void TFMain::StoreInVariable(double value) {
-    const char letter = StoreLetter();
-    mainTree_->SetVariable(letter, value);
+void TFMain::ShowStored(char letter, double value) {
     LStore->setText(QStringLiteral("%1 = %2").arg(QString(QLatin1Char(letter)),
                                                   FromEngineText(ResultText(value, DecimalSeparator))));
     EFormel->setFocus();

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "palettes_window.h"
 
 #include <QLineEdit>
@@ -8,19 +9,19 @@
 #include <QTabBar>
 #include <QTabWidget>
 
-#include "Parser_core.h"
-#include "app_texts.h"
-#include "declaration_list.h"
-#include "declaration_text.h"
-#include "design_names.h"
-#include "formula_text.h"
+#include "common/orvane_utils.h"
+#include "common/result_text.h"
+#include "engine/Parser_core.h"
 #include "info_window.h"
-#include "list_selection.h"
 #include "main_window.h"
-#include "message_boxes.h"
-#include "orvane_utils.h"
-#include "read_only_memo.h"
-#include "result_text.h"
+#include "shared/app_texts.h"
+#include "shared/declaration_list.h"
+#include "shared/declaration_text.h"
+#include "shared/design_names.h"
+#include "shared/formula_text.h"
+#include "shared/list_selection.h"
+#include "shared/message_boxes.h"
+#include "shared/read_only_memo.h"
 
 TFPalettes* FPalettes = nullptr;
 
@@ -66,15 +67,13 @@ QListWidget* AddList(QWidget* sheet) {
     return list;
 }
 
-void AppendToFormula(const std::string& text) {
-    FMain->EFormel->setText(FMain->EFormel->text() + FromEngineText(text));
-}
-
-// With nothing selected, or a stale list, nothing is appended.
-void PasteDeclarationName(const QListWidget* list, const cDeclarationOperations& kind) {
+// With nothing selected, or a stale list, nothing.
+std::optional<std::string> SelectedDeclarationName(const QListWidget* list,
+                                                   const cDeclarationOperations& kind) {
     const auto index = SelectedIndex(list);
-    if (!index) return;
-    if (const auto text = kind.definition(*index)) AppendToFormula(DeclName(*text));
+    if (!index) return std::nullopt;
+    if (const auto text = kind.definition(*index)) return DeclName(*text);
+    return std::nullopt;
 }
 
 void ShowDeclarationText(const QString& caption, const QListWidget* list,
@@ -190,7 +189,7 @@ void TFPalettes::ShowTab(int index) {
 void TFPalettes::SVariablesShow() {
     MVarState->clear();
     for (char letter = 'a'; letter <= 'z'; ++letter) {
-        const double value = FMain->MainTree()->GetVariable(letter);
+        const double value = FMain->Calculator().Variable(letter);
         MVarState->appendPlainText(QStringLiteral("%1 = ").arg(QLatin1Char(letter)) +
                                    FromEngineText(ResultText(value, DecimalSeparator)));
     }
@@ -218,16 +217,19 @@ void TFPalettes::SBuiltinFuncShow() {
 }
 
 void TFPalettes::BConstPasteClick() {
-    PasteDeclarationName(LConst, ConstantDeclarations);
+    if (const auto name = SelectedDeclarationName(LConst, ConstantDeclarations))
+        emit PasteRequested(FromEngineText(*name));
 }
 
 void TFPalettes::BUserFuncPasteClick() {
-    PasteDeclarationName(LUserFunc, FunctionDeclarations);
+    if (const auto name = SelectedDeclarationName(LUserFunc, FunctionDeclarations))
+        emit PasteRequested(FromEngineText(*name));
 }
 
 void TFPalettes::BBuiltinFuncPasteClick() {
     const auto index = SelectedIndex(LBuiltinFunc);
-    if (index && *index < BuiltinTemplates.size()) AppendToFormula(BuiltinTemplates[*index]);
+    if (index && *index < BuiltinTemplates.size())
+        emit PasteRequested(FromEngineText(BuiltinTemplates[*index]));
 }
 
 void TFPalettes::BConstDefClick() {

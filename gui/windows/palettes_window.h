@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The palettes tool window: variables, constants, user functions and built-in function templates.
 // Every list is rebuilt from the engine each time its tab is shown, so a list's row is the entry's
 // index in the engine's table.
@@ -60,6 +61,10 @@ public:
     QListWidget* LBuiltinFunc;
     QPushButton* BBuiltinFuncDesc;
     QPushButton* BBuiltinFuncPaste;
+
+signals:
+    // Paste: a name or template to append to the formula.
+    void PasteRequested(const QString& text);
 
 protected:
     // Showing the window rebuilds the tab that is active.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "plot_window.h"
 
 #include <QCheckBox>
@@ -12,15 +13,15 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "Parser_core.h"
-#include "design_names.h"
-#include "dialogs.h"
-#include "formula_text.h"
+#include "common/result_text.h"
+#include "engine/Parser_core.h"
 #include "main_window.h"
-#include "message_boxes.h"
-#include "plot_export.h"
 #include "progress_window.h"
-#include "result_text.h"
+#include "shared/design_names.h"
+#include "shared/dialogs.h"
+#include "shared/formula_text.h"
+#include "shared/message_boxes.h"
+#include "shared/plot_export.h"
 
 TFPlot* FPlot = nullptr;
 
@@ -174,7 +175,7 @@ void TFPlot::ReadFormulas(QStringList& problems) {
     for (int i = 0; i < cPlotCanvas::MaxCurves; ++i) {
         const QString text = EFunction[i]->text().trimmed();
         if (text.isEmpty()) continue;
-        auto parsed = ParsePlotFormula(text, i, FMain->MainTree()->vars);
+        auto parsed = ParsePlotFormula(text, i, FMain->Calculator().Variables());
         if (auto* problem = std::get_if<QString>(&parsed))
             problems << CurveName(i) + QStringLiteral(": ") + *problem;
         else

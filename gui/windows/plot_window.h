@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plot tool window: up to four formulas in x drawn over an x range, with zoom and pan by mouse
 // and keyboard, a cursor readout, the zeros in view, and export as PNG, SVG or PDF. The curves are
 // sampled with the main window's variables; long sampling shows one progress display for the whole
@@ -9,7 +10,7 @@
 #include <array>
 #include <vector>
 
-#include "plot_canvas.h"
+#include "shared/plot_canvas.h"
 
 class QCheckBox;
 class QLabel;

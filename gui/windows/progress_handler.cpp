@@ -1,12 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "progress_handler.h"
 
 #include <QApplication>
 #include <QPointer>
 
-#include "Parser_core.h"
+#include "engine/Parser_core.h"
 #include "main_window.h"
 #include "progress_window.h"
-#include "termination_signals.h"
+#include "shared/termination_signals.h"
 
 tProgressClock ProgressClock = [] { return static_cast<std::int32_t>(WallClockSecond()); };
 std::uint32_t ReportsPerClockReading = 4096;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The engine's progress and poll hooks: the main window is disabled from the first report of a piece
 // of work until its end, the progress window shows once the work lasts into a second wall-clock
 // second, and the application's events run about once per wall-clock second, whatever line reports

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "progress_window.h"
 
 #include <QApplication>
@@ -10,9 +11,9 @@
 #include <QWindow>
 #include <algorithm>
 
-#include "Parser_core.h"
-#include "app_texts.h"
-#include "design_names.h"
+#include "engine/Parser_core.h"
+#include "shared/app_texts.h"
+#include "shared/design_names.h"
 
 TFProgress* FProgress = nullptr;
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The progress window: four lines, one per nesting level of the engine's work, shown while the
 // engine reports progress, and a Cancel button (also Esc) that stops the work. ProgressHandler drives
 // it.
@@ -7,7 +8,7 @@
 #include <QWidget>
 #include <array>
 
-#include "progress_lines.h"
+#include "common/progress_lines.h"
 
 class QGroupBox;
 class QLabel;

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "saved_declarations.h"
 
 #include <functional>
 #include <string>
 
-#include "Parser_core.h"
+#include "engine/Parser_core.h"
 
 namespace {
 

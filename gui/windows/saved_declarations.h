@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whether the live constants or functions have changed since they were last loaded or saved, so that
 // closing the main window can offer to save them. A fingerprint of a kind's texts stands for them.
 #pragma once

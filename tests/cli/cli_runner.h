@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs the real orvane-cli binary with arguments and standard input, and collects what it printed.
 // cli_runner_posix.cpp starts it with fork and exec, cli_runner_windows.cpp with CreateProcess.
 #pragma once
@@ -6,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "test_folder.h"
+#include "support/test_folder.h"
 
 struct cCliRun {
     int exitStatus = -1;  // -1 when a signal ended the program

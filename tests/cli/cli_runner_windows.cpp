@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts orvane-cli with CreateProcess, its standard streams in temporary files.
 #include <windows.h>
 

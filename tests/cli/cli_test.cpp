@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orvane-cli as a user scripts it, for what the golden files cannot say: line endings, the settings
 // file beside the program, usage errors, locales, failing input and output, input too large to hold.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orvane-cli's library options, run on the real program in a temporary folder (the declaration
 // options are in the golden files).
 #include <gtest/gtest.h>

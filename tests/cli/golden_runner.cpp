@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays golden files through the real orvane-cli: each case is one run of the program, given its
 // options and lines of standard input, whose standard output, standard error and exit status must be
 // exactly the ones written under it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Interactive mode at a pseudo-terminal: formulas, the history across runs, completion with Tab, and
 // Ctrl-C and Ctrl-D as a user presses them.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // orvane-cli at a terminal of its own: a pseudo-terminal whose other end a test types into and reads,
 // as a user at the keyboard would.
 #pragma once

@@ -1,4 +1,5 @@
-#include "curve_sampling.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/curve_sampling.h"
 
 #include <gtest/gtest.h>
 
@@ -7,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "engine_session.h"
-#include "plot_range.h"
-#include "result_text.h"
+#include "common/engine_session.h"
+#include "common/plot_range.h"
+#include "common/result_text.h"
 
 namespace {
 

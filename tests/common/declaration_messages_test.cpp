@@ -1,4 +1,5 @@
-#include "declaration_messages.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/declaration_messages.h"
 
 #include <gtest/gtest.h>
 

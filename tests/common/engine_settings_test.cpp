@@ -1,5 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file Orvane.ini: what the engine holds and what the preferences dialog writes.
-#include "engine_settings.h"
+#include "common/engine_settings.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +8,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "test_folder.h"
+#include "support/test_folder.h"
 
 namespace {
 

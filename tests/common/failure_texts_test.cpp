@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a failed formula or declaration says: the kind of failure and its place as typed.
-#include "failure_texts.h"
+#include "common/failure_texts.h"
 
 #include <gtest/gtest.h>
 
-#include "Parser_core.h"
-#include "engine_session.h"
+#include "common/engine_session.h"
+#include "engine/Parser_core.h"
 
 namespace {
 
@@ -78,7 +79,7 @@ TEST_F(FailureTextsTest, CommitFailuresSayWhyTheDeclarationFailed) {
         c.kind->begin();
         c.kind->add(c.definition, "");
         EXPECT_EQ(c.kind->commit(), 0) << c.definition;
-        EXPECT_EQ(CommitFailureDetail(), c.detail) << c.definition;
+        EXPECT_EQ(DescribeCommitFailure().detail, c.detail) << c.definition;
         c.kind->discard();
     }
 }

@@ -1,4 +1,5 @@
-#include "file_problems.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/file_problems.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +7,7 @@
 #include <fstream>
 #include <iostream>
 
-#include "test_folder.h"
+#include "support/test_folder.h"
 
 namespace {
 

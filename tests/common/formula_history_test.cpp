@@ -1,12 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The formula history file: what is kept, in which order, and what a new run reads back.
-#include "formula_history.h"
+#include "common/formula_history.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
-#include "test_folder.h"
+#include "support/test_folder.h"
 
 namespace {
 

@@ -1,5 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Counting the math library's reports within one calculation.
-#include "math_reports.h"
+#include "common/math_reports.h"
 
 #include <gtest/gtest.h>
 

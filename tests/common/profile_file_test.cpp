@@ -1,5 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The profile file: reading rule, case-insensitive names, writes that keep foreign lines.
-#include "profile_file.h"
+#include "common/profile_file.h"
 
 #include <gtest/gtest.h>
 #ifndef _WIN32
@@ -10,7 +11,7 @@
 #include <fstream>
 #include <iostream>
 
-#include "test_folder.h"
+#include "support/test_folder.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the settings file and the documentation are found: portable and installed layouts, the
 // user's config folder from the environment, and the system-wide default.
-#include "program_files.h"
+#include "common/program_files.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "test_folder.h"
+#include "support/test_folder.h"
 
 namespace {
 

@@ -1,4 +1,5 @@
-#include "result_text.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/result_text.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +11,7 @@
 #include <random>
 #include <string>
 
-#include "exact_result_text.h"
+#include "support/exact_result_text.h"
 
 namespace {
 

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // sum, pro, integral, derivative and solve: values, the bound variable left behind, evaluation order
 // and work counts.
 #include <cmath>
 #include <string>
 
+#include "common/result_text.h"
 #include "engine_fixture.h"
-#include "result_text.h"
 
 namespace {
 

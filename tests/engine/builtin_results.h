@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One row of the built-in results table: a built-in (or the power operator) called through the real
 // built-in table in one angle mode, with the result text a user would see and the math-library
 // reports made on the way. Shared by the table's test and the program that wrote the table.
@@ -6,8 +7,8 @@
 #include <cstdint>
 #include <string>
 
-#include "Parser_core.h"
-#include "result_text.h"
+#include "common/result_text.h"
+#include "engine/Parser_core.h"
 
 struct cBuiltinResult {
     std::string text;

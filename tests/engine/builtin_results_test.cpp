@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every row of the built-in results table: the same result texts and reports on every platform the
 // program is built for, whatever that platform's maths library makes of the arguments.
 #include <charconv>

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fourteen built-in functions in each angle mode, and their behaviour at the edges.
 #include <cmath>
 #include <limits>
 #include <string>
 
-#include "Math_func.h"
+#include "engine/Math_func.h"
 #include "engine_fixture.h"
 
 namespace {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A front end cancels work by raising cCalculationCancelled from its progress or poll hook: every
 // engine operation then unwinds as on a failure and leaves nothing half done.
 #include "declaration_fixture.h"

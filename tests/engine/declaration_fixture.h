@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A fresh engine for every declaration test, with an in-memory library file behind ReadHook and
 // WriteHook.
 #pragma once

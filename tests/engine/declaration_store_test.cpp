@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The working copies: opening, edits and their refusals, reads, discarding.
 #include <functional>
 

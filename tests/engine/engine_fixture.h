@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A set-up engine for each test, with the progress calls and math-library reports recorded. Every
 // engine setting, hook and the decimal separator are restored when the test ends, whatever it changed.
 #pragma once
@@ -8,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "Parser_core.h"
+#include "engine/Parser_core.h"
 
 struct cProgressCall {
     unsigned line;

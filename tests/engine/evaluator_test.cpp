@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Evaluation: values, evaluation order, progress calls, failures and the power operator's edges.
 #include <cmath>
 #include <limits>

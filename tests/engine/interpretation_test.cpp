@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Interpretation of definitions and the two commits: names, values, parameters, bodies, the order
 // rule for function calls, progress calls, and the reference lists a commit leaves behind.
 #include "declaration_fixture.h"

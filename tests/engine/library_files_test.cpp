@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Library files through the hooks: the exact bytes written, every loader result, the progress calls,
 // and that a failed load leaves the live tables as they were.
 #include "declaration_fixture.h"

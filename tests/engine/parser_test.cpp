@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The formula language's syntax: what parses to what value, and which failure each wrong formula
 // raises.
 #include <cmath>

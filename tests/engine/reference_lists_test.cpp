@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The constants' reference lists: growth and shrinking in steps of RefAlloc, and the tree walks.
 #include "declaration_fixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whether the tests run on the stack the programs are built for (8 MiB): on Linux the soft limit, which
 // CI lowers once to 1 MiB; on Windows the main thread's reserve, which the link sets.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the declaration, palette and library tests share: declarations made live through the store,
 // and a look at a modal window while it is open.
 #pragma once
@@ -12,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "Parser_core.h"
+#include "engine/Parser_core.h"
 
 using tDeclarations = std::vector<std::pair<std::string, std::string>>;  // definition, description
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "gui_test_support.h"
 
 #include <QApplication>
@@ -7,7 +8,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "progress_window.h"
+#include "windows/progress_window.h"
 
 QMessageBox::StandardButton cScriptedDialogs::Message(QWidget* /*parent*/, QMessageBox::Icon icon,
                                                       const QString& caption, const QString& text,

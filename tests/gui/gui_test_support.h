@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the window tests share: dialogs answered by the test, a watchdog for unexpected modal
 // windows, and the running program's windows in a temporary program folder.
 #pragma once
@@ -14,9 +15,9 @@
 #include <memory>
 #include <optional>
 
-#include "app_windows.h"
-#include "dialogs.h"
-#include "progress_handler.h"
+#include "shared/dialogs.h"
+#include "windows/app_windows.h"
+#include "windows/progress_handler.h"
 
 // Records every message box, file dialog, text viewer and clipboard write, and answers them from a
 // script. A box without a scripted answer is answered with its first button and noted as unexpected.

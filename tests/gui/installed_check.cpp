@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Not a ctest entry: scripts/package_test.sh copies this program into the bin/ folder of an
 // installed tree and runs it there, with XDG_CONFIG_HOME and XDG_CONFIG_DIRS in a temporary folder.
 // The windows start as the installed program's do: the settings come from the system-wide default
@@ -9,10 +10,10 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "Parser_core.h"
-#include "file_paths.h"
+#include "common/program_files.h"
+#include "engine/Parser_core.h"
 #include "gui_test_support.h"
-#include "program_files.h"
+#include "shared/file_paths.h"
 
 class InstalledProgramCheck : public QObject {
     Q_OBJECT

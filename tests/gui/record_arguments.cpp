@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stands in for a text editor in the documentation test, on every system: writes how many arguments it
 // got after the first, then each of them on a line of its own, into the file its first argument names.
 #include <fstream>

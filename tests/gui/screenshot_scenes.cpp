@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Puts the program's windows into the states shown in docs/ for a screenshot, then keeps running
 // until it is killed. "main": a finished calculation; "progress": a long calculation under way;
 // "tiny" and "small": the smaller window sizes; "error": a parse error's box with its detail;
@@ -7,7 +8,7 @@
 #include <QLineEdit>
 #include <QTimer>
 
-#include "app_windows.h"
+#include "windows/app_windows.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The about box and the info text window.
 #include <QGroupBox>
 #include <QLabel>
@@ -7,11 +8,11 @@
 #include <QSet>
 #include <QTest>
 
-#include "app_icon.h"
-#include "credits_window.h"
 #include "declaration_test_support.h"
 #include "gui_test_support.h"
-#include "info_window.h"
+#include "shared/app_icon.h"
+#include "windows/credits_window.h"
+#include "windows/info_window.h"
 
 class AboutInfoTest : public QObject {
     Q_OBJECT

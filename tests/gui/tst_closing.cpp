@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Closing the main window: declarations changed since they were last loaded or saved are offered for
 // saving, and closing while the engine works asks whether to cancel the work.
 #include <QCloseEvent>

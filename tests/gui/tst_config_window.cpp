@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The preferences dialog: what it shows from the settings file, what OK writes, and what Cancel and
 // a field it cannot read leave alone.
 #include <QButtonGroup>
@@ -8,9 +9,9 @@
 #include <QTest>
 #include <utility>
 
-#include "Parser_core.h"
-#include "config_window.h"
+#include "engine/Parser_core.h"
 #include "gui_test_support.h"
+#include "windows/config_window.h"
 
 namespace {
 

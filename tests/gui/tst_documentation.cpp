@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Help > Documentation: the editor gets readme.txt's path as one argument, without a shell; without
 // an editor the text shows in the program's own viewer.
 #include <QAction>
@@ -8,8 +9,8 @@
 
 #include <QLineEdit>
 
-#include "documentation.h"
 #include "gui_test_support.h"
+#include "shared/documentation.h"
 
 namespace {
 

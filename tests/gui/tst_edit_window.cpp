@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The declaration editor driven through its list, edits and buttons: add, modify, delete, Done and
 // Cancel, with every warning and the error after a failed commit.
 #include <QListWidget>
@@ -7,8 +8,8 @@
 
 #include "declaration_test_support.h"
 #include "gui_test_support.h"
-#include "palettes_window.h"
-#include "progress_handler.h"
+#include "windows/palettes_window.h"
+#include "windows/progress_handler.h"
 
 namespace {
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a failed calculation says: the parse error's detail and the characters it selects, the kind of
 // a calc error, and the math library's reports counted within a calculation.
 #include <QLabel>

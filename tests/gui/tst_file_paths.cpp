@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File names between Qt and the standard library keep every character, also those an 8-bit code page
 // has not (on Windows the program once lost such folders).
 #include <QDir>
@@ -5,7 +6,7 @@
 #include <QTest>
 #include <filesystem>
 
-#include "file_paths.h"
+#include "shared/file_paths.h"
 
 class FilePathsTest : public QObject {
     Q_OBJECT

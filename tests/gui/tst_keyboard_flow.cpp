@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window from the keyboard: Enter, the formula history across runs, the keyboard back in the
 // formula after the memory keys, a stale result, the controls' names and tooltips, and the colours on
 // a dark palette.
@@ -10,8 +11,8 @@
 #include <QToolButton>
 
 #include "gui_test_support.h"
-#include "progress_window.h"
-#include "theme_colors.h"
+#include "shared/theme_colors.h"
+#include "windows/progress_window.h"
 
 namespace {
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's commands, driven through its real widgets, menu actions and shortcuts.
 #include <QAction>
 #include <QLabel>
@@ -8,7 +9,7 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "Parser_core.h"
+#include "engine/Parser_core.h"
 #include "gui_test_support.h"
 
 namespace {
@@ -151,7 +152,7 @@ void MainWindowTest::calculate() {
     } else {
         QCOMPARE(program_->dialogs.MessageTexts(), QStringList{message});
         QCOMPARE(program_->dialogs.messages.front().caption, QStringLiteral("Orvane"));
-        if (shown == "<ERROR>") QCOMPARE(FMain->LastResult, 0.0);
+        if (shown == "<ERROR>") QCOMPARE(FMain->LastResult(), 0.0);
     }
     QVERIFY(FMain->BCalculate->isEnabled());
     QVERIFY(FMain->Edit_Calculate->isEnabled());
@@ -266,7 +267,7 @@ void MainWindowTest::delClearsWithTheCaretInTheFormula() {
     QTest::keyClick(FMain->EFormel, Qt::Key_Delete);
     QCOMPARE(FMain->EFormel->text(), QString());
     QCOMPARE(FMain->LErgebnis->text(), QStringLiteral("0"));
-    QCOMPARE(FMain->LastResult, 0.0);
+    QCOMPARE(FMain->LastResult(), 0.0);
     QCOMPARE(FMain->focusWidget(), FMain->EFormel);
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The palettes window: its four lists rebuilt from the engine, Paste onto the formula, and the
 // definitions and descriptions shown in the info window.
 #include <QLineEdit>
@@ -9,8 +10,8 @@
 
 #include "declaration_test_support.h"
 #include "gui_test_support.h"
-#include "info_window.h"
-#include "palettes_window.h"
+#include "windows/info_window.h"
+#include "windows/palettes_window.h"
 
 namespace {
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plot window: the main window's formula offered, zoom, pan and reset by keyboard and wheel,
 // zeros listed, reports counted, export, stopping a long plot; and the pictures orvane --plot
 // --export draws without a window.
@@ -10,13 +11,13 @@
 #include <QTest>
 #include <QWheelEvent>
 
-#include "command_line.h"
 #include "declaration_test_support.h"
 #include "gui_test_support.h"
-#include "headless_plot.h"
-#include "plot_window.h"
-#include "progress_handler.h"
-#include "progress_window.h"
+#include "shared/command_line.h"
+#include "shared/headless_plot.h"
+#include "windows/plot_window.h"
+#include "windows/progress_handler.h"
+#include "windows/progress_window.h"
 
 namespace {
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The progress handler and window: what each report shows, when it is drawn, and how the main window
 // is blocked meanwhile.
 #include <QDialog>

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up: the seven windows, their captions, the settings file and the engine-state lines.
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
 
-#include "Parser_core.h"
+#include "engine/Parser_core.h"
 #include "gui_test_support.h"
 
 class StartupTest : public QObject {
@@ -57,7 +58,7 @@ void StartupTest::initialState() {
     QCOMPARE(FMain->EFormel->text(), QStringLiteral("<formula>"));
     QCOMPARE(FMain->LErgebnis->text(), QStringLiteral("<result>"));
     QCOMPARE(FMain->EStoreVar->text(), QStringLiteral("a"));
-    QCOMPARE(FMain->LastResult, 0.0);
+    QCOMPARE(FMain->LastResult(), 0.0);
     QVERIFY(FMain->Edit_Size_Normal->isChecked());
     for (char letter = 'a'; letter <= 'z'; ++letter)
         QCOMPARE(FMain->MainTree()->GetVariable(letter), 0.0);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Puts one of the windows of the program into the state shown in docs/ for a screenshot, then keeps
 // running until it is killed: "palettes", "editor", "preferences", "about", "info" or "plot".
 // scripts/window_screenshots.sh runs it under Xvfb and takes the pictures.
@@ -9,9 +10,9 @@
 #include <QTabWidget>
 #include <QTimer>
 
-#include "Parser_core.h"
-#include "app_icon.h"
-#include "app_windows.h"
+#include "engine/Parser_core.h"
+#include "shared/app_icon.h"
+#include "windows/app_windows.h"
 
 namespace {
 

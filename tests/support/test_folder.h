@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Temporary files and folders for the tests, each with a name of its own: ctest runs tests in
 // parallel processes, and two of them must never share a file.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the built-in results table (tests/engine/data/builtin_results.tsv) from the engine as it is
 // built: for every built-in and angle mode some 1100 arguments, chosen where the platform's maths
 // libraries are known to differ (multiples of right angles, huge and tiny arguments, range edges)
@@ -12,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "builtin_results.h"
+#include "engine/builtin_results.h"
 
 namespace {
 

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Committing a working copy: every declaration of the kind is interpreted again, in table order, and
 // the working copy becomes the live table only when all of them succeed. A failed commit changes no
 // live table and no reference list and leaves the working copy open; a cancelled one closes it.
-#include "Parser_core.h"
 #include "declaration_progress.h"
+#include "engine/Parser_core.h"
 #include "interpretation.h"
 
 std::exception_ptr LastCommitFailure;

@@ -1,5 +1,6 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The operations of each kind of declaration, gathered so that callers choose the kind once.
-#include "Parser_core.h"
+#include "engine/Parser_core.h"
 
 const cDeclarationOperations ConstantDeclarations{.magic = "OVC",
                                                   .begin = BeginConstWork,

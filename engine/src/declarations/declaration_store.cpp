@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The declaration store: the live tables of constants and user functions, their working copies, and
 // every edit and read on them. Live tables are never edited in place; edits go to a working copy that
 // a commit (declaration_commit.cpp) turns into the live table.
 #include <algorithm>
 
-#include "Parser_core.h"
+#include "engine/Parser_core.h"
 
 namespace {
 

@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Interpretation of declarations: a constant's definition becomes its name and value, a user
 // function's definition its name, parameter count and parsed body.
 #include "interpretation.h"
 
-#include "Parser_core.h"
+#include "engine/Parser_core.h"
 #include "parsing/parser.h"
 
 namespace {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Library files: the declarations of one kind as definition and description texts, read and written
 // only through ReadHook and WriteHook. Layout, little-endian without padding: the magic "OVC" or "OVF",
 // the version 257 in 2 bytes, the entry count in 4 bytes, then per entry two strings, each a 2-byte
@@ -5,8 +6,8 @@
 #include <cstring>
 #include <type_traits>
 
-#include "Parser_core.h"
 #include "declaration_progress.h"
+#include "engine/Parser_core.h"
 
 namespace {
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reference lists that tie constants to the user-function nodes using them. A list lets the store
 // refuse to change a constant in use, and lets a constant commit point every referring node at its
 // constant's new position.
@@ -6,7 +7,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "Parser_core.h"
+#include "engine/Parser_core.h"
 
 namespace {
 

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built-in function table and the engine's set-up and tear-down.
 #include <algorithm>
 
-#include "Math_func.h"
-#include "Parser_core.h"
 #include "checked_math.h"
+#include "engine/Math_func.h"
+#include "engine/Parser_core.h"
 
 namespace {
 

@@ -1,11 +1,13 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The five operators that bind a variable of the tree and evaluate their last argument repeatedly:
 // sum, pro, integral, derivative and solve. The letter is evaluated first, then the other arguments
 // in order, then the expression. The constants are extended-precision values and every "rounded to
 // double" below is where the result is fixed; the documented results depend on both.
 #include <utility>
 
-#include "Parser_core.h"
 #include "checked_arithmetic.h"
+#include "engine/Parser_core.h"
+#include "engine/solve_bisection.h"
 #include "evaluation_steps.h"
 #include "truncation.h"
 
@@ -21,8 +23,6 @@ constexpr double IntegralEndWeight = 41.0;
 
 constexpr double DerivativeStep = 0.0005;
 constexpr long double OneOverTwoSteps = 1.0L / (2.0L * static_cast<long double>(DerivativeStep));
-
-constexpr int SolveHalvings = 40;
 
 }  // namespace
 
@@ -97,15 +97,11 @@ double cParseTree::EvalSolve(const cNode& node) {
     const double atHigh = EvalOperand(child[3]);
     quiet = 0;
 
-    const double direction = atHigh > atLow ? 1.0 : -1.0;
-    for (int i = 0; i < SolveHalvings; ++i) {
-        const double middle = RoundChecked((static_cast<long double>(high) + low) * 0.5L, high, low);
-        variable = middle;
-        if (EvalOperand(child[3]) * direction > 0.0) {
-            high = middle;
-        } else {
-            low = middle;
-        }
-    }
-    return RoundChecked((static_cast<long double>(high) + low) * 0.5L, high, low);
+    const auto midpoint = [](double from, double to) {
+        return RoundChecked((static_cast<long double>(to) + from) * 0.5L, to, from);
+    };
+    return SolveBisection(low, high, atHigh > atLow, midpoint, [&](double x) {
+        variable = x;
+        return EvalOperand(child[3]);
+    });
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arithmetic as the calculator defines it: each operation is carried out with a 64-bit mantissa and
 // its result rounded to double, and an invalid operation, a division by zero or an overflow on that
 // rounding fails at once with a cCalcFailure. Only non-finite results are inspected, so the common
@@ -7,7 +8,7 @@
 #include <cmath>
 #include <limits>
 
-#include "Parser_core.h"
+#include "engine/Parser_core.h"
 
 static_assert(std::numeric_limits<long double>::digits == 64,
               "the calculator's arithmetic needs the 64-bit-mantissa extended format");

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "checked_math.h"
 
 #include <cmath>
 #include <limits>
 
-#include "Parser_core.h"
 #include "elementary_functions.h"
+#include "engine/Parser_core.h"
 
 namespace {
 

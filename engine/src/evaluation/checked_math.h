@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The math library as the calculator uses it: each function gives the documented value at its edges
 // and reports domain, singularity and overflow errors through MathErrorHook ("sqrt", "DOMAIN"), after
 // which the calculation goes on with the returned value.

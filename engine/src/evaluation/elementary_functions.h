@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The engine's own elementary functions. Platform maths libraries differ in the last digits (and
 // some, with the x87 instructions' own pi, in the fifth), so the engine computes every value itself:
 // arguments reduced exactly, kernels evaluated with about 120 bits, and each result rounded once to

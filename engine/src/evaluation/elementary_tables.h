@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The constants of the engine's own elementary functions, written by
 // scripts/make_elementary_tables.py: each value as hi + lo, hi the nearest 64-bit-mantissa value and
 // lo the nearest to the rest.

@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The per-node step shared by the evaluator and the binding operators, inline because it runs once
 // for every node evaluated.
 #pragma once
 
 #include <cstdint>
 
-#include "Parser_core.h"
+#include "engine/Parser_core.h"
 
 static_assert((PollInterval & (PollInterval - 1)) == 0, "the poll interval is a power of two");
 

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The evaluator: counts the work of a tree, walks it, and reports one progress step per node.
 #include <cstdint>
 
-#include "Parser_core.h"
 #include "checked_arithmetic.h"
 #include "checked_math.h"
+#include "engine/Parser_core.h"
 #include "evaluation_steps.h"
 #include "stack_guard.h"
 #include "truncation.h"

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Degree and grad versions of the trigonometric functions. The conversion factors are extended-
 // precision reciprocals and the products are formed in that precision, so that sin(90) in degrees is
 // exactly 1 and arctan(1) exactly 45.
-#include "Math_func.h"
+#include "engine/Math_func.h"
 
 #include "checked_arithmetic.h"
 #include "checked_math.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Truncation of a value to the integers that sum, pro and the bound-variable letter use.
 #pragma once
 

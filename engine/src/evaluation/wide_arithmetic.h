@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Arithmetic on unevaluated sums hi + lo of two 64-bit-mantissa values (about 128 bits), and the
 // bit-level helpers of the engine's elementary functions. x87 extended precision only.
 #pragma once

@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Conversion of number texts: a strict scanner for the accepted syntax, then a correctly rounded
 // conversion of a normalized copy. The scanner decides what is a number; std::from_chars only rounds.
 #include <charconv>
 #include <string>
 
-#include "Parser_core.h"
+#include "engine/Parser_core.h"
 
 char DecimalSeparator = '.';
 

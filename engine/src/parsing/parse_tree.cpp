@@ -1,8 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Nodes and trees: construction, copying, variables and lifetime.
 #include <algorithm>
 #include <stdexcept>
 
-#include "Parser_core.h"
+#include "engine/Parser_core.h"
 #include "parser.h"
 
 namespace {

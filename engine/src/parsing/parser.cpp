@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parser: splits ranges of the prepared text at the weakest operator, searching from the right and
 // stepping over bracketed groups; an operator-free range is an operand whose names are resolved
 // against the engine's tables at once.
@@ -8,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "Parser_core.h"
+#include "engine/Parser_core.h"
 #include "parser.h"
 #include "stack_guard.h"
 

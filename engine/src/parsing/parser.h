@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parser's entry points inside the engine.
 #pragma once
 
 #include <string>
 #include <string_view>
 
-#include "Parser_core.h"
+#include "engine/Parser_core.h"
 
 // Deepest nesting of brackets, calls and operator levels the parser accepts: far above what a formula
 // of 5000 characters can reach. Parsing stops earlier, with the same failure, when the stack of the

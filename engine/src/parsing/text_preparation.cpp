@@ -1,9 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Character classes and the two passes that prepare a formula for parsing.
 #include <algorithm>
 #include <string>
 #include <vector>
 
-#include "Parser_core.h"
+#include "engine/Parser_core.h"
 #include "parser.h"
 
 namespace {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The math library's reports ("sqrt: DOMAIN error") counted instead of shown one by one. Within one
 // calculation the first of each kind is shown at once and one summary gives the counts when it ends
 // (a sum over a thousand square roots of negative numbers says it once, not a thousand times); over

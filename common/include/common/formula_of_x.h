@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A formula of the calculator's language read as a function of its variable x, for plots and tables.
 // It has its own parse tree, so sampling it leaves the tree it was copied from alone.
 #pragma once
@@ -6,7 +7,7 @@
 #include <optional>
 #include <string_view>
 
-#include "Parser_core.h"
+#include "engine/Parser_core.h"
 
 class cFormulaOfX {
 public:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replacing a small file as a whole, so that a failed write never leaves half of it behind.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the calculator shows a value: 15 significant digits, fixed-point or with "E", "NAN" and "INF".
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four progress lines a progress display shows, kept as the raw counts of the last report on each
 // line. The engine reports after every node, so storing must stay a few stores; the line texts and
 // percentages are only formed when the display is redrawn, at most once a second.

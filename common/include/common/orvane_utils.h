@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text helpers that show declarations in lists and paste their names into a formula.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The engine's tables from InitEngine to DoneEngine, as one owned object.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Public interface of the calculation engine: parse trees, the parser, the evaluator, the built-in
 // function table, the declaration store with its interpretation, and library files.
 //

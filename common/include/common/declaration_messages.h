@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The texts both front ends show when declarations cannot be added or interpreted, and when a library
 // file cannot be saved or loaded.
 #pragma once

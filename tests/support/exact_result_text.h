@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The result text formed from the full exact decimal expansion of the double, the slow and obviously
 // right way: the reference that the fast result text is compared with, and its speed the benchmark's
 // starting point.

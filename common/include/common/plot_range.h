@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The y range a plot shows when the user has not fixed one: the bulk of the values, so that a pole's
 // huge values do not squash the rest of the curve into a line.
 #pragma once

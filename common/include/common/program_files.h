@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the program's own files are: the folder of the running executable, the settings file it
 // reads and the one its preferences write, and the documentation.
 //

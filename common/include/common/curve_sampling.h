@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The points of a plotted curve: at least one per pixel column, more where the curve jumps, none
 // drawn across a failed point or a pole, and its zeros found as the solve operator finds them.
 #pragma once

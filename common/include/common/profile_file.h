@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A profile (INI) file: [Section] headers and Key=Value lines, names compared without regard to case.
 //
 // The file is kept as its lines, so that comments, blank lines, unknown sections and keys written by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four engine settings and the settings file "Orvane.ini" that holds them.
 //
 // Both front ends read the file once at start-up; the preferences dialog writes it for the next start.
@@ -6,7 +7,7 @@
 #include <cstdint>
 #include <filesystem>
 
-#include "Parser_core.h"  // the defaults
+#include "engine/Parser_core.h"  // the defaults
 
 inline constexpr const char* SettingsFileName = "Orvane.ini";
 inline constexpr const char* ParserSection = "Parser";

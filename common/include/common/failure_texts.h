@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What went wrong, in words: the detail that follows "parse error" or "calc error", and why a commit
 // failed. Positions are said as "at character N", counting from 1 in the text as typed.
 #pragma once
@@ -5,7 +6,7 @@
 #include <exception>
 #include <string>
 
-#include "Parser_core.h"
+#include "engine/Parser_core.h"
 
 // "unknown function "foo" at character 4", "bracket without partner at character 9",
 // "number "1.2.3" not understood at character 1", ...
@@ -16,5 +17,11 @@ std::string ParseFailureDetail(const cParseFailure& failure);
 std::string CalcFailureDetail(const std::exception& failure);
 
 // Why the declaration a failed commit answered could not be interpreted (LastCommitFailure), in the
-// words of ParseFailureDetail with positions in its definition; empty when nothing is known.
-std::string CommitFailureDetail();
+// words of ParseFailureDetail, and the characters concerned in its definition as stored (-1 when not
+// known); an empty detail when nothing is known.
+struct cCommitFailure {
+    std::string detail;
+    int first = -1;
+    int last = -1;
+};
+cCommitFailure DescribeCommitFailure();

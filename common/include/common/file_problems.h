@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Why a file could not be used, in the same words in both front ends.
 #pragma once
 
@@ -7,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "Parser_core.h"
+#include "engine/Parser_core.h"
 
 enum class cFileProblem { Missing, Folder, NotAFile, NoPermission, Other };
 

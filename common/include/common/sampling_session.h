@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Stands between the engine and the front end while many points of formulas are calculated (a plot, a
 // table), so that the front end sees one piece of work instead of one per point:
 // - progress: every point's own line 0 becomes one line 0 "calculating (k/N)" counted in points, opened
@@ -11,7 +12,7 @@
 
 #include <cstdint>
 
-#include "Parser_core.h"
+#include "engine/Parser_core.h"
 #include "math_reports.h"
 
 class cSamplingSession {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The formulas calculated before, kept between runs in a small text file, one formula a line.
 #pragma once
 

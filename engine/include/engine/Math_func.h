@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The constants and the angle-mode wrappers bound to the built-in function table.
 #pragma once
 

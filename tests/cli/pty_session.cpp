@@ -42,10 +42,11 @@ void cPtySession::Type(std::string_view keys) {
     }
 }
 
-bool cPtySession::WaitForLineEditor(std::chrono::milliseconds timeout) {
+bool cPtySession::WaitForLineEditor(bool editing, std::chrono::milliseconds timeout) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
     termios modes{};
-    while (tcgetattr(terminal_, &modes) == 0 && (modes.c_lflag & ICANON) != 0) {
+    // The line editor reads keys one by one: the terminal's own line mode is off while it edits.
+    while (tcgetattr(terminal_, &modes) == 0 && ((modes.c_lflag & ICANON) != 0) == editing) {
         if (std::chrono::steady_clock::now() > deadline) return false;
         usleep(1000);
     }

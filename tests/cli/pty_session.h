@@ -20,9 +20,10 @@ public:
     cPtySession& operator=(const cPtySession&) = delete;
 
     void Type(std::string_view keys);
-    // Waits until the line editor has the terminal. It shows its prompt a moment before: keys typed in
-    // between would be taken by the terminal's own line discipline (Ctrl-D as an end of file).
-    bool WaitForLineEditor(std::chrono::milliseconds timeout = std::chrono::seconds(10));
+    // Waits until the line editor has the terminal (editing), or has handed it back to run the line
+    // (!editing). It shows its prompt a moment before it takes the terminal: keys typed in between
+    // would be taken by the terminal's own line discipline (Ctrl-D as an end of file).
+    bool WaitForLineEditor(bool editing = true, std::chrono::milliseconds timeout = std::chrono::seconds(10));
     // Reads what the program shows until text appears after the previous match; false when it does not
     // within the timeout.
     bool WaitFor(std::string_view text, std::chrono::milliseconds timeout = std::chrono::seconds(10));

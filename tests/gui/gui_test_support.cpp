@@ -139,3 +139,15 @@ void ClickCancel() {
     // Through the window system, which keeps the click from a window that a modal one blocks.
     QTest::mouseClick(FProgress->windowHandle(), Qt::LeftButton, {}, FProgress->BCancel->geometry().center());
 }
+
+void cWindowTest::Start(const QString& settingsText, const QString& folderName) {
+    program_.reset();  // one program at a time: the windows are global instances
+    program_ = std::make_unique<cProgramFixture>(settingsText, folderName);
+}
+
+void cWindowTest::cleanup() {
+    const std::unique_ptr<cProgramFixture> program = std::move(program_);
+    if (!program) return;
+    QVERIFY2(program->watchdog.Unexpected().isEmpty(), qPrintable(program->watchdog.Unexpected().join(", ")));
+    QVERIFY2(program->dialogs.unexpected.isEmpty(), qPrintable(program->dialogs.unexpected.join(", ")));
+}

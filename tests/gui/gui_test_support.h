@@ -82,7 +82,7 @@ private:
 };
 
 // A temporary program folder (optionally with a settings file) and user data folder, the scripted
-// dialogs and the seven windows, with the main window shown and active.
+// dialogs and the eight windows, with the main window shown and active.
 class cProgramFixture {
 public:
     explicit cProgramFixture(const QString& settingsText = {},
@@ -104,6 +104,22 @@ private:
     cEnvironmentOverride userData_;  // the formula history goes here, not to the user's own files
     cDialogsOverride override_;
     std::unique_ptr<cAppWindows> windows_;
+};
+
+// The frame every window test shares: the program with its default settings before each test
+// function, and after it no box the test did not script and no modal window it did not expect; then
+// the program ends. A test class derives from it; its own init or cleanup calls these first or last.
+class cWindowTest : public QObject {
+    Q_OBJECT
+protected slots:
+    void init() { Start(); }
+    void cleanup();
+
+protected:
+    // Ends the program and starts it anew, in a folder of that name with that Orvane.ini.
+    void Start(const QString& settingsText = {}, const QString& folderName = QStringLiteral("program"));
+
+    std::unique_ptr<cProgramFixture> program_;
 };
 
 // A wall clock for the progress handler that stands still until the test moves it, or moves on every

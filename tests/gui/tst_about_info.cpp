@@ -14,11 +14,9 @@
 #include "windows/credits_window.h"
 #include "windows/info_window.h"
 
-class AboutInfoTest : public QObject {
+class AboutInfoTest : public cWindowTest {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
 
     void aboutBoxShowsTheIconEveryTime();
     void windowIconIsTheDesignDrawnAtEachSize();
@@ -26,18 +24,7 @@ private slots:
     void infoTextShowsCallersCaptionAndText();
 
 private:
-    std::unique_ptr<cProgramFixture> program_;
 };
-
-void AboutInfoTest::init() {
-    program_ = std::make_unique<cProgramFixture>();
-}
-
-void AboutInfoTest::cleanup() {
-    QVERIFY2(program_->watchdog.Unexpected().isEmpty(),
-             qPrintable(program_->watchdog.Unexpected().join(", ")));
-    program_.reset();
-}
 
 void AboutInfoTest::aboutBoxShowsTheIconEveryTime() {
     const QImage icon = ApplicationIconPixmap().toImage();

@@ -33,11 +33,10 @@ void CloseAsTheUserDoes() {
 
 }  // namespace
 
-class ClosingTest : public QObject {
+class ClosingTest : public cWindowTest {
     Q_OBJECT
 private slots:
     void init();
-    void cleanup();
 
     void changedDeclarationsAreOfferedForSaving_data();
     void changedDeclarationsAreOfferedForSaving();
@@ -48,19 +47,13 @@ private slots:
 private:
     QString InFolder(const QString& name) const { return QDir(program_->Folder()).filePath(name); }
 
-    std::unique_ptr<cProgramFixture> program_;
     bool closed_ = false;
 };
 
 void ClosingTest::init() {
-    program_ = std::make_unique<cProgramFixture>();
+    cWindowTest::init();
     closed_ = false;
     connect(FMain, &TFMain::Closed, this, [this] { closed_ = true; });
-}
-
-void ClosingTest::cleanup() {
-    QVERIFY2(program_->dialogs.unexpected.isEmpty(), qPrintable(program_->dialogs.unexpected.join(", ")));
-    program_.reset();
 }
 
 void ClosingTest::changedDeclarationsAreOfferedForSaving_data() {

@@ -40,7 +40,7 @@ void Retype(QLineEdit* field, const QString& digits) {
 
 }  // namespace
 
-class ConfigWindowTest : public QObject {
+class ConfigWindowTest : public cWindowTest {
     Q_OBJECT
 private slots:
     void cleanup();
@@ -56,21 +56,17 @@ private slots:
     void unreadableFieldIsRefusedAndNothingWritten();
 
 private:
-    void Start(const QString& settings);
-    std::unique_ptr<cProgramFixture> program_;
+    void StartAndOpen(const QString& settings);
 };
 
-void ConfigWindowTest::Start(const QString& settings) {
-    program_ = std::make_unique<cProgramFixture>(settings);
+void ConfigWindowTest::StartAndOpen(const QString& settings) {
+    Start(settings);
     FConfig->open();
 }
 
 void ConfigWindowTest::cleanup() {
     if (FConfig && FConfig->isVisible()) FConfig->BCancelClick();
-    QVERIFY2(program_->watchdog.Unexpected().isEmpty(),
-             qPrintable(program_->watchdog.Unexpected().join(", ")));
-    QVERIFY2(program_->dialogs.unexpected.isEmpty(), qPrintable(program_->dialogs.unexpected.join(", ")));
-    program_.reset();
+    cWindowTest::cleanup();
 }
 
 void ConfigWindowTest::showsTheFileClampedAndOkWritesWhatItShows_data() {
@@ -94,7 +90,7 @@ void ConfigWindowTest::showsTheFileClampedAndOkWritesWhatItShows() {
     QFETCH(QString, settings);
     QFETCH(QStringList, shown);
     QFETCH(QString, written);
-    Start(settings);
+    StartAndOpen(settings);
     const cShown fields = Shown();
     QCOMPARE(
         (QStringList{fields.maxConst, fields.maxFunc, fields.refAlloc, QString::number(fields.angleMode)}),
@@ -105,7 +101,7 @@ void ConfigWindowTest::showsTheFileClampedAndOkWritesWhatItShows() {
 }
 
 void ConfigWindowTest::okKeepsHandEditedLines() {
-    Start("; my settings\n[Parser]\nMaxConst=5\nColour=red\n\n[Other]\nX=1\n");
+    StartAndOpen("; my settings\n[Parser]\nMaxConst=5\nColour=red\n\n[Other]\nX=1\n");
     QTest::mouseClick(FConfig->BOk, Qt::LeftButton);
     QCOMPARE(SettingsText(),
              "; my settings\n[Parser]\nMaxConst=5\nColour=red\nMaxFunc=30\nRefAlloc=10\n\n[Other]\nX=1\n"
@@ -113,7 +109,7 @@ void ConfigWindowTest::okKeepsHandEditedLines() {
 }
 
 void ConfigWindowTest::typedValuesAreWrittenForTheNextStart() {
-    Start(QString());
+    StartAndOpen(QString());
     Retype(FConfig->EMaxFunc, "0");
     Retype(FConfig->EMaxConst, "2500");
     QTest::mouseClick(FConfig->RAngleModeItems->button(0), Qt::LeftButton);
@@ -127,7 +123,7 @@ void ConfigWindowTest::typedValuesAreWrittenForTheNextStart() {
 }
 
 void ConfigWindowTest::cancelWritesNothing() {
-    Start("[Parser]\nMaxConst=50\n");
+    StartAndOpen("[Parser]\nMaxConst=50\n");
     Retype(FConfig->EMaxConst, "77");
     QTest::mouseClick(FConfig->BCancel, Qt::LeftButton);
     QVERIFY(!FConfig->isVisible());
@@ -139,7 +135,7 @@ void ConfigWindowTest::cancelWritesNothing() {
 void ConfigWindowTest::installedProgramShowsWhatItSaved() {
     // Installed: a bin/ folder with share/ beside it. The system-wide default is shown until the first
     // OK makes the user's own file; from then on that file is shown.
-    program_ = std::make_unique<cProgramFixture>(QString(), QStringLiteral("bin"));
+    Start(QString(), QStringLiteral("bin"));
     QDir root(program_->Folder());
     QVERIFY(root.cdUp() && root.mkpath(QStringLiteral("share")) &&
             root.mkpath(QStringLiteral("system/orvane")));
@@ -160,7 +156,7 @@ void ConfigWindowTest::installedProgramShowsWhatItSaved() {
 }
 
 void ConfigWindowTest::unwritableFileIsReported() {
-    Start(QString());
+    StartAndOpen(QString());
     // A folder where the file should be: the defaults are shown, and the file cannot be written.
     QVERIFY(QDir().mkpath(FMain->SettingsFilePath()));
     QTest::mouseClick(FConfig->BOk, Qt::LeftButton);
@@ -177,7 +173,7 @@ void ConfigWindowTest::unreadableFieldIsRefusedAndNothingWritten_data() {
 
 void ConfigWindowTest::unreadableFieldIsRefusedAndNothingWritten() {
     QFETCH(QString, text);
-    Start(QString());
+    StartAndOpen(QString());
     FConfig->ERefAlloc->setText(text);
     QCOMPARE(FConfig->ERefAlloc->displayText().trimmed(), text);
     QTest::mouseClick(FConfig->BOk, Qt::LeftButton);

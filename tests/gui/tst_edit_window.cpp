@@ -57,7 +57,7 @@ QStringList ListLines() {
 
 }  // namespace
 
-class EditWindowTest : public QObject {
+class EditWindowTest : public cWindowTest {
     Q_OBJECT
 private slots:
     void cleanup();
@@ -88,20 +88,11 @@ private slots:
     void cancelledDoneClosesTheEditorAndKeepsTheLiveTable();
 
 private:
-    void Start(const QString& settings = {});
-    std::unique_ptr<cProgramFixture> program_;
 };
-
-void EditWindowTest::Start(const QString& settings) {
-    program_ = std::make_unique<cProgramFixture>(settings);
-}
 
 void EditWindowTest::cleanup() {
     if (FEdit && FEdit->isVisible()) Click(FEdit->BCancel);
-    QVERIFY2(program_->watchdog.Unexpected().isEmpty(),
-             qPrintable(program_->watchdog.Unexpected().join(", ")));
-    QVERIFY2(program_->dialogs.unexpected.isEmpty(), qPrintable(program_->dialogs.unexpected.join(", ")));
-    program_.reset();
+    cWindowTest::cleanup();
 }
 
 void EditWindowTest::showListsTheLiveDeclarations_data() {

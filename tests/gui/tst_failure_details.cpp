@@ -7,11 +7,9 @@
 
 #include "gui_test_support.h"
 
-class FailureDetailsTest : public QObject {
+class FailureDetailsTest : public cWindowTest {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
 
     void parseErrorSaysWhatAndSelectsWhere_data();
     void parseErrorSaysWhatAndSelectsWhere();
@@ -21,17 +19,7 @@ private slots:
     void mathReportsShowOncePerKindAndCountTheRest();
 
 private:
-    std::unique_ptr<cProgramFixture> program_;
 };
-
-void FailureDetailsTest::init() {
-    program_ = std::make_unique<cProgramFixture>();
-}
-
-void FailureDetailsTest::cleanup() {
-    QVERIFY2(program_->dialogs.unexpected.isEmpty(), qPrintable(program_->dialogs.unexpected.join(", ")));
-    program_.reset();
-}
 
 void FailureDetailsTest::parseErrorSaysWhatAndSelectsWhere_data() {
     QTest::addColumn<QString>("formula");

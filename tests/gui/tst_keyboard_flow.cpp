@@ -26,11 +26,10 @@ QColor ResultShownIn() {
 
 }  // namespace
 
-class KeyboardFlowTest : public QObject {
+class KeyboardFlowTest : public cWindowTest {
     Q_OBJECT
 private slots:
     void init();
-    void cleanup();
 
     void enterCalculates_data();
     void enterCalculates();
@@ -42,17 +41,11 @@ private slots:
     void darkPaletteKeepsTheColoursReadable();
 
 private:
-    std::unique_ptr<cProgramFixture> program_;
 };
 
 void KeyboardFlowTest::init() {
-    program_ = std::make_unique<cProgramFixture>();
+    cWindowTest::init();
     FMain->EFormel->setFocus();
-}
-
-void KeyboardFlowTest::cleanup() {
-    QVERIFY2(program_->dialogs.unexpected.isEmpty(), qPrintable(program_->dialogs.unexpected.join(", ")));
-    program_.reset();
 }
 
 void KeyboardFlowTest::enterCalculates_data() {

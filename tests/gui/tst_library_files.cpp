@@ -73,7 +73,7 @@ private:
 
 }  // namespace
 
-class LibraryFilesTest : public QObject {
+class LibraryFilesTest : public cWindowTest {
     Q_OBJECT
 private slots:
     void cleanup();
@@ -100,27 +100,18 @@ private slots:
     void terminationDuringASaveKeepsTheOldFile();
 
 private:
-    void Start(const QString& settings = {});
     QString InFolder(const QString& name) const { return QDir(files_.path()).filePath(name); }
     void Save(const QString& path, int filter);
     void Open(const QString& path, int filter);
 
-    std::unique_ptr<cProgramFixture> program_;
     QTemporaryDir files_;
 };
 
-void LibraryFilesTest::Start(const QString& settings) {
-    program_ = std::make_unique<cProgramFixture>(settings);
-}
-
 void LibraryFilesTest::cleanup() {
-    QVERIFY2(program_->watchdog.Unexpected().isEmpty(),
-             qPrintable(program_->watchdog.Unexpected().join(", ")));
-    QVERIFY2(program_->dialogs.unexpected.isEmpty(), qPrintable(program_->dialogs.unexpected.join(", ")));
     char byte = 0;
     QCOMPARE(ReadHandler(&byte, 1), -1);  // no library file is left to the engine's hooks
     QVERIFY(!ConstWorkOpen && !FuncWorkOpen);
-    program_.reset();
+    cWindowTest::cleanup();
     for (const QString& name : QDir(files_.path()).entryList(QDir::Files))
         QFile::remove(InFolder(name));
 }

@@ -25,11 +25,9 @@ double Variable(char letter) {
 
 }  // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public cWindowTest {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
 
     void menuItems_data();
     void menuItems();
@@ -52,19 +50,7 @@ private slots:
     void modalWindows();
 
 private:
-    std::unique_ptr<cProgramFixture> program_;
 };
-
-void MainWindowTest::init() {
-    program_ = std::make_unique<cProgramFixture>();
-}
-
-void MainWindowTest::cleanup() {
-    QVERIFY2(program_->watchdog.Unexpected().isEmpty(),
-             qPrintable(program_->watchdog.Unexpected().join(", ")));
-    QVERIFY2(program_->dialogs.unexpected.isEmpty(), qPrintable(program_->dialogs.unexpected.join(", ")));
-    program_.reset();
-}
 
 void MainWindowTest::menuItems_data() {
     QTest::addColumn<QString>("item");

@@ -33,11 +33,10 @@ void OpenTab(int tab) {
 
 }  // namespace
 
-class PalettesWindowTest : public QObject {
+class PalettesWindowTest : public cWindowTest {
     Q_OBJECT
 private slots:
     void init();
-    void cleanup();
 
     void listsShowShortNames_data();
     void listsShowShortNames();
@@ -51,20 +50,12 @@ private slots:
     void loadersAndEditorRefreshAHiddenWindow();
 
 private:
-    std::unique_ptr<cProgramFixture> program_;
 };
 
 void PalettesWindowTest::init() {
-    program_ = std::make_unique<cProgramFixture>();
+    cWindowTest::init();
     QVERIFY(DeclareConstants({{"gr = 9.81", "Earth"}, {"averylongconstant=1", "long"}}));
     QVERIFY(DeclareFunctions({{"f(x;y)=x^2+y", "a sum"}, {"longfunctionname(x;y)=x-y", "a difference"}}));
-}
-
-void PalettesWindowTest::cleanup() {
-    QVERIFY2(program_->watchdog.Unexpected().isEmpty(),
-             qPrintable(program_->watchdog.Unexpected().join(", ")));
-    QVERIFY2(program_->dialogs.unexpected.isEmpty(), qPrintable(program_->dialogs.unexpected.join(", ")));
-    program_.reset();
 }
 
 void PalettesWindowTest::listsShowShortNames_data() {

@@ -45,11 +45,9 @@ QList<int> RowsInColour(const QImage& image, int column, const QColor& colour) {
 
 }  // namespace
 
-class PlotWindowTest : public QObject {
+class PlotWindowTest : public cWindowTest {
     Q_OBJECT
 private slots:
-    void init() { program_ = std::make_unique<cProgramFixture>(); }
-    void cleanup() { program_.reset(); }
 
     void offersTheFormulaWhenItUsesX();
     void zerosAndProblemsAreListed();
@@ -62,7 +60,6 @@ private slots:
     void plotOptionsOfTheCommandLine();
 
 private:
-    std::unique_ptr<cProgramFixture> program_;
 };
 
 void PlotWindowTest::offersTheFormulaWhenItUsesX() {

@@ -23,11 +23,9 @@ int Bar(int line) {
 
 }  // namespace
 
-class ProgressTest : public QObject {
+class ProgressTest : public cWindowTest {
     Q_OBJECT
 private slots:
-    void init();
-    void cleanup();
 
     void firstReportBlocksAndTheWindowShowsInTheNextSecond();
     void report_data();
@@ -43,17 +41,7 @@ private slots:
     void longestTextsFit();
 
 private:
-    std::unique_ptr<cProgramFixture> program_;
 };
-
-void ProgressTest::init() {
-    program_ = std::make_unique<cProgramFixture>();
-}
-
-void ProgressTest::cleanup() {
-    QVERIFY(program_->watchdog.Unexpected().isEmpty());
-    program_.reset();
-}
 
 void ProgressTest::firstReportBlocksAndTheWindowShowsInTheNextSecond() {
     cFakeClock clock;

@@ -70,7 +70,10 @@ TFMain::TFMain(const QString& programFolder) : programFolder_(programFolder), re
     engine_.emplace(ReadEngineSettings(PathOf(SettingsFilePath())));
     calculator_.emplace();
     EngineStateLines();
+    // Selected, as an edit selects its text when the keyboard brings it the focus: the first formula
+    // typed replaces the placeholder "<formula>".
     EFormel->setFocus();
+    EFormel->selectAll();
 }
 
 TFMain::~TFMain() {

@@ -166,11 +166,12 @@ void TFMain::BMminusClick() {
 }
 
 // The memory keys say what they stored and hand the keyboard back to the formula, so that the next
-// formula typed does not go to the key.
+// formula typed does not go to the key, and replaces the one there.
 void TFMain::ShowStored(char letter, double value) {
     LStore->setText(QStringLiteral("%1 = %2").arg(QString(QLatin1Char(letter)),
                                                   FromEngineText(ResultText(value, DecimalSeparator))));
     EFormel->setFocus();
+    EFormel->selectAll();
 }
 
 void TFMain::Edit_Size_TinyClick() {

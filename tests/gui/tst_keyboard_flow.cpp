@@ -33,6 +33,7 @@ private slots:
 
     void enterCalculates_data();
     void enterCalculates();
+    void theFirstFormulaTypedReplacesThePlaceholder();
     void upAndDownWalkThroughTheFormulasOfThisAndEarlierRuns();
     void memoryKeysSayWhatTheyStoredAndGiveTheKeyboardBack_data();
     void memoryKeysSayWhatTheyStoredAndGiveTheKeyboardBack();
@@ -106,6 +107,13 @@ void KeyboardFlowTest::memoryKeysSayWhatTheyStoredAndGiveTheKeyboardBack() {
         if (button->text() == key) QTest::mouseClick(button, Qt::LeftButton);
     QCOMPARE(FMain->LStore->text(), stored);
     QCOMPARE(QApplication::focusWidget(), FMain->EFormel);
+    QCOMPARE(FMain->EFormel->selectedText(), FMain->EFormel->text());  // the next formula replaces it
+}
+
+void KeyboardFlowTest::theFirstFormulaTypedReplacesThePlaceholder() {
+    QTest::keyClicks(FMain->EFormel, "6*7");
+    Press(Qt::Key_Return);
+    QCOMPARE(FMain->LErgebnis->text(), QStringLiteral("42"));
 }
 
 void KeyboardFlowTest::aResultTurnsGreyWhenItsFormulaChanges() {

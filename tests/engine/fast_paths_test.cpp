@@ -1,16 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The engine's shortcuts against the careful ways they stand in for: the inline power with a small
-// integer exponent gives CheckedPow's bits and reports, and the name indexes find what a scan of the
-// table in order finds, also after the table changed.
+// integer exponent gives CheckedPow's bits and reports, the fast reduction of sine, cosine and tangent
+// the exact reduction's bits, and the name indexes find what a scan of the table in order finds, also
+// after the table changed.
 #include <bit>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <optional>
+#include <random>
 #include <string>
 #include <vector>
 
 #include "engine_fixture.h"
 #include "evaluation/checked_math.h"
+#include "evaluation/elementary_functions.h"
 #include "parsing/name_index.h"
 
 namespace {
@@ -141,3 +145,43 @@ TEST_F(FastPathsTest, ParserFindsDeclarationsAfterDeletionsAndCommits) {
 }
 
 }  // namespace
+
+struct cArgumentRange {
+    const char* name;
+    double low, high;
+    double nearRightAngle;  // when non-zero, arguments this far at most from a multiple of pi/2
+};
+
+// The fast reduction against the exact one, bit for bit, over random arguments in each range.
+TEST(FastReductionTest, SineCosineAndTangentKeepTheExactReductionsBits) {
+    const cArgumentRange ranges[] = {
+        {"within a right angle", 0, 1.6, 0},
+        {"ordinary", 0, 100, 0},
+        {"degrees up to a thousand, as radians", 0, 17.5, 0},
+        {"large, fast reduction", 1e5, 1048575, 0},
+        {"huge, exact reduction", 1048576, 1e15, 0},
+        {"near multiples of a right angle", 1, 1e6, 0x1p-24},
+        {"at the fast reduction's limit", 1, 1e6, 0x1p-29},
+        {"nearer than that", 1, 1e6, 0x1p-31},
+    };
+    std::mt19937_64 random(20261210);
+    for (const cArgumentRange& range : ranges) {
+        std::uniform_real_distribution<double> uniform(range.low, range.high);
+        std::uniform_real_distribution<double> offset(-range.nearRightAngle, range.nearRightAngle);
+        int mismatches = 0;
+        for (int i = 0; i < 4000; ++i) {
+            double x = uniform(random);
+            if (range.nearRightAngle != 0)
+                x = std::nearbyint(x / 1.5707963267948966) * 1.5707963267948966 + offset(random);
+            if (i % 2 == 1) x = -x;
+            const bool same = std::bit_cast<std::uint64_t>(elementary::Sin(x)) ==
+                                  std::bit_cast<std::uint64_t>(elementary::careful::Sin(x)) &&
+                              std::bit_cast<std::uint64_t>(elementary::Cos(x)) ==
+                                  std::bit_cast<std::uint64_t>(elementary::careful::Cos(x)) &&
+                              std::bit_cast<std::uint64_t>(elementary::Tan(x)) ==
+                                  std::bit_cast<std::uint64_t>(elementary::careful::Tan(x));
+            if (!same && ++mismatches <= 3) ADD_FAILURE() << range.name << ": " << x;
+        }
+        EXPECT_EQ(mismatches, 0) << range.name;
+    }
+}

@@ -318,6 +318,25 @@ struct cSinCos {
     const long double cosA = CosTable[j < 0 ? -j : j].hi;
     return {sinA + (sinA * cosBMinusOne + cosA * sinB), cosA + (cosA * cosBMinusOne - sinA * sinB)};
 }
+// The fast path's own reduction, for 0 <= x < 2^20: Cody and Waite's with three parts of pi/2 in
+// plain extended arithmetic. k P0, k P1 and k P2 are exact (43-bit parts, k below 2^20) and so is
+// x - k P0; the two later subtractions round, and the fourth part is below 2^-82 |r|. So r is within
+// 2.01 2^-64 |r| of the exact value when |r| >= 2^-30, which moves sine, cosine and tangent by at most
+// a few units of the 64-bit mantissa's last place, well inside SafeDistance. A smaller r (x very near
+// a multiple of pi/2) or a larger x takes the exact reduction. Answers false then.
+[[gnu::always_inline]] inline bool ReduceRightAnglesFast(double x, cReduced& reduced) {
+    if (x <= 0.785398163397448) {
+        reduced = {{x, 0}, 0};
+        return true;
+    }
+    if (!(x < 0x1p20)) return false;
+    const double steps = NearestInteger(x * TwoOverPi);
+    const long double k = steps;
+    const long double r = ((x - k * HalfPiParts[0]) - k * HalfPiParts[1]) - k * HalfPiParts[2];
+    reduced = {{r, 0}, static_cast<unsigned>(steps) & 3};
+    return std::fabs(r) >= 0x1p-30L;
+}
+
 long double SinOfReducedFast(const cReduced& x) {
     const cSinCos value = SinCosFast(x.r);
     const long double magnitude = x.quadrant % 2 == 0 ? value.sin : value.cos;
@@ -327,6 +346,11 @@ long double CosOfReducedFast(const cReduced& x) {
     const cSinCos value = SinCosFast(x.r);
     const long double magnitude = x.quadrant % 2 == 0 ? value.cos : value.sin;
     return x.quadrant == 1 || x.quadrant == 2 ? -magnitude : magnitude;
+}
+
+long double TanOfReducedFast(const cReduced& x) {
+    const cSinCos value = SinCosFast(x.r);
+    return x.quadrant % 2 == 0 ? value.sin / value.cos : -value.cos / value.sin;
 }
 
 [[gnu::always_inline]] inline long double AtanUpToOneFast(long double u) {
@@ -391,6 +415,35 @@ double Log(double x) {
 
 double Sin(double x) {
     if (x == 0 || std::isnan(x)) return x;
+    if (cReduced quick; ReduceRightAnglesFast(std::fabs(x), quick)) {
+        const long double fast = SinOfReducedFast(quick);
+        if (RoundsSafely(fast)) return WithSignOf(x, static_cast<double>(fast));
+    }
+    return careful::Sin(x);
+}
+
+double Cos(double x) {
+    if (std::isnan(x)) return x;
+    if (cReduced quick; ReduceRightAnglesFast(std::fabs(x), quick)) {
+        const long double fast = CosOfReducedFast(quick);
+        if (RoundsSafely(fast)) return static_cast<double>(fast);
+    }
+    return careful::Cos(x);
+}
+
+double Tan(double x) {
+    if (x == 0 || std::isnan(x)) return x;
+    if (cReduced quick; ReduceRightAnglesFast(std::fabs(x), quick)) {
+        const long double fast = TanOfReducedFast(quick);
+        if (RoundsSafely(fast)) return WithSignOf(x, static_cast<double>(fast));
+    }
+    return careful::Tan(x);
+}
+
+namespace careful {
+
+double Sin(double x) {
+    if (x == 0 || std::isnan(x)) return x;
     const cReduced reduced = ReduceRightAngles(std::fabs(x));
     return WithSignOf(x, Decide(SinOfReducedFast(reduced), [&] { return SinOfReduced(reduced); }));
 }
@@ -404,14 +457,14 @@ double Cos(double x) {
 double Tan(double x) {
     if (x == 0 || std::isnan(x)) return x;
     const cReduced reduced = ReduceRightAngles(std::fabs(x));
-    const cSinCos value = SinCosFast(reduced.r);
-    const long double fast = reduced.quadrant % 2 == 0 ? value.sin / value.cos : -value.cos / value.sin;
-    return WithSignOf(x, Decide(fast, [&] {
+    return WithSignOf(x, Decide(TanOfReducedFast(reduced), [&] {
                           const cWide sinWide = SinKernel(reduced.r), cosWide = CosKernel(reduced.r);
                           return reduced.quadrant % 2 == 0 ? Divide(sinWide, cosWide)
                                                            : Negate(Divide(cosWide, sinWide));
                       }));
 }
+
+}  // namespace careful
 
 double Asin(double x) {
     if (x == 0 || std::isnan(x)) return x;

@@ -20,6 +20,14 @@ double Sinh(double x);
 double Cosh(double x);
 double Tanh(double x);
 
+// The sine, cosine and tangent without their fast reduction: the exact reduction for every argument.
+// The functions above give these bits; tests compare the two.
+namespace careful {
+double Sin(double x);
+double Cos(double x);
+double Tan(double x);
+}  // namespace careful
+
 // For the power operator, which works with the 64-bit mantissa.
 long double ExpExtended(long double x);
 long double LogExtended(double x);  // x > 0

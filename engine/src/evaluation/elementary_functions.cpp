@@ -337,18 +337,18 @@ struct cSinCos {
     return std::fabs(r) >= 0x1p-30L;
 }
 
-long double SinOfReducedFast(const cReduced& x) {
+[[gnu::always_inline]] inline long double SinOfReducedFast(const cReduced& x) {
     const cSinCos value = SinCosFast(x.r);
     const long double magnitude = x.quadrant % 2 == 0 ? value.sin : value.cos;
     return x.quadrant >= 2 ? -magnitude : magnitude;
 }
-long double CosOfReducedFast(const cReduced& x) {
+[[gnu::always_inline]] inline long double CosOfReducedFast(const cReduced& x) {
     const cSinCos value = SinCosFast(x.r);
     const long double magnitude = x.quadrant % 2 == 0 ? value.cos : value.sin;
     return x.quadrant == 1 || x.quadrant == 2 ? -magnitude : magnitude;
 }
 
-long double TanOfReducedFast(const cReduced& x) {
+[[gnu::always_inline]] inline long double TanOfReducedFast(const cReduced& x) {
     const cSinCos value = SinCosFast(x.r);
     return x.quadrant % 2 == 0 ? value.sin / value.cos : -value.cos / value.sin;
 }

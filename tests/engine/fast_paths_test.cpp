@@ -185,3 +185,32 @@ TEST(FastReductionTest, SineCosineAndTangentKeepTheExactReductionsBits) {
         EXPECT_EQ(mismatches, 0) << range.name;
     }
 }
+
+struct cLogRange {
+    const char* name;
+    double low, high;
+};
+
+TEST(FastLogarithmTest, LogarithmInDoublesKeepsTheCarefulBits) {
+    const cLogRange ranges[] = {
+        {"around 1, where the careful path decides", 0.98, 1.02},
+        {"just outside that band", 1.0078125, 1.1},
+        {"below 1", 0.5, 0.99},
+        {"ordinary", 1, 1e6},
+        {"tiny", 1e-310, 1e-300},  // denormals take the careful path
+        {"huge", 1e300, 1.7e308},
+    };
+    std::mt19937_64 random(20261211);
+    for (const cLogRange& range : ranges) {
+        std::uniform_real_distribution<double> uniform(range.low, range.high);
+        int mismatches = 0;
+        for (int i = 0; i < 20000; ++i) {
+            const double x = uniform(random);
+            if (std::bit_cast<std::uint64_t>(elementary::Log(x)) !=
+                    std::bit_cast<std::uint64_t>(elementary::careful::Log(x)) &&
+                ++mismatches <= 3)
+                ADD_FAILURE() << range.name << ": " << x;
+        }
+        EXPECT_EQ(mismatches, 0) << range.name;
+    }
+}

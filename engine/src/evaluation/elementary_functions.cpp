@@ -297,6 +297,73 @@ long double LogFast(double x) {
     return (e * Ln2.hi + LogTable[j].hi) + (LogTable[j].lo + e * Ln2.lo + Log1pFast(t));
 }
 
+// Logarithm in double arithmetic: m F - 1 = r exactly for F = 1/c to 11 bits (c the centre of m's
+// 1/256 interval, |r| < 2^-8.7), ln x = e ln2 - ln F + ln(1 + r), the tables' values in two doubles.
+// The sum carries at most 2^-68 of absolute error (the rounded r^2 and the last additions to the
+// small tail), so where both ends of that interval round to the same double, that double is the
+// nearest to ln x. Near 1 the result is small and the careful path takes it.
+struct cLogDoubleTable {
+    double inverse[256];
+    double minusLogHi[256];
+    double minusLogLo[256];
+};
+
+const cLogDoubleTable& LogDoubleTable() {
+    static const cLogDoubleTable table = [] {
+        cLogDoubleTable t{};
+        for (int i = 0; i < 256; ++i) {
+            const double centre = 1 + (i + 0.5) / 256;
+            t.inverse[i] = std::nearbyint(2048 / centre) / 2048;
+            const cWide minusLog = Negate(LogWide(t.inverse[i]));
+            t.minusLogHi[i] = static_cast<double>(minusLog.hi);
+            t.minusLogLo[i] = static_cast<double>((minusLog.hi - t.minusLogHi[i]) + minusLog.lo);
+        }
+        return t;
+    }();
+    return table;
+}
+
+constexpr double Ln2Hi = static_cast<double>(Ln2.hi);  // 39 bits: e Ln2Hi is exact
+constexpr double Ln2Lo = static_cast<double>(Ln2.lo);
+constexpr double LogDoubleError = 0x1p-66;
+
+[[gnu::always_inline]] inline cWideDouble TwoSumDouble(double a, double b) {
+    const double sum = a + b;
+    const double bPart = sum - a;
+    return {sum, (a - (sum - bPart)) + (b - bPart)};
+}
+
+// x positive, finite. Answers false when the careful path must decide.
+[[gnu::always_inline]] inline bool LogDouble(double x, double& result) {
+    const auto bits = std::bit_cast<std::uint64_t>(x);
+    if ((bits >> 52) == 0 || std::fabs(x - 1) < 1.0 / 128) return false;
+    const cLogDoubleTable& table = LogDoubleTable();
+    const int e = static_cast<int>(bits >> 52) - 1023;
+    const auto i = static_cast<int>(bits >> 44) & 255;
+    const std::uint64_t mantissaBits = (bits & 0x000FFFFFFFFFFFFFu) | 0x3FF0000000000000u;
+    const double m = std::bit_cast<double>(mantissaBits);
+    const double mHi = std::bit_cast<double>(mantissaBits & ~((std::uint64_t{1} << 27) - 1));  // 26 bits
+    const double f = table.inverse[i];
+    const cWideDouble r = TwoSumDouble(mHi * f - 1, (m - mHi) * f);  // both products and the first
+                                                                     // difference exact
+    const double z = r.hi;
+    const double series =
+        ((((((z * (1.0 / 9) - 1.0 / 8) * z + 1.0 / 7) * z - 1.0 / 6) * z + 1.0 / 5) * z - 0.25) * z +
+         1.0 / 3) *
+        (z * z * z);
+    const double p = (series - z * r.lo) - 0.5 * (z * z);  // ln(1 + r) - r
+    const double ek = e;
+    const cWideDouble head = TwoSumDouble(ek * Ln2Hi, table.minusLogHi[i]);
+    const cWideDouble whole = TwoSumDouble(head.hi, z);
+    const double tail = ((head.lo + whole.lo) + (table.minusLogLo[i] + ek * Ln2Lo)) + (r.lo + p);
+    const double hi = whole.hi + tail;
+    const double lo = tail - (hi - whole.hi);
+    const double up = hi + (lo + LogDoubleError);
+    if (up != hi + (lo - LogDoubleError)) return false;
+    result = up;
+    return true;
+}
+
 // sin and cos of r = a + b with a = j/16 from the tables and |b| <= 1/32: short series in b.
 constexpr long double SinShortSeries[] = {1.0L / 362880, -1.0L / 5040, 1.0L / 120,
                                           -1.0L / 6};  // (sin b - b)/b^3
@@ -410,8 +477,18 @@ double Exp(double x) {
 
 double Log(double x) {
     if (std::isnan(x)) return x;
+    if (double value; LogDouble(x, value)) return value;
+    return careful::Log(x);
+}
+
+namespace careful {
+
+double Log(double x) {
+    if (std::isnan(x)) return x;
     return Decide(LogFast(x), [x] { return LogWide(x); });
 }
+
+}  // namespace careful
 
 double Sin(double x) {
     if (x == 0 || std::isnan(x)) return x;

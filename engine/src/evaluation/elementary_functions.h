@@ -20,9 +20,10 @@ double Sinh(double x);
 double Cosh(double x);
 double Tanh(double x);
 
-// The sine, cosine and tangent without their fast reduction: the exact reduction for every argument.
-// The functions above give these bits; tests compare the two.
+// The logarithm, sine, cosine and tangent without their fastest paths (the logarithm in doubles, the
+// short reduction): the functions above give these bits; tests compare the two.
 namespace careful {
+double Log(double x);
 double Sin(double x);
 double Cos(double x);
 double Tan(double x);

@@ -186,7 +186,7 @@ TEST(FastReductionTest, SineCosineAndTangentKeepTheExactReductionsBits) {
     }
 }
 
-struct cLogRange {
+struct cLogRange {  // also the exponential's ranges
     const char* name;
     double low, high;
 };
@@ -208,6 +208,30 @@ TEST(FastLogarithmTest, LogarithmInDoublesKeepsTheCarefulBits) {
             const double x = uniform(random);
             if (std::bit_cast<std::uint64_t>(elementary::Log(x)) !=
                     std::bit_cast<std::uint64_t>(elementary::careful::Log(x)) &&
+                ++mismatches <= 3)
+                ADD_FAILURE() << range.name << ": " << x;
+        }
+        EXPECT_EQ(mismatches, 0) << range.name;
+    }
+}
+
+TEST(FastExponentialTest, ExponentialInDoublesKeepsTheCarefulBits) {
+    const cLogRange ranges[] = {
+        {"small", -1, 1},
+        {"tiny", -1e-10, 1e-10},
+        {"ordinary", -50, 50},
+        {"the whole range", -710, 710},
+        {"near underflow, partly careful", -746, -700},
+        {"near overflow, partly careful", 700, 710},
+    };
+    std::mt19937_64 random(20261212);
+    for (const cLogRange& range : ranges) {
+        std::uniform_real_distribution<double> uniform(range.low, range.high);
+        int mismatches = 0;
+        for (int i = 0; i < 20000; ++i) {
+            const double x = uniform(random);
+            if (std::bit_cast<std::uint64_t>(elementary::Exp(x)) !=
+                    std::bit_cast<std::uint64_t>(elementary::careful::Exp(x)) &&
                 ++mismatches <= 3)
                 ADD_FAILURE() << range.name << ": " << x;
         }

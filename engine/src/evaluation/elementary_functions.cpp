@@ -297,6 +297,61 @@ long double LogFast(double x) {
     return (e * Ln2.hi + LogTable[j].hi) + (LogTable[j].lo + e * Ln2.lo + Log1pFast(t));
 }
 
+// Exponential in double arithmetic, Tang's way: x = (64 k + j) ln2/64 + r with r from a two-part
+// ln2/64 (the first of 36 bits, so k ln2/64 and x - k ln2/64 are exact), e^x = 2^k 2^(j/64) e^r with
+// 2^(j/64) in two doubles and e^r - 1 by its series. The rounded product 2^(j/64) r and its sum with
+// the rest carry at most 2^-59.4 of the result's size; where both ends of a 2^-58 interval round
+// alike, that double is the nearest to e^x. Results near the ends of the double range, and the rest,
+// take the careful path.
+struct cExpDoubleTable {
+    double hi[64];
+    double lo[64];
+};
+
+const cExpDoubleTable& ExpDoubleTable() {
+    static const cExpDoubleTable table = [] {
+        cExpDoubleTable t{};
+        for (int j = 0; j < 64; ++j) {
+            t.hi[j] = static_cast<double>(ExpTable[j].hi);
+            t.lo[j] = static_cast<double>((ExpTable[j].hi - t.hi[j]) + ExpTable[j].lo);
+        }
+        return t;
+    }();
+    return table;
+}
+
+constexpr long double Ln2By64Head = 0xb17217f7d0000000p-70L;  // 36 bits
+constexpr double Ln2By64Hi = static_cast<double>(Ln2By64Head);
+constexpr double Ln2By64Lo =
+    static_cast<double>(((Ln2By64Parts[0] - Ln2By64Head) + Ln2By64Parts[1]) + Ln2By64Parts[2]);
+constexpr double SixtyFourByLn2Double = static_cast<double>(SixtyFourByLn2);
+
+[[gnu::always_inline]] inline bool ExpDouble(double x, double& result) {
+    if (!(std::fabs(x) <= 708)) return false;
+    const double shift = 0x1.8p52;
+    const double steps = (x * SixtyFourByLn2Double + shift) - shift;
+    const auto step = static_cast<int>(steps);
+    const double head = x - steps * Ln2By64Hi;  // exact
+    const double product = steps * Ln2By64Lo;
+    const double rHi = head - product;
+    const double rLo = (head - rHi) - product;
+    const double series =
+        rHi * rHi * rHi *
+        (1.0 / 6 + rHi * (1.0 / 24 + rHi * (1.0 / 120 + rHi * (1.0 / 720 + rHi * (1.0 / 5040)))));
+    const double pTail = rLo + (0.5 * (rHi * rHi) + (rHi * rLo + series));  // e^r - 1 - rHi
+    const cExpDoubleTable& table = ExpDoubleTable();
+    const int j = step & 63;
+    const double t = table.hi[j];
+    const double rest = t * rHi + ((table.lo[j] + t * pTail) + table.lo[j] * rHi);
+    const double hi = t + rest;
+    const double lo = rest - (hi - t);
+    const double error = hi * 0x1p-58;
+    const double up = hi + (lo + error);
+    if (up != hi + (lo - error)) return false;
+    result = up * std::bit_cast<double>(static_cast<std::uint64_t>(((step - j) / 64) + 1023) << 52);
+    return true;
+}
+
 // Logarithm in double arithmetic: m F - 1 = r exactly for F = 1/c to 11 bits (c the centre of m's
 // 1/256 interval, |r| < 2^-8.7), ln x = e ln2 - ln F + ln(1 + r), the tables' values in two doubles.
 // The sum carries at most 2^-68 of absolute error (the rounded r^2 and the last additions to the
@@ -469,11 +524,20 @@ double WithSignOf(double x, double magnitude) {
 }  // namespace
 
 double Exp(double x) {
+    if (double value; ExpDouble(x, value)) return value;
+    return careful::Exp(x);
+}
+
+namespace careful {
+
+double Exp(double x) {
     if (std::isnan(x)) return x;
     if (x > 709.8) return std::numeric_limits<double>::infinity();
     if (x < -745.2) return 0.0;
     return Decide(ExpFast(x), [x] { return ExpWide(x); });
 }
+
+}  // namespace careful
 
 double Log(double x) {
     if (std::isnan(x)) return x;

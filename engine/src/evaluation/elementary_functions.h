@@ -20,9 +20,10 @@ double Sinh(double x);
 double Cosh(double x);
 double Tanh(double x);
 
-// The logarithm, sine, cosine and tangent without their fastest paths (the logarithm in doubles, the
-// short reduction): the functions above give these bits; tests compare the two.
+// The exponential, logarithm, sine, cosine and tangent without their fastest paths (exponential and
+// logarithm in doubles, the short reduction): the functions above give these bits; tests compare them.
 namespace careful {
+double Exp(double x);
 double Log(double x);
 double Sin(double x);
 double Cos(double x);

@@ -152,8 +152,9 @@ struct cArgumentRange {
     double nearRightAngle;  // when non-zero, arguments this far at most from a multiple of pi/2
 };
 
-// The fast reduction against the exact one, bit for bit, over random arguments in each range.
-TEST(FastReductionTest, SineCosineAndTangentKeepTheExactReductionsBits) {
+// The fast paths (in doubles, then with the short extended reduction) against the exact reduction, bit
+// for bit, over random arguments in each range.
+TEST(FastTrigonometryTest, SineCosineAndTangentKeepTheExactReductionsBits) {
     const cArgumentRange ranges[] = {
         {"within a right angle", 0, 1.6, 0},
         {"ordinary", 0, 100, 0},

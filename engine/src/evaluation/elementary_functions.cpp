@@ -511,6 +511,103 @@ long double TanhFast(double a) {
     return (e - inverse) / (e + inverse);
 }
 
+// Sine and cosine in double arithmetic for 0 <= x < 2^20. The reduction takes a three-part pi/2 (33,
+// 33 and 53 bits: k times the first two parts is exact, and so is x less the first product), giving
+// r = rHi + rLo within 2^-98. With a = j/64 nearest to r and b = r - a (|b| <= 1/128), sin r and
+// cos r come from sin a and cos a in two doubles and short series in b, the leading product exact by
+// Dekker's splitting. The result carries less than 2^-65 (|table sine or cosine| + |b|) of error; where
+// both ends of a 2^-61 (...) interval round alike that double is the nearest. Otherwise, and for
+// |r| < 2^-30, the extended paths decide.
+constexpr int SinCosEntries = 52;  // j/64 up to just beyond pi/4
+
+struct cSinCosDoubleTable {
+    double sinHi[SinCosEntries], sinLo[SinCosEntries], cosHi[SinCosEntries], cosLo[SinCosEntries];
+};
+
+const cSinCosDoubleTable& SinCosDoubleTable() {
+    static const cSinCosDoubleTable table = [] {
+        cSinCosDoubleTable t{};
+        for (int j = 0; j < SinCosEntries; ++j) {
+            const cWide a = {j / 64.0L, 0.0L};
+            const cWide sine = SinKernel(a), cosine = CosKernel(a);
+            t.sinHi[j] = static_cast<double>(sine.hi);
+            t.sinLo[j] = static_cast<double>((sine.hi - t.sinHi[j]) + sine.lo);
+            t.cosHi[j] = static_cast<double>(cosine.hi);
+            t.cosLo[j] = static_cast<double>((cosine.hi - t.cosHi[j]) + cosine.lo);
+        }
+        return t;
+    }();
+    return table;
+}
+
+constexpr double HalfPiHi = 0x1.921fb544p0;
+constexpr double HalfPiMid = 0x1.0b4611a6p-34;
+constexpr double HalfPiLo = 0x1.3198a2e037073p-69;
+constexpr double TwoOverPiDouble = static_cast<double>(TwoOverPi);
+
+[[gnu::always_inline]] inline void SplitDouble(double v, double& hi, double& lo) {
+    const double scaled = 134217729.0 * v;  // 2^27 + 1: two halves of 26 bits
+    hi = scaled - (scaled - v);
+    lo = v - hi;
+}
+[[gnu::always_inline]] inline cWideDouble TwoProductDouble(double a, double b) {
+    const double product = a * b;
+    double aHi, aLo, bHi, bLo;
+    SplitDouble(a, aHi, aLo);
+    SplitDouble(b, bHi, bLo);
+    return {product, ((aHi * bHi - product) + aHi * bLo + aLo * bHi) + aLo * bLo};
+}
+
+// sin x (wantCosine false) or cos x for 0 <= x; answers false when the other paths must decide.
+[[gnu::always_inline]] inline bool SinCosDouble(double x, bool wantCosine, double& result) {
+    if (!(x < 0x1p20)) return false;
+    const double shift = 0x1.8p52;
+    const double steps = (x * TwoOverPiDouble + shift) - shift;
+    const double head = x - steps * HalfPiHi;  // exact
+    const cWideDouble first = TwoSumDouble(head, -(steps * HalfPiMid));
+    const double rHi = first.hi + (first.lo - steps * HalfPiLo);
+    const double rLo = (first.lo - steps * HalfPiLo) - (rHi - first.hi);
+    const double nearest = (rHi * 64 + shift) - shift;
+    const int j = static_cast<int>(nearest);
+    const int index = j < 0 ? -j : j;
+    if (!(std::fabs(rHi) >= 0x1p-30) || index >= SinCosEntries) return false;
+
+    const cSinCosDoubleTable& table = SinCosDoubleTable();
+    const double sign = j < 0 ? -1.0 : 1.0;
+    const double sinA = sign * table.sinHi[index], sinALo = sign * table.sinLo[index];
+    const double cosA = table.cosHi[index], cosALo = table.cosLo[index];
+    const double b = rHi - nearest / 64;  // exact
+    const double z = b * b;
+    const double sinBMinusB = b * z * (-1.0 / 6 + z * (1.0 / 120 + z * (-1.0 / 5040 + z * (1.0 / 362880))));
+    const double cosBMinusOne = z * (-0.5 + z * (1.0 / 24 + z * (-1.0 / 720 + z * (1.0 / 40320)))) - b * rLo;
+
+    const auto quadrant = static_cast<unsigned>(static_cast<long long>(steps)) & 3;
+    const bool sineKernel = (quadrant % 2 == 0) != wantCosine;
+    const bool negate = wantCosine ? (quadrant == 1 || quadrant == 2) : quadrant >= 2;
+    double hi, lo, error;
+    if (sineKernel) {  // sin a + cos a b + (sin a (cos b - 1) + cos a (sin b - b) + ...)
+        const cWideDouble product = TwoProductDouble(cosA, b);
+        const cWideDouble sum = TwoSumDouble(sinA, product.hi);
+        const double tail = ((sum.lo + product.lo) + (sinALo + cosALo * b)) +
+                            (sinA * cosBMinusOne + cosA * (rLo + sinBMinusB));
+        hi = sum.hi + tail;
+        lo = tail - (hi - sum.hi);
+        error = 0x1p-61 * (std::fabs(sinA) + std::fabs(b));
+    } else {  // cos a - sin a b + (cos a (cos b - 1) - sin a (sin b - b) - ...)
+        const cWideDouble product = TwoProductDouble(sinA, b);
+        const cWideDouble sum = TwoSumDouble(cosA, -product.hi);
+        const double tail = ((sum.lo - product.lo) + (cosALo - sinALo * b)) +
+                            (cosA * cosBMinusOne - sinA * (rLo + sinBMinusB));
+        hi = sum.hi + tail;
+        lo = tail - (hi - sum.hi);
+        error = 0x1p-61 * (cosA + std::fabs(b));
+    }
+    const double up = hi + (lo + error);
+    if (up != hi + (lo - error)) return false;
+    result = negate ? -up : up;
+    return true;
+}
+
 // The fast value when it decides the double, otherwise the wide one.
 template <typename tWide>
 double Decide(long double fast, tWide wide) {
@@ -556,6 +653,7 @@ double Log(double x) {
 
 double Sin(double x) {
     if (x == 0 || std::isnan(x)) return x;
+    if (double value; SinCosDouble(std::fabs(x), false, value)) return WithSignOf(x, value);
     if (cReduced quick; ReduceRightAnglesFast(std::fabs(x), quick)) {
         const long double fast = SinOfReducedFast(quick);
         if (RoundsSafely(fast)) return WithSignOf(x, static_cast<double>(fast));
@@ -565,6 +663,7 @@ double Sin(double x) {
 
 double Cos(double x) {
     if (std::isnan(x)) return x;
+    if (double value; SinCosDouble(std::fabs(x), true, value)) return value;
     if (cReduced quick; ReduceRightAnglesFast(std::fabs(x), quick)) {
         const long double fast = CosOfReducedFast(quick);
         if (RoundsSafely(fast)) return static_cast<double>(fast);

@@ -558,8 +558,15 @@ constexpr double TwoOverPiDouble = static_cast<double>(TwoOverPi);
     return {product, ((aHi * bHi - product) + aHi * bLo + aLo * bHi) + aLo * bLo};
 }
 
-// sin x (wantCosine false) or cos x for 0 <= x; answers false when the other paths must decide.
-[[gnu::always_inline]] inline bool SinCosDouble(double x, bool wantCosine, double& result) {
+// x = q pi/2 + a + b as the double paths use it, with sin a and cos a from the table and the series in b.
+struct cAngleParts {
+    double sinA, sinALo, cosA, cosALo;
+    double b, rLo, sinBMinusB, cosBMinusOne;
+    unsigned quadrant;
+};
+
+// 0 <= x; answers false when the extended paths must decide.
+[[gnu::always_inline]] inline bool SplitAngle(double x, cAngleParts& parts) {
     if (!(x < 0x1p20)) return false;
     const double shift = 0x1.8p52;
     const double steps = (x * TwoOverPiDouble + shift) - shift;
@@ -574,37 +581,81 @@ constexpr double TwoOverPiDouble = static_cast<double>(TwoOverPi);
 
     const cSinCosDoubleTable& table = SinCosDoubleTable();
     const double sign = j < 0 ? -1.0 : 1.0;
-    const double sinA = sign * table.sinHi[index], sinALo = sign * table.sinLo[index];
-    const double cosA = table.cosHi[index], cosALo = table.cosLo[index];
     const double b = rHi - nearest / 64;  // exact
     const double z = b * b;
-    const double sinBMinusB = b * z * (-1.0 / 6 + z * (1.0 / 120 + z * (-1.0 / 5040 + z * (1.0 / 362880))));
-    const double cosBMinusOne = z * (-0.5 + z * (1.0 / 24 + z * (-1.0 / 720 + z * (1.0 / 40320)))) - b * rLo;
+    parts = {sign * table.sinHi[index],
+             sign * table.sinLo[index],
+             table.cosHi[index],
+             table.cosLo[index],
+             b,
+             rLo,
+             b * z * (-1.0 / 6 + z * (1.0 / 120 + z * (-1.0 / 5040 + z * (1.0 / 362880)))),
+             z * (-0.5 + z * (1.0 / 24 + z * (-1.0 / 720 + z * (1.0 / 40320)))) - b * rLo,
+             static_cast<unsigned>(static_cast<long long>(steps)) & 3};
+    return true;
+}
 
-    const auto quadrant = static_cast<unsigned>(static_cast<long long>(steps)) & 3;
-    const bool sineKernel = (quadrant % 2 == 0) != wantCosine;
-    const bool negate = wantCosine ? (quadrant == 1 || quadrant == 2) : quadrant >= 2;
-    double hi, lo, error;
-    if (sineKernel) {  // sin a + cos a b + (sin a (cos b - 1) + cos a (sin b - b) + ...)
-        const cWideDouble product = TwoProductDouble(cosA, b);
-        const cWideDouble sum = TwoSumDouble(sinA, product.hi);
-        const double tail = ((sum.lo + product.lo) + (sinALo + cosALo * b)) +
-                            (sinA * cosBMinusOne + cosA * (rLo + sinBMinusB));
-        hi = sum.hi + tail;
-        lo = tail - (hi - sum.hi);
-        error = 0x1p-61 * (std::fabs(sinA) + std::fabs(b));
-    } else {  // cos a - sin a b + (cos a (cos b - 1) - sin a (sin b - b) - ...)
-        const cWideDouble product = TwoProductDouble(sinA, b);
-        const cWideDouble sum = TwoSumDouble(cosA, -product.hi);
-        const double tail = ((sum.lo - product.lo) + (cosALo - sinALo * b)) +
-                            (cosA * cosBMinusOne - sinA * (rLo + sinBMinusB));
-        hi = sum.hi + tail;
-        lo = tail - (hi - sum.hi);
-        error = 0x1p-61 * (cosA + std::fabs(b));
-    }
-    const double up = hi + (lo + error);
-    if (up != hi + (lo - error)) return false;
-    result = negate ? -up : up;
+// sin(a + b) = sin a + cos a b + (sin a (cos b - 1) + cos a (sin b - b) + ...), within the error set.
+[[gnu::always_inline]] inline cWideDouble SineOfParts(const cAngleParts& p, double& error) {
+    const cWideDouble product = TwoProductDouble(p.cosA, p.b);
+    const cWideDouble sum = TwoSumDouble(p.sinA, product.hi);
+    const double tail = ((sum.lo + product.lo) + (p.sinALo + p.cosALo * p.b)) +
+                        (p.sinA * p.cosBMinusOne + p.cosA * (p.rLo + p.sinBMinusB));
+    const double hi = sum.hi + tail;
+    error = 0x1p-61 * (std::fabs(p.sinA) + std::fabs(p.b));
+    return {hi, tail - (hi - sum.hi)};
+}
+// cos(a + b) = cos a - sin a b + (cos a (cos b - 1) - sin a (sin b - b) - ...), within the error set.
+[[gnu::always_inline]] inline cWideDouble CosineOfParts(const cAngleParts& p, double& error) {
+    const cWideDouble product = TwoProductDouble(p.sinA, p.b);
+    const cWideDouble sum = TwoSumDouble(p.cosA, -product.hi);
+    const double tail = ((sum.lo - product.lo) + (p.cosALo - p.sinALo * p.b)) +
+                        (p.cosA * p.cosBMinusOne - p.sinA * (p.rLo + p.sinBMinusB));
+    const double hi = sum.hi + tail;
+    error = 0x1p-61 * (p.cosA + std::fabs(p.b));
+    return {hi, tail - (hi - sum.hi)};
+}
+
+// The double nearest to hi + lo when every value within error of it rounds to the same one.
+[[gnu::always_inline]] inline bool RoundsWithin(cWideDouble value, double error, double& result) {
+    const double up = value.hi + (value.lo + error);
+    if (up != value.hi + (value.lo - error)) return false;
+    result = up;
+    return true;
+}
+
+// sin x (wantCosine false) or cos x for 0 <= x; answers false when the other paths must decide.
+[[gnu::always_inline]] inline bool SinCosDouble(double x, bool wantCosine, double& result) {
+    cAngleParts parts;
+    if (!SplitAngle(x, parts)) return false;
+    const unsigned quadrant = parts.quadrant;
+    double error;
+    const cWideDouble value =
+        (quadrant % 2 == 0) != wantCosine ? SineOfParts(parts, error) : CosineOfParts(parts, error);
+    if (!RoundsWithin(value, error, result)) return false;
+    if (wantCosine ? (quadrant == 1 || quadrant == 2) : quadrant >= 2) result = -result;
+    return true;
+}
+
+// tan x = sin r / cos r (or -cos r / sin r in the odd quadrants) for 0 <= x. Each of the two is within
+// 2^-63.4 of its size (the error bounds above, over |sin a| + |b| <= 3 |sin r| and cos r >= 0.7), so
+// the quotient, divided with its remainder exact, is within 2^-62.7: 2^-59 is the interval taken.
+[[gnu::always_inline]] inline bool TanDouble(double x, double& result) {
+    cAngleParts parts;
+    if (!SplitAngle(x, parts)) return false;
+    double unused;
+    const cWideDouble sine = SineOfParts(parts, unused), cosine = CosineOfParts(parts, unused);
+    const bool odd = parts.quadrant % 2 == 1;
+    const cWideDouble numerator = odd ? cosine : sine, denominator = odd ? sine : cosine;
+    const double quotient = numerator.hi / denominator.hi;
+    const cWideDouble back = TwoProductDouble(quotient, denominator.hi);
+    const double remainder =
+        (((numerator.hi - back.hi) - back.lo) + numerator.lo) - quotient * denominator.lo;
+    const double correction = remainder / denominator.hi;
+    const double hi = quotient + correction;
+    const cWideDouble value = {hi, correction - (hi - quotient)};
+    if (!RoundsWithin(value, 0x1p-59 * std::fabs(hi), result)) return false;
+    if (odd) result = -result;
     return true;
 }
 
@@ -673,6 +724,7 @@ double Cos(double x) {
 
 double Tan(double x) {
     if (x == 0 || std::isnan(x)) return x;
+    if (double value; TanDouble(std::fabs(x), value)) return WithSignOf(x, value);
     if (cReduced quick; ReduceRightAnglesFast(std::fabs(x), quick)) {
         const long double fast = TanOfReducedFast(quick);
         if (RoundsSafely(fast)) return WithSignOf(x, static_cast<double>(fast));

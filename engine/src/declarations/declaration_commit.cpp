@@ -5,6 +5,7 @@
 #include "declaration_progress.h"
 #include "engine/Parser_core.h"
 #include "interpretation.h"
+#include "parsing/name_index.h"
 
 std::exception_ptr LastCommitFailure;
 
@@ -100,6 +101,7 @@ void InterpretWorkFunction(cUserFunction& function) {
 }
 
 void ForgetInterpretations(std::int32_t upTo) {
+    NamesChanged();
     for (std::int32_t j = 0; j <= upTo; ++j) {
         WorkFunctions[j].tree.reset();
         WorkFunctions[j].name.reset();
@@ -107,6 +109,7 @@ void ForgetInterpretations(std::int32_t upTo) {
 }
 
 void ForgetNames(std::int32_t upTo) {
+    NamesChanged();
     for (std::int32_t j = 0; j <= upTo; ++j)
         WorkConstants[j].name.reset();
 }
@@ -122,6 +125,7 @@ void ReplaceLiveFunctions() {
         Constants[i].refCapacity = 0;
     }
     UserFunctions = std::move(WorkFunctions);
+    NamesChanged();
     FuncCount = WorkFuncCount;
     WorkFuncCount = 0;
     FuncWorkOpen = false;
@@ -133,6 +137,7 @@ void ReplaceLiveFunctions() {
 // moved the later ones down, so every referring node is pointed at its constant's new position.
 void ReplaceLiveConstants() {
     Constants = std::move(WorkConstants);
+    NamesChanged();
     ConstCount = WorkConstCount;
     WorkConstCount = 0;
     ConstWorkOpen = false;

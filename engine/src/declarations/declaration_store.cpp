@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "engine/Parser_core.h"
+#include "parsing/name_index.h"
 
 namespace {
 
@@ -138,6 +139,7 @@ void Begin(const cWorkTable<Entry>& work, const std::unique_ptr<Entry[]>& live, 
     // Never smaller than the live table, so that every live entry has its place.
     const std::int32_t capacity = std::max({work.capacity, liveCount, 0});
     work.entries = std::make_unique<Entry[]>(capacity);
+    NamesChanged();
     for (std::int32_t i = 0; i < liveCount; ++i) {
         CopyTexts(live[i], work.entries[i]);
         CopyRefs(live[i], work.entries[i]);
@@ -173,6 +175,7 @@ bool Delete(const cWorkTable<Entry>& work, std::uint32_t index) {
     // A moved-from text stays engaged; the freed slot must be truly empty.
     first[work.count - 1] = Entry{};
     --work.count;
+    NamesChanged();
     return true;
 }
 
@@ -181,6 +184,7 @@ void Discard(const cWorkTable<Entry>& work) {
     if (!work.open) return;
     work.entries.reset();
     work.count = 0;
+    NamesChanged();
     work.open = false;
 }
 

@@ -4,6 +4,7 @@
 #include "interpretation.h"
 
 #include "engine/Parser_core.h"
+#include "parsing/name_index.h"
 #include "parsing/parser.h"
 
 namespace {
@@ -12,6 +13,12 @@ constexpr std::int16_t MaxParameters = VariableCount;
 
 std::string CompactDefinition(const std::optional<std::string>& definition);
 bool StandsAlone(const std::string& text, std::size_t position);
+
+// A first name extends its table's index; only a changed one makes the indexes start afresh.
+void SetName(std::optional<std::string>& name, std::string value) {
+    if (name && *name != value) NamesChanged();
+    name = std::move(value);
+}
 
 }  // namespace
 
@@ -39,7 +46,7 @@ void InterpretConstantOrRaise(cConstant& constant) {
     const std::string text = CompactDefinition(constant.definition);
     const std::size_t equals = text.find('=');
     if (equals == std::string::npos) throw cDefinitionError(ptDefinitionProblem::NoEquals);
-    constant.name = text.substr(0, equals);
+    SetName(constant.name, text.substr(0, equals));
     try {
         constant.value = ConvertDecimal(std::string_view(text).substr(equals + 1), true);
     } catch (cParseFailure& failure) {
@@ -74,7 +81,7 @@ void InterpretFunctionOrRaise(cUserFunction& function) {
             if (head[place + 1] != ';') break;
         }
     }
-    function.name = head.substr(0, open);
+    SetName(function.name, head.substr(0, open));
     function.paramCount = count;
     try {
         function.tree = std::make_unique<cParseTree>(body);

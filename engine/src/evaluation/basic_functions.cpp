@@ -5,6 +5,7 @@
 #include "checked_math.h"
 #include "engine/Math_func.h"
 #include "engine/Parser_core.h"
+#include "parsing/name_index.h"
 
 namespace {
 
@@ -35,6 +36,7 @@ constexpr std::int32_t BuiltInCount = 14;
 
 void RegisterBasicFunction(std::uint16_t position, const char* name, tBasicFn0 fn) {
     cBasicFunction& entry = BasicFunctions[position];
+    NamesChanged();
     entry.name = name;
     entry.fn0 = fn;
     entry.fn1 = nullptr;
@@ -43,6 +45,7 @@ void RegisterBasicFunction(std::uint16_t position, const char* name, tBasicFn0 f
 
 void RegisterBasicFunction(std::uint16_t position, const char* name, tBasicFn1 fn) {
     cBasicFunction& entry = BasicFunctions[position];
+    NamesChanged();
     entry.name = name;
     entry.fn0 = nullptr;
     entry.fn1 = fn;
@@ -50,6 +53,7 @@ void RegisterBasicFunction(std::uint16_t position, const char* name, tBasicFn1 f
 }
 
 void InitEngine() {
+    NamesChanged();
     // A fresh start: nothing from an earlier set-up may point past the new tables.
     WorkConstants.reset();
     WorkFunctions.reset();
@@ -84,6 +88,7 @@ void SwitchAngleMode(std::uint16_t mode) {
 }
 
 void DoneEngine() {
+    NamesChanged();
     WorkConstants.reset();
     WorkFunctions.reset();
     ConstWorkOpen = FuncWorkOpen = false;

@@ -34,13 +34,6 @@ bool IsOddInteger(double v) {
     return std::fmod(v, 2.0) != 0.0;
 }
 
-// A result beyond the double range is reported; one below it becomes a denormal or zero silently.
-double RoundPowerResult(long double power) {
-    const double rounded = static_cast<double>(power);
-    if (std::isinf(rounded)) return Report("pow", "OVERFLOW", rounded);
-    return rounded;
-}
-
 long double PowerBySquaring(long double base, double exponent) {
     auto remaining = static_cast<unsigned long>(std::fabs(exponent));
     long double result = 1.0L;
@@ -53,6 +46,14 @@ long double PowerBySquaring(long double base, double exponent) {
 }
 
 }  // namespace
+
+// A result beyond the double range is reported; one below it becomes a denormal or zero silently.
+double RoundPowerResult(long double power) {
+    const double rounded = static_cast<double>(power);
+    if (std::isinf(rounded)) [[unlikely]]
+        return Report("pow", "OVERFLOW", rounded);
+    return rounded;
+}
 
 double CheckedLog(double x) {
     if (x == 0.0) return Report("log", "SING", -Infinity);

@@ -297,6 +297,128 @@ long double LogFast(double x) {
     return (e * Ln2.hi + LogTable[j].hi) + (LogTable[j].lo + e * Ln2.lo + Log1pFast(t));
 }
 
+// Exponential in double arithmetic, Tang's way: x = (64 k + j) ln2/64 + r with r from a two-part
+// ln2/64 (the first of 36 bits, so k ln2/64 and x - k ln2/64 are exact), e^x = 2^k 2^(j/64) e^r with
+// 2^(j/64) in two doubles and e^r - 1 by its series. The rounded product 2^(j/64) r and its sum with
+// the rest carry at most 2^-59.4 of the result's size; where both ends of a 2^-58 interval round
+// alike, that double is the nearest to e^x. Results near the ends of the double range, and the rest,
+// take the careful path.
+struct cExpDoubleTable {
+    double hi[64];
+    double lo[64];
+};
+
+const cExpDoubleTable& ExpDoubleTable() {
+    static const cExpDoubleTable table = [] {
+        cExpDoubleTable t{};
+        for (int j = 0; j < 64; ++j) {
+            t.hi[j] = static_cast<double>(ExpTable[j].hi);
+            t.lo[j] = static_cast<double>((ExpTable[j].hi - t.hi[j]) + ExpTable[j].lo);
+        }
+        return t;
+    }();
+    return table;
+}
+
+constexpr long double Ln2By64Head = 0xb17217f7d0000000p-70L;  // 36 bits
+constexpr double Ln2By64Hi = static_cast<double>(Ln2By64Head);
+constexpr double Ln2By64Lo =
+    static_cast<double>(((Ln2By64Parts[0] - Ln2By64Head) + Ln2By64Parts[1]) + Ln2By64Parts[2]);
+constexpr double SixtyFourByLn2Double = static_cast<double>(SixtyFourByLn2);
+
+[[gnu::always_inline]] inline bool ExpDouble(double x, double& result) {
+    if (!(std::fabs(x) <= 708)) return false;
+    const double shift = 0x1.8p52;
+    const double steps = (x * SixtyFourByLn2Double + shift) - shift;
+    const auto step = static_cast<int>(steps);
+    const double head = x - steps * Ln2By64Hi;  // exact
+    const double product = steps * Ln2By64Lo;
+    const double rHi = head - product;
+    const double rLo = (head - rHi) - product;
+    const double series =
+        rHi * rHi * rHi *
+        (1.0 / 6 + rHi * (1.0 / 24 + rHi * (1.0 / 120 + rHi * (1.0 / 720 + rHi * (1.0 / 5040)))));
+    const double pTail = rLo + (0.5 * (rHi * rHi) + (rHi * rLo + series));  // e^r - 1 - rHi
+    const cExpDoubleTable& table = ExpDoubleTable();
+    const int j = step & 63;
+    const double t = table.hi[j];
+    const double rest = t * rHi + ((table.lo[j] + t * pTail) + table.lo[j] * rHi);
+    const double hi = t + rest;
+    const double lo = rest - (hi - t);
+    const double error = hi * 0x1p-58;
+    const double up = hi + (lo + error);
+    if (up != hi + (lo - error)) return false;
+    result = up * std::bit_cast<double>(static_cast<std::uint64_t>(((step - j) / 64) + 1023) << 52);
+    return true;
+}
+
+// Logarithm in double arithmetic: m F - 1 = r exactly for F = 1/c to 11 bits (c the centre of m's
+// 1/256 interval, |r| < 2^-8.7), ln x = e ln2 - ln F + ln(1 + r), the tables' values in two doubles.
+// The sum carries at most 2^-68 of absolute error (the rounded r^2 and the last additions to the
+// small tail), so where both ends of that interval round to the same double, that double is the
+// nearest to ln x. Near 1 the result is small and the careful path takes it.
+struct cLogDoubleTable {
+    double inverse[256];
+    double minusLogHi[256];
+    double minusLogLo[256];
+};
+
+const cLogDoubleTable& LogDoubleTable() {
+    static const cLogDoubleTable table = [] {
+        cLogDoubleTable t{};
+        for (int i = 0; i < 256; ++i) {
+            const double centre = 1 + (i + 0.5) / 256;
+            t.inverse[i] = std::nearbyint(2048 / centre) / 2048;
+            const cWide minusLog = Negate(LogWide(t.inverse[i]));
+            t.minusLogHi[i] = static_cast<double>(minusLog.hi);
+            t.minusLogLo[i] = static_cast<double>((minusLog.hi - t.minusLogHi[i]) + minusLog.lo);
+        }
+        return t;
+    }();
+    return table;
+}
+
+constexpr double Ln2Hi = static_cast<double>(Ln2.hi);  // 39 bits: e Ln2Hi is exact
+constexpr double Ln2Lo = static_cast<double>(Ln2.lo);
+constexpr double LogDoubleError = 0x1p-66;
+
+[[gnu::always_inline]] inline cWideDouble TwoSumDouble(double a, double b) {
+    const double sum = a + b;
+    const double bPart = sum - a;
+    return {sum, (a - (sum - bPart)) + (b - bPart)};
+}
+
+// x positive, finite. Answers false when the careful path must decide.
+[[gnu::always_inline]] inline bool LogDouble(double x, double& result) {
+    const auto bits = std::bit_cast<std::uint64_t>(x);
+    if ((bits >> 52) == 0 || std::fabs(x - 1) < 1.0 / 128) return false;
+    const cLogDoubleTable& table = LogDoubleTable();
+    const int e = static_cast<int>(bits >> 52) - 1023;
+    const auto i = static_cast<int>(bits >> 44) & 255;
+    const std::uint64_t mantissaBits = (bits & 0x000FFFFFFFFFFFFFu) | 0x3FF0000000000000u;
+    const double m = std::bit_cast<double>(mantissaBits);
+    const double mHi = std::bit_cast<double>(mantissaBits & ~((std::uint64_t{1} << 27) - 1));  // 26 bits
+    const double f = table.inverse[i];
+    const cWideDouble r = TwoSumDouble(mHi * f - 1, (m - mHi) * f);  // both products and the first
+                                                                     // difference exact
+    const double z = r.hi;
+    const double series =
+        ((((((z * (1.0 / 9) - 1.0 / 8) * z + 1.0 / 7) * z - 1.0 / 6) * z + 1.0 / 5) * z - 0.25) * z +
+         1.0 / 3) *
+        (z * z * z);
+    const double p = (series - z * r.lo) - 0.5 * (z * z);  // ln(1 + r) - r
+    const double ek = e;
+    const cWideDouble head = TwoSumDouble(ek * Ln2Hi, table.minusLogHi[i]);
+    const cWideDouble whole = TwoSumDouble(head.hi, z);
+    const double tail = ((head.lo + whole.lo) + (table.minusLogLo[i] + ek * Ln2Lo)) + (r.lo + p);
+    const double hi = whole.hi + tail;
+    const double lo = tail - (hi - whole.hi);
+    const double up = hi + (lo + LogDoubleError);
+    if (up != hi + (lo - LogDoubleError)) return false;
+    result = up;
+    return true;
+}
+
 // sin and cos of r = a + b with a = j/16 from the tables and |b| <= 1/32: short series in b.
 constexpr long double SinShortSeries[] = {1.0L / 362880, -1.0L / 5040, 1.0L / 120,
                                           -1.0L / 6};  // (sin b - b)/b^3
@@ -318,15 +440,39 @@ struct cSinCos {
     const long double cosA = CosTable[j < 0 ? -j : j].hi;
     return {sinA + (sinA * cosBMinusOne + cosA * sinB), cosA + (cosA * cosBMinusOne - sinA * sinB)};
 }
-long double SinOfReducedFast(const cReduced& x) {
+// The fast path's own reduction, for 0 <= x < 2^20: Cody and Waite's with three parts of pi/2 in
+// plain extended arithmetic. k P0, k P1 and k P2 are exact (43-bit parts, k below 2^20) and so is
+// x - k P0; the two later subtractions round, and the fourth part is below 2^-82 |r|. So r is within
+// 2.01 2^-64 |r| of the exact value when |r| >= 2^-30, which moves sine, cosine and tangent by at most
+// a few units of the 64-bit mantissa's last place, well inside SafeDistance. A smaller r (x very near
+// a multiple of pi/2) or a larger x takes the exact reduction. Answers false then.
+[[gnu::always_inline]] inline bool ReduceRightAnglesFast(double x, cReduced& reduced) {
+    if (x <= 0.785398163397448) {
+        reduced = {{x, 0}, 0};
+        return true;
+    }
+    if (!(x < 0x1p20)) return false;
+    const double steps = NearestInteger(x * TwoOverPi);
+    const long double k = steps;
+    const long double r = ((x - k * HalfPiParts[0]) - k * HalfPiParts[1]) - k * HalfPiParts[2];
+    reduced = {{r, 0}, static_cast<unsigned>(steps) & 3};
+    return std::fabs(r) >= 0x1p-30L;
+}
+
+[[gnu::always_inline]] inline long double SinOfReducedFast(const cReduced& x) {
     const cSinCos value = SinCosFast(x.r);
     const long double magnitude = x.quadrant % 2 == 0 ? value.sin : value.cos;
     return x.quadrant >= 2 ? -magnitude : magnitude;
 }
-long double CosOfReducedFast(const cReduced& x) {
+[[gnu::always_inline]] inline long double CosOfReducedFast(const cReduced& x) {
     const cSinCos value = SinCosFast(x.r);
     const long double magnitude = x.quadrant % 2 == 0 ? value.cos : value.sin;
     return x.quadrant == 1 || x.quadrant == 2 ? -magnitude : magnitude;
+}
+
+[[gnu::always_inline]] inline long double TanOfReducedFast(const cReduced& x) {
+    const cSinCos value = SinCosFast(x.r);
+    return x.quadrant % 2 == 0 ? value.sin / value.cos : -value.cos / value.sin;
 }
 
 [[gnu::always_inline]] inline long double AtanUpToOneFast(long double u) {
@@ -365,6 +511,154 @@ long double TanhFast(double a) {
     return (e - inverse) / (e + inverse);
 }
 
+// Sine and cosine in double arithmetic for 0 <= x < 2^20. The reduction takes a three-part pi/2 (33,
+// 33 and 53 bits: k times the first two parts is exact, and so is x less the first product), giving
+// r = rHi + rLo within 2^-98. With a = j/64 nearest to r and b = r - a (|b| <= 1/128), sin r and
+// cos r come from sin a and cos a in two doubles and short series in b, the leading product exact by
+// Dekker's splitting. The result carries less than 2^-65 (|table sine or cosine| + |b|) of error; where
+// both ends of a 2^-61 (...) interval round alike that double is the nearest. Otherwise, and for
+// |r| < 2^-30, the extended paths decide.
+constexpr int SinCosEntries = 52;  // j/64 up to just beyond pi/4
+
+struct cSinCosDoubleTable {
+    double sinHi[SinCosEntries], sinLo[SinCosEntries], cosHi[SinCosEntries], cosLo[SinCosEntries];
+};
+
+const cSinCosDoubleTable& SinCosDoubleTable() {
+    static const cSinCosDoubleTable table = [] {
+        cSinCosDoubleTable t{};
+        for (int j = 0; j < SinCosEntries; ++j) {
+            const cWide a = {j / 64.0L, 0.0L};
+            const cWide sine = SinKernel(a), cosine = CosKernel(a);
+            t.sinHi[j] = static_cast<double>(sine.hi);
+            t.sinLo[j] = static_cast<double>((sine.hi - t.sinHi[j]) + sine.lo);
+            t.cosHi[j] = static_cast<double>(cosine.hi);
+            t.cosLo[j] = static_cast<double>((cosine.hi - t.cosHi[j]) + cosine.lo);
+        }
+        return t;
+    }();
+    return table;
+}
+
+constexpr double HalfPiHi = 0x1.921fb544p0;
+constexpr double HalfPiMid = 0x1.0b4611a6p-34;
+constexpr double HalfPiLo = 0x1.3198a2e037073p-69;
+constexpr double TwoOverPiDouble = static_cast<double>(TwoOverPi);
+
+[[gnu::always_inline]] inline void SplitDouble(double v, double& hi, double& lo) {
+    const double scaled = 134217729.0 * v;  // 2^27 + 1: two halves of 26 bits
+    hi = scaled - (scaled - v);
+    lo = v - hi;
+}
+[[gnu::always_inline]] inline cWideDouble TwoProductDouble(double a, double b) {
+    const double product = a * b;
+    double aHi, aLo, bHi, bLo;
+    SplitDouble(a, aHi, aLo);
+    SplitDouble(b, bHi, bLo);
+    return {product, ((aHi * bHi - product) + aHi * bLo + aLo * bHi) + aLo * bLo};
+}
+
+// x = q pi/2 + a + b as the double paths use it, with sin a and cos a from the table and the series in b.
+struct cAngleParts {
+    double sinA, sinALo, cosA, cosALo;
+    double b, rLo, sinBMinusB, cosBMinusOne;
+    unsigned quadrant;
+};
+
+// 0 <= x; answers false when the extended paths must decide.
+[[gnu::always_inline]] inline bool SplitAngle(double x, cAngleParts& parts) {
+    if (!(x < 0x1p20)) return false;
+    const double shift = 0x1.8p52;
+    const double steps = (x * TwoOverPiDouble + shift) - shift;
+    const double head = x - steps * HalfPiHi;  // exact
+    const cWideDouble first = TwoSumDouble(head, -(steps * HalfPiMid));
+    const double rHi = first.hi + (first.lo - steps * HalfPiLo);
+    const double rLo = (first.lo - steps * HalfPiLo) - (rHi - first.hi);
+    const double nearest = (rHi * 64 + shift) - shift;
+    const int j = static_cast<int>(nearest);
+    const int index = j < 0 ? -j : j;
+    if (!(std::fabs(rHi) >= 0x1p-30) || index >= SinCosEntries) return false;
+
+    const cSinCosDoubleTable& table = SinCosDoubleTable();
+    const double sign = j < 0 ? -1.0 : 1.0;
+    const double b = rHi - nearest / 64;  // exact
+    const double z = b * b;
+    parts = {sign * table.sinHi[index],
+             sign * table.sinLo[index],
+             table.cosHi[index],
+             table.cosLo[index],
+             b,
+             rLo,
+             b * z * (-1.0 / 6 + z * (1.0 / 120 + z * (-1.0 / 5040 + z * (1.0 / 362880)))),
+             z * (-0.5 + z * (1.0 / 24 + z * (-1.0 / 720 + z * (1.0 / 40320)))) - b * rLo,
+             static_cast<unsigned>(static_cast<long long>(steps)) & 3};
+    return true;
+}
+
+// sin(a + b) = sin a + cos a b + (sin a (cos b - 1) + cos a (sin b - b) + ...), within the error set.
+[[gnu::always_inline]] inline cWideDouble SineOfParts(const cAngleParts& p, double& error) {
+    const cWideDouble product = TwoProductDouble(p.cosA, p.b);
+    const cWideDouble sum = TwoSumDouble(p.sinA, product.hi);
+    const double tail = ((sum.lo + product.lo) + (p.sinALo + p.cosALo * p.b)) +
+                        (p.sinA * p.cosBMinusOne + p.cosA * (p.rLo + p.sinBMinusB));
+    const double hi = sum.hi + tail;
+    error = 0x1p-61 * (std::fabs(p.sinA) + std::fabs(p.b));
+    return {hi, tail - (hi - sum.hi)};
+}
+// cos(a + b) = cos a - sin a b + (cos a (cos b - 1) - sin a (sin b - b) - ...), within the error set.
+[[gnu::always_inline]] inline cWideDouble CosineOfParts(const cAngleParts& p, double& error) {
+    const cWideDouble product = TwoProductDouble(p.sinA, p.b);
+    const cWideDouble sum = TwoSumDouble(p.cosA, -product.hi);
+    const double tail = ((sum.lo - product.lo) + (p.cosALo - p.sinALo * p.b)) +
+                        (p.cosA * p.cosBMinusOne - p.sinA * (p.rLo + p.sinBMinusB));
+    const double hi = sum.hi + tail;
+    error = 0x1p-61 * (p.cosA + std::fabs(p.b));
+    return {hi, tail - (hi - sum.hi)};
+}
+
+// The double nearest to hi + lo when every value within error of it rounds to the same one.
+[[gnu::always_inline]] inline bool RoundsWithin(cWideDouble value, double error, double& result) {
+    const double up = value.hi + (value.lo + error);
+    if (up != value.hi + (value.lo - error)) return false;
+    result = up;
+    return true;
+}
+
+// sin x (wantCosine false) or cos x for 0 <= x; answers false when the other paths must decide.
+[[gnu::always_inline]] inline bool SinCosDouble(double x, bool wantCosine, double& result) {
+    cAngleParts parts;
+    if (!SplitAngle(x, parts)) return false;
+    const unsigned quadrant = parts.quadrant;
+    double error;
+    const cWideDouble value =
+        (quadrant % 2 == 0) != wantCosine ? SineOfParts(parts, error) : CosineOfParts(parts, error);
+    if (!RoundsWithin(value, error, result)) return false;
+    if (wantCosine ? (quadrant == 1 || quadrant == 2) : quadrant >= 2) result = -result;
+    return true;
+}
+
+// tan x = sin r / cos r (or -cos r / sin r in the odd quadrants) for 0 <= x. Each of the two is within
+// 2^-63.4 of its size (the error bounds above, over |sin a| + |b| <= 3 |sin r| and cos r >= 0.7), so
+// the quotient, divided with its remainder exact, is within 2^-62.7: 2^-59 is the interval taken.
+[[gnu::always_inline]] inline bool TanDouble(double x, double& result) {
+    cAngleParts parts;
+    if (!SplitAngle(x, parts)) return false;
+    double unused;
+    const cWideDouble sine = SineOfParts(parts, unused), cosine = CosineOfParts(parts, unused);
+    const bool odd = parts.quadrant % 2 == 1;
+    const cWideDouble numerator = odd ? cosine : sine, denominator = odd ? sine : cosine;
+    const double quotient = numerator.hi / denominator.hi;
+    const cWideDouble back = TwoProductDouble(quotient, denominator.hi);
+    const double remainder =
+        (((numerator.hi - back.hi) - back.lo) + numerator.lo) - quotient * denominator.lo;
+    const double correction = remainder / denominator.hi;
+    const double hi = quotient + correction;
+    const cWideDouble value = {hi, correction - (hi - quotient)};
+    if (!RoundsWithin(value, 0x1p-59 * std::fabs(hi), result)) return false;
+    if (odd) result = -result;
+    return true;
+}
+
 // The fast value when it decides the double, otherwise the wide one.
 template <typename tWide>
 double Decide(long double fast, tWide wide) {
@@ -378,16 +672,67 @@ double WithSignOf(double x, double magnitude) {
 }  // namespace
 
 double Exp(double x) {
+    if (double value; ExpDouble(x, value)) return value;
+    return careful::Exp(x);
+}
+
+namespace careful {
+
+double Exp(double x) {
     if (std::isnan(x)) return x;
     if (x > 709.8) return std::numeric_limits<double>::infinity();
     if (x < -745.2) return 0.0;
     return Decide(ExpFast(x), [x] { return ExpWide(x); });
 }
 
+}  // namespace careful
+
+double Log(double x) {
+    if (std::isnan(x)) return x;
+    if (double value; LogDouble(x, value)) return value;
+    return careful::Log(x);
+}
+
+namespace careful {
+
 double Log(double x) {
     if (std::isnan(x)) return x;
     return Decide(LogFast(x), [x] { return LogWide(x); });
 }
+
+}  // namespace careful
+
+double Sin(double x) {
+    if (x == 0 || std::isnan(x)) return x;
+    if (double value; SinCosDouble(std::fabs(x), false, value)) return WithSignOf(x, value);
+    if (cReduced quick; ReduceRightAnglesFast(std::fabs(x), quick)) {
+        const long double fast = SinOfReducedFast(quick);
+        if (RoundsSafely(fast)) return WithSignOf(x, static_cast<double>(fast));
+    }
+    return careful::Sin(x);
+}
+
+double Cos(double x) {
+    if (std::isnan(x)) return x;
+    if (double value; SinCosDouble(std::fabs(x), true, value)) return value;
+    if (cReduced quick; ReduceRightAnglesFast(std::fabs(x), quick)) {
+        const long double fast = CosOfReducedFast(quick);
+        if (RoundsSafely(fast)) return static_cast<double>(fast);
+    }
+    return careful::Cos(x);
+}
+
+double Tan(double x) {
+    if (x == 0 || std::isnan(x)) return x;
+    if (double value; TanDouble(std::fabs(x), value)) return WithSignOf(x, value);
+    if (cReduced quick; ReduceRightAnglesFast(std::fabs(x), quick)) {
+        const long double fast = TanOfReducedFast(quick);
+        if (RoundsSafely(fast)) return WithSignOf(x, static_cast<double>(fast));
+    }
+    return careful::Tan(x);
+}
+
+namespace careful {
 
 double Sin(double x) {
     if (x == 0 || std::isnan(x)) return x;
@@ -404,14 +749,14 @@ double Cos(double x) {
 double Tan(double x) {
     if (x == 0 || std::isnan(x)) return x;
     const cReduced reduced = ReduceRightAngles(std::fabs(x));
-    const cSinCos value = SinCosFast(reduced.r);
-    const long double fast = reduced.quadrant % 2 == 0 ? value.sin / value.cos : -value.cos / value.sin;
-    return WithSignOf(x, Decide(fast, [&] {
+    return WithSignOf(x, Decide(TanOfReducedFast(reduced), [&] {
                           const cWide sinWide = SinKernel(reduced.r), cosWide = CosKernel(reduced.r);
                           return reduced.quadrant % 2 == 0 ? Divide(sinWide, cosWide)
                                                            : Negate(Divide(cosWide, sinWide));
                       }));
 }
+
+}  // namespace careful
 
 double Asin(double x) {
     if (x == 0 || std::isnan(x)) return x;

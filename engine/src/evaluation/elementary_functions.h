@@ -20,6 +20,16 @@ double Sinh(double x);
 double Cosh(double x);
 double Tanh(double x);
 
+// The exponential, logarithm, sine, cosine and tangent without their fastest paths (exponential and
+// logarithm in doubles, the short reduction): the functions above give these bits; tests compare them.
+namespace careful {
+double Exp(double x);
+double Log(double x);
+double Sin(double x);
+double Cos(double x);
+double Tan(double x);
+}  // namespace careful
+
 // For the power operator, which works with the 64-bit mantissa.
 long double ExpExtended(long double x);
 long double LogExtended(double x);  // x > 0

@@ -65,7 +65,7 @@ double cParseTree::EvalNode(const cNode& node) {
         case ptNodeKind::Pow: {
             // The exponent first: it may change a variable the base reads.
             const double exponent = EvalOperand(child[1]);
-            value = CheckedPow(EvalOperand(child[0]), exponent);
+            value = CheckedPowInline(EvalOperand(child[0]), exponent);
             break;
         }
         case ptNodeKind::Neg:

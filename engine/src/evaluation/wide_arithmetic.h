@@ -15,6 +15,11 @@ static_assert(std::numeric_limits<long double>::digits == 64,
 
 namespace elementary::wide {
 
+// The same in doubles: about 106 bits.
+struct cWideDouble {
+    double hi, lo;
+};
+
 // An unevaluated sum hi + lo with |lo| at most half an ulp of hi: about 128 bits.
 struct cWide {
     long double hi, lo;

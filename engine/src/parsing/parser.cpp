@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "engine/Parser_core.h"
+#include "name_index.h"
 #include "parser.h"
 #include "stack_guard.h"
 
@@ -28,6 +29,12 @@ constexpr cKeyword Keywords[] = {
     {"integral", ptNodeKind::Integral, 4}, {"derivative", ptNodeKind::Derivative, 3},
     {"solve", ptNodeKind::Solve, 4},
 };
+
+// One index a table; the working copy of the functions has its own, as a commit looks names up there.
+cNameIndex BasicNames;
+cNameIndex ConstantNames;
+cNameIndex FunctionNames;
+cNameIndex WorkFunctionNames;
 
 // A failure at the characters first to last of the prepared text.
 [[noreturn]] void Fail(ptFehlerCode code, int first, int last, std::string_view subject = {}) {
@@ -179,12 +186,10 @@ cParser::cParsed cParser::ParseOperand(int first, int last) {
             node.index = name[0] - 'a';
             return result;
         }
-        for (std::int32_t i = 0; i < ConstCount; ++i) {
-            if (Constants[i].name && *Constants[i].name == name) {
-                node.kind = ptNodeKind::ConstRef;
-                node.index = i;
-                return result;
-            }
+        if (const std::int32_t i = ConstantNames.Find(Constants.get(), ConstCount, name); i >= 0) {
+            node.kind = ptNodeKind::ConstRef;
+            node.index = i;
+            return result;
         }
         FailOnName(ptFehlerCode::UnknownConstant, first, nameEnd - 1);
     }
@@ -196,25 +201,21 @@ cParser::cParsed cParser::ParseOperand(int first, int last) {
             return result;
         }
     }
-    for (std::int32_t i = 0; i < BasicCount; ++i) {
-        const cBasicFunction& entry = BasicFunctions[i];
-        if (entry.name && *entry.name == name) {
-            node.kind = ptNodeKind::BasicCall;
-            node.index = i;
-            ParseArguments(first, nameEnd, last, node, entry.argCount, result.height);
-            return result;
-        }
+    if (const std::int32_t i = BasicNames.Find(BasicFunctions.get(), BasicCount, name); i >= 0) {
+        node.kind = ptNodeKind::BasicCall;
+        node.index = i;
+        ParseArguments(first, nameEnd, last, node, BasicFunctions[i].argCount, result.height);
+        return result;
     }
     const cUserFunction* functions = InterpretingFuncs ? WorkFunctions.get() : UserFunctions.get();
+    cNameIndex& functionNames = InterpretingFuncs ? WorkFunctionNames : FunctionNames;
     const std::int32_t functionCount = InterpretingFuncs ? InterpretedFuncs : FuncCount;
-    for (std::int32_t i = 0; i < functionCount; ++i) {
-        if (functions[i].name && *functions[i].name == name) {
-            node.kind = ptNodeKind::UserCall;
-            node.index = i;
-            ParseArguments(first, nameEnd, last, node, static_cast<std::uint16_t>(functions[i].paramCount),
-                           result.height);
-            return result;
-        }
+    if (const std::int32_t i = functionNames.Find(functions, functionCount, name); i >= 0) {
+        node.kind = ptNodeKind::UserCall;
+        node.index = i;
+        ParseArguments(first, nameEnd, last, node, static_cast<std::uint16_t>(functions[i].paramCount),
+                       result.height);
+        return result;
     }
     FailOnName(ptFehlerCode::UnknownFunction, first, nameEnd - 1);
 }

@@ -16,7 +16,10 @@
 #   qt_prefix=$(bash scripts/build-qt-mingw.sh)
 # works. Use the prefix with the project's toolchain file:
 #   cmake -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DCMAKE_PREFIX_PATH="$qt_prefix" \
-#         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake ...
+#         -DQT_HOST_PATH=/usr ...
+# (QT_HOST_PATH=/usr and its CMake folder are also the defaults this Qt recorded.) The offscreen
+# platform plugin is linked only on request: qt_import_plugins(TARGET INCLUDE
+# Qt6::QOffscreenIntegrationPlugin); the windows one and the windowsvista style come by themselves.
 # A cold build compiles about a thousand files; the log of the last build is kept beside the prefix
 # (build-qt-mingw.log).
 set -euo pipefail
@@ -170,8 +173,9 @@ qcp_version=$(cd "$qcp_src" && dpkg-parsechangelog -S Version)
 step "configuring qtbase"
 # Only what the program and its tests use: no SQL, network, D-Bus, OpenGL, Vulkan, Concurrent or Xml
 # modules, no JPEG/GIF/ICO plugins (PNG stays, inside QtGui), no ODF or Markdown text formats, no
-# tray icon or undo stack. Debian's repacked source lacks src/3rdparty/wintab, which tablet events
-# on Windows need. The bundled third-party code (zlib, libpng, FreeType, HarfBuzz, PCRE2,
+# tray icon or undo stack, no direct2d platform plugin (Direct2D itself stays: Qt 6.4 builds its
+# DirectWrite font engine, which the windows plugin and PrintSupport use, only with it). Debian's
+# repacked source lacks src/3rdparty/wintab, which tablet events on Windows need. The bundled third-party code (zlib, libpng, FreeType, HarfBuzz, PCRE2,
 # double-conversion) is built in; nothing comes from the host. FreeType is what the offscreen
 # plugin draws text with on Windows.
 qt_options=(
@@ -182,7 +186,7 @@ qt_options=(
     -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_doubleconversion=OFF
     -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DINPUT_opengl=no -DFEATURE_vulkan=OFF
     -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF
-    -DFEATURE_androiddeployqt=OFF -DFEATURE_direct2d=OFF -DFEATURE_tabletevent=OFF
+    -DFEATURE_androiddeployqt=OFF -DFEATURE_direct2d1_1=OFF -DFEATURE_tabletevent=OFF
     -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF
     -DFEATURE_textodfwriter=OFF -DFEATURE_textmarkdownreader=OFF -DFEATURE_textmarkdownwriter=OFF
     -DFEATURE_systemtrayicon=OFF -DFEATURE_undocommand=OFF

@@ -164,8 +164,9 @@ TEST_F(ParserTest, FailedParseKeepsVariablesAndText) {
 }
 
 // Formulas of the longest length the main window converts parse and evaluate whatever their shape
-// on the usual 8 MiB stack; on a smaller one (CI runs this test once under ulimit -s 1024) each is
-// computed or refused with a failure, never a crash. Much longer ones are always refused.
+// on the usual 8 MiB stack; on a smaller one (CI runs this test once under ulimit -s 1024, and under
+// the sanitizers once more at 256 KiB) each is computed or refused with a failure and freed, never a
+// crash. Much longer ones are always refused.
 TEST_F(ParserTest, DeepAndLongFormulasAreSafe) {
     const bool usualStack = HasTheUsualStack();
     auto repeat = [](const std::string& text, int times) {

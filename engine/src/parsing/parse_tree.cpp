@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Nodes and trees: construction, copying, variables and lifetime.
 #include <algorithm>
+#include <new>
 #include <stdexcept>
+#include <vector>
 
 #include "engine/Parser_core.h"
 #include "parser.h"
@@ -36,7 +38,32 @@ cNode& cNode::operator=(const cNode& other) {
     return *this;
 }
 
-cNode::~cNode() = default;
+// A sum of thousands of terms is a chain thousands of nodes deep, and freeing it node by node would
+// recurse as deep as that: deeper than a small stack allows, although parsing and evaluating the same
+// chain are guarded. So the children's arrays are taken over here and freed one after another; every
+// node is emptied of its own children before its array goes, so no destructor below this one recurses.
+cNode::~cNode() {
+    if (!children) return;
+    struct cChildArray {
+        std::unique_ptr<cNode[]> nodes;
+        std::uint16_t count;
+    };
+    std::vector<cChildArray> pending;
+    pending.push_back({std::move(children), childCount});
+    while (!pending.empty()) {
+        cChildArray array = std::move(pending.back());
+        pending.pop_back();
+        for (std::uint16_t i = 0; i < array.count; ++i) {
+            cNode& child = array.nodes[i];
+            if (!child.children) continue;
+            try {
+                pending.push_back({std::move(child.children), child.childCount});
+            } catch (const std::bad_alloc&) {
+                // Out of memory for the list: this subtree is freed the ordinary way.
+            }
+        }
+    }
+}
 
 cParseTree::cParseTree() : workTotal(0), workDone(0) {
     std::fill(std::begin(vars), std::end(vars), 0.0);

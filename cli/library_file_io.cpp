@@ -6,8 +6,10 @@
 #include <cstring>
 #include <filesystem>
 #include <memory>
+#include <new>
 
 #include "common/declaration_messages.h"
+#include "common/failure_texts.h"
 #include "common/file_problems.h"
 #include "engine/Parser_core.h"
 #include "file_access.h"
@@ -60,9 +62,13 @@ cLibraryLoad LoadLibraryFile(const std::string& path) {
                            std::memcmp(OpenLibrary.peeked, FunctionDeclarations.magic, MagicLength) == 0;
     const cDeclarationOperations& kind = functions ? FunctionDeclarations : ConstantDeclarations;
     try {
-        return {kind.load(), std::string()};
+        const std::int32_t result = kind.load();
+        if (result >= 0 && DescribeCommitFailure().outOfMemory) throw std::bad_alloc();
+        return {result, std::string()};
     } catch (const cCalculationCancelled&) {
         return {LoadSucceeded, FileProblemText(path, "loaded", cFileProblem::Other, "it was cancelled")};
+    } catch (const std::bad_alloc&) {
+        return {LoadSucceeded, FileProblemText(path, "loaded", cFileProblem::Other, "out of memory")};
     }
 }
 

@@ -73,6 +73,8 @@ cCommitFailure DescribeCommitFailure() {
         std::rethrow_exception(LastCommitFailure);
     } catch (const cParseFailure& failure) {
         return {ParseFailureDetail(failure), failure.first, failure.last};
+    } catch (const std::bad_alloc& failure) {
+        return {CalcFailureDetail(failure), -1, -1, true};
     } catch (const std::exception& failure) {
         return {failure.what()};
     } catch (...) {

@@ -8,8 +8,10 @@
 #include <QSaveFile>
 #include <array>
 #include <cerrno>
+#include <new>
 
 #include "common/declaration_messages.h"
+#include "common/failure_texts.h"
 #include "common/file_problems.h"
 #include "engine/Parser_core.h"
 #include "engine_hooks.h"
@@ -145,8 +147,13 @@ void TFMain::File_OpenClick() {
     try {
         const cLibraryStreamScope stream(file);
         result = filter.kind->load();
+        if (result >= 0 && DescribeCommitFailure().outOfMemory) throw std::bad_alloc();
     } catch (const cCalculationCancelled&) {
         ReportCancelled(LoadCancelled);
+        return;
+    } catch (const std::bad_alloc&) {
+        ShowError(this,
+                  ProblemText(choice->path, "loaded", cFileProblem::Other, QStringLiteral("out of memory")));
         return;
     }
     file.close();

@@ -57,6 +57,40 @@ TEST(Cli, ASettingsFileThatIsNoRegularFileIsIgnored) {
     EXPECT_EQ(RunCli({"sin(90)"}, "", copy.Program()).out, "1\n");
 }
 
+// A library bigger than the memory the program may have is refused, and the session goes on; once
+// std::bad_alloc ended the program and took the session with it.
+TEST(Cli, ALibraryTooBigForTheMemoryLimitIsRefusedAndTheSessionGoesOn) {
+    if (WindowsBuild) GTEST_SKIP() << "the memory limit is set through a POSIX shell";
+#ifdef __SANITIZE_ADDRESS__
+    GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit leaves";
+#endif
+    const cProgramCopy copy;
+    std::ofstream(copy.Settings()) << "[Parser]\nMaxConst=9999\n";
+    // 800 constants with a description of 60,000 characters each: 48 MB to hold, under a 30 MB limit.
+    const fs::path library = copy.Settings().parent_path() / "big.ovc";
+    {
+        std::ofstream out(library, std::ios::binary);
+        out.write("OVC\x01\x01\x20\x03\x00\x00", 9);
+        const std::string description(60000, 'x');
+        for (int i = 0; i < 800; ++i) {
+            const std::string definition = "k" + std::to_string(i) + "=1";
+            const auto length = [&out](std::size_t size) {
+                out.put(static_cast<char>(size & 0xFF)).put(static_cast<char>(size >> 8));
+            };
+            length(definition.size());
+            out << definition;
+            length(description.size());
+            out << description;
+        }
+    }
+    const cCliRun run = RunCli({"-c", "ulimit -v 30000 && exec \"$0\"", copy.Program()},
+                               ":load " + library.string() + "\n1+1\n", "/bin/sh");
+    EXPECT_EQ(run.err, "line 1: Error: The file \"" + library.string() +
+                           "\" could not be loaded: out of memory. Nothing has been changed.\n");
+    EXPECT_EQ(run.out, "2\n");
+    EXPECT_EQ(run.exitStatus, 1);
+}
+
 TEST(Cli, UsageErrorsExitWithTwo) {
     for (const auto& arguments : std::vector<std::vector<std::string>>{{"--set"},
                                                                        {"--set", "X=1"},

@@ -1,18 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A front end cancels work by raising cCalculationCancelled from its progress or poll hook: every
 // engine operation then unwinds as on a failure and leaves nothing half done.
+#include <new>
+
 #include "declaration_fixture.h"
 
 namespace {
 
 // Raises the cancellation at the progress call with this number (counting from 1, end calls left out,
-// as a front end never cancels on them).
+// as a front end never cancels on them); or std::bad_alloc there, as memory running out would.
 std::size_t CancelAtCall = 0;
+bool RunOutOfMemory = false;
 
 void CancellingProgress(std::uint16_t line, std::uint32_t activity, std::uint32_t total, std::uint32_t done) {
     cEngineTest::Calls().push_back({line, activity, total, done});
     const bool endCall = activity == ActivityIdle;
-    if (!endCall && --CancelAtCall == 0) throw cCalculationCancelled();
+    if (endCall || --CancelAtCall != 0) return;
+    if (RunOutOfMemory) throw std::bad_alloc();
+    throw cCalculationCancelled();
 }
 
 class CancellationTest : public DeclarationTest {
@@ -59,7 +64,7 @@ TEST_F(CancellationTest, QuietStretchesCanBeCancelledThroughThePollHook) {
     }
 }
 
-TEST_F(CancellationTest, ACancelledCommitOrLoadLeavesTheTablesAndNoWorkingCopy) {
+TEST_F(CancellationTest, ACancelledOrOutOfMemoryCommitOrLoadLeavesTheTablesAndNoWorkingCopy) {
     DeclareConstants({"ka=1"});
     DeclareFunctions({"f(x)=x+ka"});
     const struct {
@@ -75,24 +80,34 @@ TEST_F(CancellationTest, ACancelledCommitOrLoadLeavesTheTablesAndNoWorkingCopy) 
         {"function load, interpreting", &FunctionDeclarations, 4,
          std::string("OVF\x01\x01\x01\x00\x00\x00\x07\x00g(x)=2x\x00\x00", 20)},
     };
-    for (const auto& c : cases) {
-        if (c.library.empty()) {
-            c.kind->begin();
-            c.kind->add(c.kind == &ConstantDeclarations ? "kb=2" : "g(x)=2", "");
-            CancelAt(c.cancelAt);
-            EXPECT_THROW(c.kind->commit(), cCalculationCancelled) << c.what;
-        } else {
-            file = cFakeLibraryFile{c.library};
-            CancelAt(c.cancelAt);
-            EXPECT_THROW(c.kind->load(), cCalculationCancelled) << c.what;
+    for (const bool outOfMemory : {false, true}) {
+        RunOutOfMemory = outOfMemory;
+        auto expectRaised = [outOfMemory](auto operation, const char* what) {
+            if (outOfMemory)
+                EXPECT_THROW(operation(), std::bad_alloc) << what;
+            else
+                EXPECT_THROW(operation(), cCalculationCancelled) << what;
+        };
+        for (const auto& c : cases) {
+            if (c.library.empty()) {
+                c.kind->begin();
+                c.kind->add(c.kind == &ConstantDeclarations ? "kb=2" : "g(x)=2", "");
+                CancelAt(c.cancelAt);
+                expectRaised([&c] { c.kind->commit(); }, c.what);
+            } else {
+                file = cFakeLibraryFile{c.library};
+                CancelAt(c.cancelAt);
+                expectRaised([&c] { c.kind->load(); }, c.what);
+            }
+            EXPECT_FALSE(ConstWorkOpen || FuncWorkOpen) << c.what;
+            EXPECT_FALSE(InterpretingFuncs) << c.what;
+            EXPECT_EQ(Calls().back(), (cProgressCall{0, 0, 0, 0})) << c.what;
+            EXPECT_EQ(GetConstCount(), 1) << c.what;
+            EXPECT_EQ(GetFuncCount(), 1) << c.what;
+            EXPECT_EQ(Eval("f(1)"), 2) << c.what;
         }
-        EXPECT_FALSE(ConstWorkOpen || FuncWorkOpen) << c.what;
-        EXPECT_FALSE(InterpretingFuncs) << c.what;
-        EXPECT_EQ(Calls().back(), (cProgressCall{0, 0, 0, 0})) << c.what;
-        EXPECT_EQ(GetConstCount(), 1) << c.what;
-        EXPECT_EQ(GetFuncCount(), 1) << c.what;
-        EXPECT_EQ(Eval("f(1)"), 2) << c.what;
     }
+    RunOutOfMemory = false;
 }
 
 TEST_F(CancellationTest, ACancelledSaveEndsItsProgressLine) {

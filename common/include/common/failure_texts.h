@@ -23,5 +23,6 @@ struct cCommitFailure {
     std::string detail;
     int first = -1;
     int last = -1;
+    bool outOfMemory = false;  // no fault of the declaration: a library load then says so instead
 };
 cCommitFailure DescribeCommitFailure();

@@ -37,7 +37,7 @@ std::int32_t CommitFuncWork() {
             ++InterpretedFuncs;
             ReportDeclarationProgress(ActivityInterpreting, total, static_cast<std::uint32_t>(i) + 1);
         }
-    } catch (const cCalculationCancelled&) {
+    } catch (...) {  // cancelled, or out of memory outside a declaration
         InterpretedFuncs = 0;
         EndDeclarationProgress();
         DiscardFuncWork();
@@ -63,7 +63,7 @@ std::int32_t CommitConstWork() {
             }
             ReportDeclarationProgress(ActivityInterpreting, total, static_cast<std::uint32_t>(i) + 1);
         }
-    } catch (const cCalculationCancelled&) {
+    } catch (...) {  // cancelled, or out of memory outside a declaration
         EndDeclarationProgress();
         DiscardConstWork();
         throw;

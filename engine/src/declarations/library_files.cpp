@@ -104,7 +104,7 @@ std::int32_t LoadLibrary(const cDeclarationOperations& kind) {
     try {
         ReportDeclarationProgress(ActivityLoading, static_cast<std::uint32_t>(count), 0);
         failure = ReadEntries(count, kind);
-    } catch (const cCalculationCancelled&) {
+    } catch (...) {  // cancelled, or out of memory: the live table stays as it was
         kind.discard();
         EndDeclarationProgress();
         throw;

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <string_view>
 
+#include "common/curve_sampling.h"
 #include "common/failure_texts.h"
 #include "common/formula_of_x.h"
 #include "common/result_text.h"
@@ -70,10 +71,10 @@ int RunTable(const cTableOptions& options, const cParseTree& presets, bool other
     const std::int32_t steps = *options.steps;
     cSamplingSession session(static_cast<std::uint32_t>(steps) + 1u);
     for (std::int32_t i = 0; i <= steps; ++i) {
-        // The last row is B itself, not A plus a sum of rounded steps.
-        const double x = i == steps ? to : from + (to - from) * i / steps;
+        const double x = EvenlySpacedPoint(from, to, i, steps);
         const auto value = formula->ValueAt(x);
         StandardOutput().Line(ResultText(x, '.') + ',' + (value ? ResultText(*value, '.') : std::string()));
+        if (StandardOutput().Failed()) return IoFailureStatus;  // the rest could not be written either
         session.PointDone();
     }
     for (const std::string& line : session.Reports().PointLines())

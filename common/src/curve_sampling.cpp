@@ -118,12 +118,21 @@ void FindZeros(cFormulaOfX& formula, cCurve& curve) {
 
 }  // namespace
 
+double EvenlySpacedPoint(double from, double to, int i, int count) {
+    if (i == count) return to;  // not from plus a sum of rounded steps
+    const double span = to - from;
+    if (std::isfinite(span)) return from + span * i / count;
+    // Halving is exact for numbers this large; the step is divided before it is multiplied, which
+    // could overflow again.
+    return 2 * (from / 2 + (to / 2 - from / 2) / count * i);
+}
+
 cCurve SampleCurve(cFormulaOfX& formula, const cSamplingPlan& plan, cSamplingSession& session) {
     const int columns = std::max(plan.columns, 1);
     cCurve curve;
     std::vector<double> xs(static_cast<std::size_t>(columns) + 1);
     for (int i = 0; i <= columns; ++i) {
-        xs[i] = i == columns ? plan.to : plan.from + (plan.to - plan.from) * i / columns;
+        xs[i] = EvenlySpacedPoint(plan.from, plan.to, i, columns);
         curve.evenValues.push_back(formula.ValueAt(xs[i]).value_or(NaN));
         session.PointDone();
     }

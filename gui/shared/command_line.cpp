@@ -7,6 +7,7 @@
 #include "common/program_files.h"
 #include "file_paths.h"
 #include "formula_text.h"
+#include "plot_canvas.h"
 
 namespace {
 
@@ -72,6 +73,8 @@ std::optional<cPlotRequest> ReadPlotRequest(const cParser& parser, QString& erro
         error = QStringLiteral("--plot needs --export FILE");
     else if (!(request.from < request.to))
         error = QStringLiteral("--from must be less than --to");
+    else if (!IsDrawableRange(request.from, request.to))
+        error = QStringLiteral("--from and --to are too far apart or too close together to draw");
     if (!error.isEmpty()) return std::nullopt;
     return request;
 }

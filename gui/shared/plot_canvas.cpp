@@ -21,6 +21,10 @@ QVector<double> ToVector(const std::vector<double>& values) {
 
 }  // namespace
 
+bool IsDrawableRange(double low, double high) {
+    return low < high && QCPRange::validRange(low, high);
+}
+
 cPlotCanvas::cPlotCanvas(QWidget* parent) : QCustomPlot(parent) {
     setInteractions(QCP::iRangeDrag | QCP::iRangeZoom);
     xAxis->setLabel(QStringLiteral("x"));

@@ -21,6 +21,10 @@ struct cPlottedCurve {
     cCurve curve;
 };
 
+// Whether an axis can show low to high: the plot refuses ranges beyond about 1E250 or narrower than
+// about 1E-280 and would silently keep the old one.
+bool IsDrawableRange(double low, double high);
+
 class cPlotCanvas : public QCustomPlot {
     Q_OBJECT
 public:

@@ -187,13 +187,19 @@ void TFPlot::ApplyRanges(QStringList& problems) {
     const int before = problems.size();
     const auto from = ReadNumber(EFrom, QStringLiteral("x from"), problems);
     const auto to = ReadNumber(ETo, QStringLiteral("x to"), problems);
-    if (from && to && !(*from < *to)) problems << QStringLiteral("x from must be less than x to");
+    if (from && to && !(*from < *to))
+        problems << QStringLiteral("x from must be less than x to");
+    else if (from && to && !IsDrawableRange(*from, *to))
+        problems << QStringLiteral("x from and x to are too far apart or too close together to draw");
     if (problems.size() == before) Canvas->xAxis->setRange(*from, *to);
     if (CAutoY->isChecked()) return;
     const int beforeY = problems.size();
     const auto yFrom = ReadNumber(EYFrom, QStringLiteral("y from"), problems);
     const auto yTo = ReadNumber(EYTo, QStringLiteral("y to"), problems);
-    if (yFrom && yTo && !(*yFrom < *yTo)) problems << QStringLiteral("y from must be less than y to");
+    if (yFrom && yTo && !(*yFrom < *yTo))
+        problems << QStringLiteral("y from must be less than y to");
+    else if (yFrom && yTo && !IsDrawableRange(*yFrom, *yTo))
+        problems << QStringLiteral("y from and y to are too far apart or too close together to draw");
     if (problems.size() == beforeY) Canvas->yAxis->setRange(*yFrom, *yTo);
 }
 

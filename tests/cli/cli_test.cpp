@@ -125,6 +125,12 @@ TEST(Cli, InputAndOutputFailuresExitWithThree) {
     const cCliRun full = RunCli({"1+1"}, "", ORVANE_CLI_PATH, fullDisk);
     EXPECT_EQ(full.exitStatus, 3);
     EXPECT_EQ(full.err, "orvane-cli: standard output could not be written: No space left on device\n");
+    // A table stops at the first write that fails; once it computed every row first, and its reports
+    // counted all 100,001 points.
+    const cCliRun table = RunCli({"--table", "sqrt(x)", "--from", "-2", "--to", "-1", "--steps", "100000"},
+                                 "", ORVANE_CLI_PATH, fullDisk);
+    EXPECT_EQ(table.exitStatus, 3);
+    EXPECT_EQ(table.err, full.err);
 
     cRunSetting folderAsInput;
     folderAsInput.inputPath = "/";

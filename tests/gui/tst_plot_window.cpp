@@ -123,6 +123,10 @@ void PlotWindowTest::resetListsARangeProblemOnceUntilItIsMended() {
     FPlot->BReset->click();
     FPlot->BReset->click();
     QCOMPARE(FPlot->LMessages->text(), QStringLiteral("x from must be less than x to"));
+    FPlot->ETo->setText(QStringLiteral("1e300"));
+    FPlot->BReset->click();
+    QCOMPARE(FPlot->LMessages->text(),
+             QStringLiteral("x from and x to are too far apart or too close together to draw"));
     FPlot->ETo->setText(QStringLiteral("10"));
     FPlot->BReset->click();
     QCOMPARE(FPlot->LMessages->text(), QString());
@@ -190,6 +194,10 @@ void PlotWindowTest::plotOptionsOfTheCommandLine_data() {
     QTest::newRow("five formulas") << QStringList{"--plot", "1", "--plot", "2", "--plot",   "3",
                                                   "--plot", "4", "--plot", "5", "--export", "a.png"}
                                    << false << 0;
+    QTest::newRow("range too wide to draw")
+        << QStringList{"--plot", "x", "--from", "-1e308", "--to", "1e308", "--export", "a.png"} << false << 0;
+    QTest::newRow("range too narrow to draw")
+        << QStringList{"--plot", "x", "--from", "0", "--to", "1e-320", "--export", "a.png"} << false << 0;
     QTest::newRow("bound not a number")
         << QStringList{"--plot", "x", "--to", "ten", "--export", "a.png"} << false << 0;
 }

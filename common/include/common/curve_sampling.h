@@ -41,6 +41,10 @@ struct cSamplingPlan {
 
 inline constexpr std::size_t MaxZeros = 100;
 
+// The i-th of count + 1 evenly spaced points from from to to, to itself at i == count. Exact at both
+// ends, and no overflow where to - from is beyond the largest double (-1E308 to 1E308).
+double EvenlySpacedPoint(double from, double to, int i, int count);
+
 // Samples the formula over the plan's range. Counts one point done in the session per evenly spaced
 // point, so a session for n curves plans n * (columns + 1) points. Raises cCalculationCancelled when
 // the session or the front end cancels.

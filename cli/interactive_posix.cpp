@@ -3,6 +3,9 @@
 
 #include <histedit.h>
 
+#include <signal.h>
+
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -37,6 +40,7 @@ const char* ShowPrompt(EditLine*) {
 fs::path HistoryPath();
 unsigned char CompleteWord(EditLine* editor, int key);
 unsigned char CancelLine(EditLine* editor, int key);
+unsigned char Suspend(EditLine* editor, int key);
 
 // The history of earlier runs, kept in the user's data folder. A history that cannot be read or
 // written is no reason to stop calculating: it is simply not kept.
@@ -80,6 +84,15 @@ std::unique_ptr<EditLine, cEditLineEnd> MakeEditor(const cHistory& pastLines) {
     el_set(el, EL_BIND, "^C", "orvane-cancel-line", nullptr);
     el_wset(el, EL_ADDFN, L"orvane-complete", L"Complete a name", CompleteWord);
     el_set(el, EL_BIND, "^I", "orvane-complete", nullptr);
+    // With the terminal's signal keys off, Ctrl-Z is a key too: it stops the program as it would in
+    // any shell, and the line comes back as it was when the shell resumes it.
+    el_wset(el, EL_ADDFN, L"orvane-suspend", L"Suspend the program", Suspend);
+    el_set(el, EL_BIND, "^Z", "orvane-suspend", nullptr);
+    // libedit's own command line (Esc x, and ':' in vi's command mode) ends the program on a lone
+    // quote, and has nothing a calculation needs.
+    for (const char* key : {"^[x", "^[X"})
+        el_set(el, EL_BIND, key, "ed-unassigned", nullptr);
+    el_set(el, EL_BIND, "-a", ":", "ed-unassigned", nullptr);
     return editor;
 }
 
@@ -95,6 +108,14 @@ int RunInteractive(cSession& session) {
         LineCancelled = false;
         int count = 0;
         const char* read = el_gets(editor.get(), &count);
+        if (read == nullptr && count < 0 && errno == EINTR) {
+            // SIGINT from outside (kill -INT) while a line is typed: the line goes, as with Ctrl-C.
+            ForgetInterrupt();
+            el_reset(editor.get());
+            StandardOutput().Write("^C\n");
+            if (!StandardOutput().Flush()) return IoFailureStatus;
+            continue;
+        }
         if (read == nullptr || count <= 0) break;
         if (LineCancelled) continue;
         std::string line(read, static_cast<std::size_t>(count));
@@ -147,6 +168,13 @@ unsigned char CancelLine(EditLine* editor, int) {
     el_push(editor, "\n");
     LineCancelled = true;
     return CC_REFRESH;
+}
+
+// The whole job stops, as the terminal's Ctrl-Z would stop it; libedit gives the terminal back to the
+// shell while stopped and takes it again on SIGCONT.
+unsigned char Suspend(EditLine*, int) {
+    kill(0, SIGTSTP);
+    return CC_REDISPLAY;
 }
 
 }  // namespace

@@ -11,6 +11,7 @@ TEST(InteractiveTest, NeedsAPseudoTerminal) {
 
 #else
 
+#include <csignal>
 #include <thread>
 
 #include "cli_runner.h"
@@ -88,6 +89,25 @@ TEST_F(InteractiveTest, CtrlCClearsTheLineAndCtrlDEnds) {
     Enter(cli, CtrlD);
     EXPECT_EQ(cli.WaitForExit(), 0);
     EXPECT_EQ(cli.Screen().find("1234"), std::string::npos) << cli.Screen();
+}
+
+// Keys and signals that once ended the session and lost its variables: libedit's command line (Esc x)
+// given a lone quote, and SIGINT from outside while a line is typed, which now clears the line as
+// Ctrl-C does.
+TEST_F(InteractiveTest, NoKeyOrInterruptAtThePromptEndsTheSession) {
+    cPtySession cli(Environment());
+    Enter(cli, "5\r", "5\r\n");
+    Enter(cli, ":m a\r");
+    for (const char* keys : {"\x1bx\"\r", "\x1bX'\r"}) {
+        Enter(cli, keys);
+        Enter(cli, "1+1\r", "2\r\n");
+    }
+    Enter(cli, "12", "12");
+    cli.Signal(SIGINT);
+    EXPECT_TRUE(cli.WaitFor("^C\r\n")) << cli.Screen();
+    Enter(cli, "a+1\r", "\r\n6\r\n");
+    Enter(cli, CtrlD);
+    EXPECT_EQ(cli.WaitForExit(), 0);
 }
 
 }  // namespace

@@ -72,6 +72,10 @@ bool cPtySession::WaitFor(std::string_view text, std::chrono::milliseconds timeo
     }
 }
 
+void cPtySession::Signal(int number) {
+    kill(child_, number);
+}
+
 int cPtySession::WaitForExit() {
     // A program that does not end in time is ended, so that the test fails instead of hanging.
     int status = 0;

@@ -20,6 +20,8 @@ public:
     cPtySession& operator=(const cPtySession&) = delete;
 
     void Type(std::string_view keys);
+    // Sends the program a signal from outside, as kill(1) would.
+    void Signal(int number);
     // Waits until the line editor has the terminal (editing), or has handed it back to run the line
     // (!editing). It shows its prompt a moment before it takes the terminal: keys typed in between
     // would be taken by the terminal's own line discipline (Ctrl-D as an end of file).

@@ -9,6 +9,8 @@
 #include <vector>
 
 inline constexpr std::size_t MaxLineLength = 16 * 1024 * 1024;
+// What a script and the prompt say about such a line.
+inline constexpr std::string_view LineTooLongMessage = "the line is longer than 16 MiB and was not read";
 
 struct cInputLine {
     std::string_view text;  // without its line end (LF or CR LF); valid until the next line is read

@@ -6,23 +6,19 @@
 #include <signal.h>
 
 #include <cerrno>
-#include <cstdlib>
-#include <filesystem>
 #include <memory>
 #include <string>
 
-#include "common/program_files.h"
+#include "common/formula_history.h"
 #include "completion.h"
 #include "console.h"
 #include "console_hooks.h"
+#include "input_lines.h"
 #include "interrupts.h"
 
 namespace {
 
-namespace fs = std::filesystem;
-
 constexpr const char* Prompt = "> ";
-constexpr int HistorySize = 1000;
 
 struct cEditLineEnd {
     void operator()(EditLine* editor) const { el_end(editor); }
@@ -37,35 +33,41 @@ const char* ShowPrompt(EditLine*) {
     return Prompt;
 }
 
-fs::path HistoryPath();
 unsigned char CompleteWord(EditLine* editor, int key);
 unsigned char CancelLine(EditLine* editor, int key);
 unsigned char Suspend(EditLine* editor, int key);
 
-// The history of earlier runs, kept in the user's data folder. A history that cannot be read or
-// written is no reason to stop calculating: it is simply not kept.
+// Up and Down walk libedit's history, which holds the entries of the history both programs share:
+// libedit never reads or writes the file itself, so that its format and its rewriting of the whole
+// file stay out of it. A history that cannot be kept is no reason to stop calculating.
 class cHistory {
 public:
-    cHistory() : history_(history_init()), path_(HistoryPath()) {
+    cHistory() : history_(history_init()), formulas_(SharedFormulaHistory()) {
         HistEvent event;
-        history(history_.get(), &event, H_SETSIZE, HistorySize);
+        history(history_.get(), &event, H_SETSIZE, static_cast<int>(cFormulaHistory::MaxEntries));
         history(history_.get(), &event, H_SETUNIQUE, 1);  // an immediate repeat is kept once
-        if (!path_.empty()) history(history_.get(), &event, H_LOAD, path_.c_str());
+        for (const std::string& entry : formulas_.Entries())
+            history(history_.get(), &event, H_ENTER, entry.c_str());
+        if (!formulas_.Entries().empty()) newest_ = formulas_.Entries().back();
+        if (!formulas_.Problem().empty()) ReportProgramMessage(formulas_.Problem());
     }
 
     History* get() const { return history_.get(); }
 
     void Add(const std::string& line) {
+        formulas_.Add(line);
+        // The shared history decides what is kept (nothing overlong), and in which form.
+        const auto& entries = formulas_.Entries();
+        if (entries.empty() || entries.back() == newest_) return;
+        newest_ = entries.back();
         HistEvent event;
-        history(history_.get(), &event, H_ENTER, line.c_str());
-        if (path_.empty()) return;
-        CreateFolderFor(path_);
-        history(history_.get(), &event, H_SAVE, path_.c_str());
+        history(history_.get(), &event, H_ENTER, newest_.c_str());
     }
 
 private:
     std::unique_ptr<History, cHistoryEnd> history_;
-    fs::path path_;
+    cFormulaHistory formulas_;
+    std::string newest_;
 };
 
 std::unique_ptr<EditLine, cEditLineEnd> MakeEditor(const cHistory& pastLines) {
@@ -121,6 +123,11 @@ int RunInteractive(cSession& session) {
         std::string line(read, static_cast<std::size_t>(count));
         if (line.back() == '\n') line.pop_back();
         if (line.find_first_not_of(" \t") == std::string::npos) continue;
+        if (line.size() > MaxLineLength) {
+            StandardOutput().Line("<ERROR>");
+            ReportMessage(LineTooLongMessage);
+            continue;
+        }
         history.Add(line);
         ForgetInterrupt();
         session.RunLine(line);
@@ -131,14 +138,6 @@ int RunInteractive(cSession& session) {
 }
 
 namespace {
-
-fs::path HistoryPath() {
-    if (const char* data = std::getenv("XDG_DATA_HOME"); data != nullptr && data[0] == '/')
-        return fs::path(data) / "orvane" / "cli_history";
-    if (const char* home = std::getenv("HOME"); home != nullptr && home[0] != '\0')
-        return fs::path(home) / ".local" / "share" / "orvane" / "cli_history";
-    return {};
-}
 
 std::string TextBeforeCursor(EditLine* editor) {
     const LineInfo* line = el_line(editor);

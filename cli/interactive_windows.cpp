@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Interactive mode at a Windows console, which has no libedit: the console's own line input edits the
 // line and keeps the session's history. Lines are read as UTF-16 and passed on as UTF-8, whatever the
-// console's code page.
+// console's code page. They also go into the history both programs share, for the desktop program
+// to recall; the console offers no way to fill its own history from it.
 #include <windows.h>
 
 #include <optional>
 #include <string>
 
+#include "common/formula_history.h"
 #include "console.h"
 #include "console_hooks.h"
+#include "input_lines.h"
 #include "interactive.h"
 #include "interrupts.h"
 #include "terminal.h"
@@ -48,6 +51,8 @@ std::optional<std::wstring> ReadConsoleLine(bool& cancelled) {
 }  // namespace
 
 int RunInteractive(cSession& session) {
+    cFormulaHistory history = SharedFormulaHistory();
+    if (!history.Problem().empty()) ReportProgramMessage(history.Problem());
     CatchInterrupts();
     InstallCancellingHooks();
     session.MarkFailuresAfterPrompt(std::string_view(Prompt).size());
@@ -62,8 +67,15 @@ int RunInteractive(cSession& session) {
             continue;
         }
         if (line->find_first_not_of(L" \t") == std::wstring::npos) continue;
+        const std::string text = Utf8OfWide(*line);
+        if (text.size() > MaxLineLength) {
+            StandardOutput().Line("<ERROR>");
+            ReportMessage(LineTooLongMessage);
+            continue;
+        }
+        history.Add(text);
         ForgetInterrupt();
-        session.RunLine(Utf8OfWide(*line));
+        session.RunLine(text);
         if (!StandardOutput().Flush()) return 3;
     }
     StandardOutput().Write(TerminalLineEnd());  // the shell's prompt then starts on a line of its own

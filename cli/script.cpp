@@ -27,7 +27,7 @@ int RunScript(cSession& session) {
         SetMessageLine(number);
         if (line.tooLong) {
             StandardOutput().Line("<ERROR>");
-            ReportMessage("the line is longer than 16 MiB and was not read");
+            ReportMessage(LineTooLongMessage);
             allSucceeded = false;
         } else {
             allSucceeded &= session.RunLine(line.text);

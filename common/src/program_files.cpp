@@ -17,6 +17,8 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr const char* ProgramFolderName = "orvane";
+constexpr const char* HistoryFileName = "history";
+constexpr const char* FormerDesktopHistory = "formula history.txt";
 
 fs::path WithoutTrailingSeparator(const fs::path& folder) {
     return folder.has_filename() ? folder : folder.parent_path();
@@ -45,6 +47,12 @@ std::optional<fs::path> UserConfigFolder(const cEnvironment& environment) {
 std::vector<fs::path> SystemConfigFolders(const cEnvironment&) {
     return {};
 }
+
+cHistoryLocation HistoryIn(const cEnvironment& environment) {
+    const auto folder = UserConfigFolder(environment);
+    if (!folder) return {};
+    return {*folder / HistoryFileName, {*folder / FormerDesktopHistory}};
+}
 #else
 std::optional<fs::path> UserConfigFolder(const cEnvironment& environment) {
     if (const auto configHome = AbsolutePath(environment("XDG_CONFIG_HOME")))
@@ -65,6 +73,17 @@ std::vector<fs::path> SystemConfigFolders(const cEnvironment& environment) {
     }
     if (folders.empty()) folders.push_back(fs::path("/etc/xdg") / ProgramFolderName);
     return folders;
+}
+
+cHistoryLocation HistoryIn(const cEnvironment& environment) {
+    std::optional<fs::path> dataHome = AbsolutePath(environment("XDG_DATA_HOME"));
+    if (!dataHome) {
+        const auto home = AbsolutePath(environment("HOME"));
+        if (!home) return {};
+        dataHome = *home / ".local" / "share";
+    }
+    const fs::path folder = *dataHome / ProgramFolderName;
+    return {folder / HistoryFileName, {*dataHome / "Orvane" / FormerDesktopHistory, folder / "cli_history"}};
 }
 #endif
 
@@ -104,6 +123,10 @@ cSettingsLocation LocateSettingsFile(const fs::path& programFolder, const cEnvir
             if (IsFile(folder / SettingsFileName)) return {folder / SettingsFileName, userFile};
     }
     return {userFile, userFile};
+}
+
+cHistoryLocation LocateHistoryFile(const cEnvironment& environment) {
+    return HistoryIn(environment);
 }
 
 bool CreateFolderFor(const fs::path& path) {

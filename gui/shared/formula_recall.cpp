@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "formula_recall.h"
 
-#include "file_paths.h"
-
-cFormulaRecall::cFormulaRecall(const QString& file) : history_(PathOf(file)) {}
+cFormulaRecall::cFormulaRecall() : history_(SharedFormulaHistory()) {}
 
 void cFormulaRecall::Remember(const QString& formula) {
     history_.Add(formula.toStdString());

@@ -10,11 +10,12 @@
 
 class cFormulaRecall {
 public:
-    // file: where the history is kept between runs; empty to keep it for this run only.
-    explicit cFormulaRecall(const QString& file);
+    // The history both programs share (common/program_files.h says where).
+    cFormulaRecall();
 
     // A formula has been calculated: it becomes the newest entry and the walk starts again from the
-    // formula being typed. A file that cannot be written is passed over.
+    // formula being typed. A file that cannot be written is passed over, as is a file the history
+    // leaves alone (cFormulaHistory::Problem): the window has no place to say so.
     void Remember(const QString& formula);
 
     // The formula one step older or newer than the one shown, or nothing when there is none.

@@ -13,7 +13,6 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QStandardPaths>
 #include <QToolButton>
 #include <limits>
 
@@ -52,7 +51,7 @@ QAction* AddItem(QMenu* menu, const QString& caption, const QKeySequence& shortc
 
 }  // namespace
 
-TFMain::TFMain(const QString& programFolder) : programFolder_(programFolder), recall_(HistoryFilePath()) {
+TFMain::TFMain(const QString& programFolder) : programFolder_(programFolder) {
     setWindowTitle(ProgramCaption);
     setFont(DialogFont());
     // Fixed size: single border, minimise button, no maximise button.
@@ -87,11 +86,6 @@ QString TFMain::SettingsFilePath() const {
 
 QString TFMain::DocumentationFilePath() const {
     return PathText(LocateDocumentation(PathOf(programFolder_)));
-}
-
-QString TFMain::HistoryFilePath() {
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    return folder.isEmpty() ? QString() : QDir(folder).filePath(QStringLiteral("formula history.txt"));
 }
 
 void TFMain::BuildComponents() {

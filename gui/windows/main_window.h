@@ -36,9 +36,6 @@ public:
     // The settings file read at start and shown by the preferences (program_files.h).
     QString SettingsFilePath() const;
     QString DocumentationFilePath() const;
-    // The formulas calculated are kept between runs in this file of the user's data folder (empty when
-    // the system names no such folder).
-    static QString HistoryFilePath();
 
     // Commands (menu items and buttons).
     void Edit_CalculateClick();

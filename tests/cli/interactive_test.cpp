@@ -12,6 +12,7 @@ TEST(InteractiveTest, NeedsAPseudoTerminal) {
 #else
 
 #include <csignal>
+#include <filesystem>
 #include <thread>
 
 #include "cli_runner.h"
@@ -31,6 +32,8 @@ protected:
     std::vector<std::string> Environment() const {
         return {"HOME=" + home_.Path().string(), "XDG_DATA_HOME=" + home_.Path("data"), "TERM=vt100"};
     }
+    // Where the history both programs share is kept, and orvane-cli's older one.
+    std::filesystem::path HistoryFolder() const { return home_.Path() / "data" / "orvane"; }
 
 private:
     cTestFolder home_;
@@ -58,6 +61,68 @@ TEST_F(InteractiveTest, FormulasAndTheHistoryOfEarlierRuns) {
     }
     cPtySession again(Environment());
     Enter(again, std::string(Up) + Up + "\r", "42\r\n");
+}
+
+// Each session once rewrote the whole file with its own lines when it ended.
+TEST_F(InteractiveTest, SessionsSharingTheHistoryKeepEachOthersLines) {
+    {
+        cPtySession first(Environment());
+        cPtySession second(Environment());
+        Enter(first, "1+1\r", "2\r\n");
+        Enter(second, "2+2\r", "4\r\n");
+        Enter(first, "3+3\r", "6\r\n");
+        for (cPtySession* cli : {&second, &first}) {
+            Enter(*cli, CtrlD);
+            EXPECT_EQ(cli->WaitForExit(), 0);
+        }
+    }
+    cPtySession again(Environment());
+    Enter(again, std::string(Up) + Up + "\r", "4\r\n");
+}
+
+// A FIFO in the place of the history, or of the older one read once, stalled the start for good.
+TEST_F(InteractiveTest, AFifoAsTheHistoryStallsNothing) {
+    for (const char* name : {"cli_history", "history"}) {
+        SCOPED_TRACE(name);
+        const std::filesystem::path fifo = HistoryFolder() / name;
+        std::filesystem::create_directories(HistoryFolder());
+        std::filesystem::remove(fifo);
+        ASSERT_EQ(MakeFifo(fifo.string()), 0);
+        cPtySession cli(Environment());
+        Enter(cli, "6*7\r", "42\r\n");
+        Enter(cli, CtrlD);
+        EXPECT_EQ(cli.WaitForExit(), 0);
+        EXPECT_TRUE(std::filesystem::is_fifo(fifo));
+        // The shared file is the user's, left alone, and said to be; the older one is only read.
+        EXPECT_EQ(cli.Screen().find("is not a regular file") != std::string::npos,
+                  name == std::string("history"))
+            << cli.Screen();
+    }
+}
+
+// Once kept in full: the history file grew by the line's size, and every later line took seconds.
+TEST_F(InteractiveTest, AFormulaTooLongToKeepIsCalculatedButNotKept) {
+    const std::string formula = "1+1" + std::string(64 * 1024, ' ');  // longer than the history keeps
+    cPtySession cli(Environment());
+    Enter(cli, formula + "\r", "2\r\n");
+    Enter(cli, "6*7\r", "42\r\n");
+    Enter(cli, CtrlD);
+    EXPECT_EQ(cli.WaitForExit(), 0);
+    EXPECT_EQ(ReadWholeFile(HistoryFolder() / "history"), "6*7\n");
+}
+
+// A relative HOME once made ./HOME/.local/share/orvane wherever the program was started.
+TEST_F(InteractiveTest, ARelativeHomeMakesNoFolders) {
+    const std::string home = UniqueTempPath("orvane relative home ").filename().string();
+    {
+        cPtySession cli({"HOME=" + home, "XDG_DATA_HOME=", "TERM=vt100"});
+        Enter(cli, "6*7\r", "42\r\n");
+        Enter(cli, CtrlD);
+        EXPECT_EQ(cli.WaitForExit(), 0);
+    }
+    EXPECT_FALSE(std::filesystem::exists(home));
+    std::error_code ignored;
+    std::filesystem::remove_all(home, ignored);
 }
 
 TEST_F(InteractiveTest, TabCompletesBuiltInsAndUserFunctions) {

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "pty_session.h"
 
+#include <fcntl.h>
 #include <poll.h>
 #include <pty.h>
 #include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
@@ -35,11 +37,26 @@ cPtySession::~cPtySession() {
 }
 
 void cPtySession::Type(std::string_view keys) {
+    // What the program echoes is read while a long line is typed: with the terminal's buffer full
+    // it would stop taking keys, and a blocking write would wait for ever.
+    const int flags = fcntl(terminal_, F_GETFL);
+    fcntl(terminal_, F_SETFL, flags | O_NONBLOCK);
     while (!keys.empty()) {
+        pollfd ready{terminal_, POLLIN | POLLOUT, 0};
+        if (poll(&ready, 1, 10000) <= 0) break;
+        if ((ready.revents & POLLIN) != 0) ReadScreen();
         const ssize_t written = write(terminal_, keys.data(), keys.size());
-        if (written <= 0) return;
-        keys.remove_prefix(static_cast<std::size_t>(written));
+        if (written > 0) keys.remove_prefix(static_cast<std::size_t>(written));
+        if (written < 0 && errno != EAGAIN && errno != EINTR) break;
     }
+    fcntl(terminal_, F_SETFL, flags);
+}
+
+bool cPtySession::ReadScreen() {
+    char buffer[4096];
+    const ssize_t got = read(terminal_, buffer, sizeof buffer);
+    if (got > 0) screen_.append(buffer, static_cast<std::size_t>(got));
+    return got > 0;
 }
 
 bool cPtySession::WaitForLineEditor(bool editing, std::chrono::milliseconds timeout) {
@@ -65,10 +82,7 @@ bool cPtySession::WaitFor(std::string_view text, std::chrono::milliseconds timeo
         if (left.count() <= 0) return false;
         pollfd ready{terminal_, POLLIN, 0};
         if (poll(&ready, 1, static_cast<int>(left.count())) <= 0) continue;
-        char buffer[4096];
-        const ssize_t got = read(terminal_, buffer, sizeof buffer);
-        if (got <= 0) return false;  // the program has ended
-        screen_.append(buffer, static_cast<std::size_t>(got));
+        if (!ReadScreen()) return false;  // the program has ended
     }
 }
 

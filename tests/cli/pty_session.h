@@ -35,6 +35,9 @@ public:
     const std::string& Screen() const { return screen_; }
 
 private:
+    // Adds what the program has shown to the screen; false when it has ended.
+    bool ReadScreen();
+
     int terminal_ = -1;
     pid_t child_ = -1;
     std::string screen_;

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "support/test_folder.h"
@@ -16,6 +17,7 @@
 namespace {
 
 namespace fs = std::filesystem;
+using tNames = std::vector<std::string>;
 
 class ProgramFilesTest : public testing::Test {
 protected:
@@ -147,6 +149,40 @@ TEST_F(ProgramFilesTest, SettingsFileLocation) {
             LocateSettingsFile(root_.Path() / c.programFolder, Environment(c.environment));
         EXPECT_EQ(Relative(location.readPath), c.read);
         EXPECT_EQ(Relative(location.writePath), c.write);
+    }
+}
+
+// A relative HOME once made the history's folders in whatever folder the program was started from.
+TEST_F(ProgramFilesTest, HistoryLocation) {
+    const std::vector<std::tuple<const char*, std::map<std::string, std::string>, const char*, tNames>>
+        cases = {
+#ifdef _WIN32
+            {"the roaming application data",
+             {{"APPDATA", "@/appdata"}},
+             "appdata/Orvane/history",
+             {"appdata/Orvane/formula history.txt"}},
+            {"relative APPDATA is ignored", {{"APPDATA", "appdata"}}, "", {}},
+#else
+            {"XDG_DATA_HOME",
+             {{"XDG_DATA_HOME", "@/data"}, {"HOME", "@/home"}},
+             "data/orvane/history",
+             {"data/Orvane/formula history.txt", "data/orvane/cli_history"}},
+            {"relative XDG_DATA_HOME is ignored",
+             {{"XDG_DATA_HOME", "data"}, {"HOME", "@/home"}},
+             "home/.local/share/orvane/history",
+             {"home/.local/share/Orvane/formula history.txt", "home/.local/share/orvane/cli_history"}},
+            {"relative HOME is ignored", {{"HOME", "home"}}, "", {}},
+#endif
+            {"no folder at all", {}, "", {}},
+        };
+    for (const auto& [name, environment, file, formerFiles] : cases) {
+        SCOPED_TRACE(name);
+        const cHistoryLocation location = LocateHistoryFile(Environment(environment));
+        EXPECT_EQ(location.file.empty() ? "" : Relative(location.file), file);
+        tNames formers;
+        for (const fs::path& former : location.formerFiles)
+            formers.push_back(Relative(former));
+        EXPECT_EQ(formers, formerFiles);
     }
 }
 

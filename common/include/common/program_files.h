@@ -12,6 +12,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 // Looks up an environment variable: nothing when it is not set.
 using cEnvironment = std::function<std::optional<std::string>(const char* name)>;
@@ -35,6 +36,18 @@ struct cSettingsLocation {
 // user's file does not exist. Without a home folder the installed program stays portable.
 cSettingsLocation LocateSettingsFile(const std::filesystem::path& programFolder,
                                      const cEnvironment& environment = ProcessEnvironment);
+
+struct cHistoryLocation {
+    std::filesystem::path file;                      // empty without a data folder: nothing is kept
+    std::vector<std::filesystem::path> formerFiles;  // the histories of older versions
+};
+
+// The formula history both programs share: $XDG_DATA_HOME/orvane/history (else
+// ~/.local/share/orvane/history; on Windows the roaming application data folder's Orvane). Former
+// files: the desktop program's "formula history.txt" in the data folder's Orvane, and orvane-cli's
+// cli_history in its orvane. Like XDG_DATA_HOME, a HOME or APPDATA that is not absolute is ignored:
+// it would put the files in whatever folder the program was started from.
+cHistoryLocation LocateHistoryFile(const cEnvironment& environment = ProcessEnvironment);
 
 // Creates the folder that is to hold path; false when it cannot be made.
 bool CreateFolderFor(const std::filesystem::path& path);

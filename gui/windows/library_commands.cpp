@@ -18,6 +18,7 @@
 #include "shared/dialogs.h"
 #include "shared/file_paths.h"
 #include "shared/message_boxes.h"
+#include "shared/save_commit.h"
 
 namespace {
 
@@ -118,8 +119,7 @@ bool TFMain::SaveLibrary(const QList<int>& offered) {
             ReportCancelled(SaveCancelled);
             return false;
         }
-        if (!saved) file.cancelWriting();
-        if (!saved || !file.commit()) {
+        if (!saved || !CommitWholeFile(file)) {
             ShowError(this, QString::fromLatin1(FileOperationErrorText));
             return false;
         }

@@ -11,6 +11,7 @@
 #include "common/declaration_messages.h"
 #include "common/failure_texts.h"
 #include "common/file_problems.h"
+#include "common/link_target.h"
 #include "engine/Parser_core.h"
 #include "file_access.h"
 
@@ -46,7 +47,6 @@ private:
 };
 
 std::string ProblemText(const std::string& path, const char* action, int errorNumber);
-fs::path LinkTarget(const fs::path& path);
 std::int32_t ReadFromLibrary(void* buffer, std::int32_t count);
 std::int32_t WriteToLibrary(const void* buffer, std::int32_t count);
 
@@ -111,21 +111,7 @@ cLibraryStreamScope::~cLibraryStreamScope() {
 }
 
 std::string ProblemText(const std::string& path, const char* action, int errorNumber) {
-    return FileProblemText(path, action, FileProblemOf(errorNumber), std::strerror(errorNumber));
-}
-
-// The file a chain of symbolic links leads to; the path itself when it is no link. A link whose target
-// is missing leads to where the target would be, as a save through it creates it.
-fs::path LinkTarget(const fs::path& path) {
-    constexpr int MaxLinks = 40;  // as the system gives up on a loop
-    fs::path current = path;
-    std::error_code error;
-    for (int i = 0; i < MaxLinks && fs::is_symlink(current, error); ++i) {
-        const fs::path next = fs::read_symlink(current, error);
-        if (error) break;
-        current = next.is_absolute() ? next : current.parent_path() / next;
-    }
-    return current;
+    return FileProblemText(path, action, FileFailureOf(errorNumber));
 }
 
 std::int32_t ReadFromLibrary(void* buffer, std::int32_t count) {

@@ -21,6 +21,6 @@ cLibraryLoad LoadLibraryFile(const std::string& path);
 // Writes the live table of that kind to path. The file is replaced only when every byte was written:
 // the library goes to a temporary file in the same folder, which then takes the name, and which is
 // removed when the save fails or a signal ends the program. A symbolic link is followed, and the file
-// it leads to is replaced; a target that is not a regular file (a folder, a device, a pipe) is left
-// alone. Answers an empty text on success, else what went wrong.
+// it leads to is replaced; a target that is not a regular file (a folder, a device, a pipe), a loop of
+// links and a read-only file are left alone. Answers an empty text on success, else what went wrong.
 std::string SaveLibraryFile(const std::string& path, const cDeclarationOperations& kind);

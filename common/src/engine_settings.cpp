@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/engine_settings.h"
 
+#include <variant>
+
 #include "common/profile_file.h"
 #include "engine/Parser_core.h"
 
@@ -12,6 +14,12 @@ std::uint16_t LowWord(std::int32_t value) {
 
 std::int32_t CapacityOrDefault(std::int32_t value, std::int32_t defaultValue) {
     return (value < 0 || value > MaxCapacity) ? defaultValue : value;
+}
+
+// The file as it is, to be written back with the four keys changed; or why it may not be.
+std::variant<cProfileFile, cFileFailure> ReadForWriting(const std::filesystem::path& path) {
+    if (auto problem = SaveTargetProblem(path)) return std::move(*problem);
+    return cProfileFile::Read(path);
 }
 
 }  // namespace
@@ -37,13 +45,21 @@ cEngineSettings ReadEngineSettings(const std::filesystem::path& path) {
     return settings;
 }
 
+std::optional<cFileFailure> SettingsFileProblem(const std::filesystem::path& path) {
+    auto file = ReadForWriting(path);
+    if (auto* failure = std::get_if<cFileFailure>(&file)) return std::move(*failure);
+    return std::nullopt;
+}
+
 bool WriteSettingsFile(const std::filesystem::path& path, const cSettingsFileValues& values) {
-    auto file = cProfileFile::Load(path);
-    file.WriteInteger(ParserSection, MaxConstKey, values.maxConst);
-    file.WriteInteger(ParserSection, MaxFuncKey, values.maxFunc);
-    file.WriteInteger(ParserSection, RefAllocKey, values.refAlloc);
-    file.WriteInteger(CalculationSection, AngleModeKey, values.angleMode);
-    return file.Save(path);
+    auto read = ReadForWriting(path);
+    auto* file = std::get_if<cProfileFile>(&read);
+    if (file == nullptr) return false;
+    file->WriteInteger(ParserSection, MaxConstKey, values.maxConst);
+    file->WriteInteger(ParserSection, MaxFuncKey, values.maxFunc);
+    file->WriteInteger(ParserSection, RefAllocKey, values.refAlloc);
+    file->WriteInteger(CalculationSection, AngleModeKey, values.angleMode);
+    return file->Save(path);
 }
 
 void ApplyEngineSettings(const cEngineSettings& settings) {

@@ -2,9 +2,11 @@
 #include "common/file_problems.h"
 
 #include <cerrno>
+#include <cstring>
 #include <system_error>
 
 #include "common/orvane_utils.h"
+#include "write_access.h"
 
 namespace {
 
@@ -21,6 +23,10 @@ std::string Reason(cFileProblem problem, std::string_view otherReason) {
             return "it is not a regular file";
         case cFileProblem::NoPermission:
             return "permission denied";
+        case cFileProblem::ReadOnly:
+            return "it is read-only";
+        case cFileProblem::TooLarge:  // only the settings file has a limit (cProfileFile::MaxProfileSize)
+            return "it is larger than 1 MiB";
         case cFileProblem::Other:
             break;
     }
@@ -45,20 +51,37 @@ cFileProblem FileProblemOf(int errorNumber) {
     }
 }
 
-std::optional<cFileProblem> SaveTargetProblem(const std::filesystem::path& target) {
+cFileFailure FileFailureOf(int errorNumber) {
+    return {FileProblemOf(errorNumber), std::strerror(errorNumber)};
+}
+
+std::optional<cFileFailure> SaveTargetProblem(const std::filesystem::path& target) {
+    namespace fs = std::filesystem;
     std::error_code error;
-    const auto status = std::filesystem::status(target, error);
-    if (error || status.type() == std::filesystem::file_type::not_found ||
-        status.type() == std::filesystem::file_type::regular)
-        return std::nullopt;
-    if (status.type() == std::filesystem::file_type::directory) return cFileProblem::Folder;
-    return cFileProblem::NotAFile;
+    const auto status = fs::status(target, error);
+    if (status.type() == fs::file_type::not_found) return std::nullopt;
+    // Said in the system's words: a loop of links (which the rename of a save would replace by a file),
+    // or a folder on the way that may not be searched.
+    if (error) return FileFailureOf(error.value());
+    if (status.type() == fs::file_type::directory) return cFileFailure{cFileProblem::Folder, {}};
+    if (status.type() != fs::file_type::regular) return cFileFailure{cFileProblem::NotAFile, {}};
+    // The rename of a save needs only the folder's permission, so it would replace a file the user may
+    // not write. A file without any write permission is kept from root too, who may write anything: its
+    // owner made it read-only to keep it, and editors respect that.
+    constexpr auto anyWrite = fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write;
+    if ((status.permissions() & anyWrite) == fs::perms::none) return cFileFailure{cFileProblem::ReadOnly, {}};
+    if (const int refused = WriteAccessError(target); refused != 0) return FileFailureOf(refused);
+    return std::nullopt;
 }
 
 std::string FileProblemText(std::string_view fileName, std::string_view action, cFileProblem problem,
                             std::string_view otherReason) {
     return "Error: The file \"" + std::string(fileName) + "\" could not be " + std::string(action) + ": " +
            Reason(problem, otherReason) + ". Nothing has been changed.";
+}
+
+std::string FileProblemText(std::string_view fileName, std::string_view action, const cFileFailure& failure) {
+    return FileProblemText(fileName, action, failure.problem, failure.otherReason);
 }
 
 std::optional<std::string> OverlongDeclarationProblem(const cDeclarationOperations& kind) {

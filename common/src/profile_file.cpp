@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/profile_file.h"
 
+#include <cerrno>
 #include <charconv>
 #include <filesystem>
 #include <fstream>
@@ -74,21 +75,35 @@ cProfileFile::cProfileFile(std::string_view text) {
     }
 }
 
-cProfileFile cProfileFile::Load(const std::filesystem::path& path) {
+std::variant<cProfileFile, cFileFailure> cProfileFile::Read(const std::filesystem::path& path) {
+    namespace fs = std::filesystem;
     // Only a regular file of a sane size is opened: opening a FIFO waits for a writer, and a device such
     // as /dev/zero never ends. At most one byte more than the size is read, should the file grow.
     std::error_code error;
-    if (!std::filesystem::is_regular_file(path, error)) return {};
-    const auto size = std::filesystem::file_size(path, error);
-    if (error || size > MaxProfileSize) return {};
+    const auto status = fs::status(path, error);
+    if (status.type() == fs::file_type::not_found) return cProfileFile();
+    if (error) return FileFailureOf(error.value());
+    if (status.type() == fs::file_type::directory) return cFileFailure{cFileProblem::Folder, {}};
+    if (status.type() != fs::file_type::regular) return cFileFailure{cFileProblem::NotAFile, {}};
+    const auto size = fs::file_size(path, error);
+    if (error) return FileFailureOf(error.value());
+    if (size > MaxProfileSize) return cFileFailure{cFileProblem::TooLarge, {}};
+    errno = 0;
     std::ifstream in(path, std::ios::binary);
-    if (!in) return {};
+    if (!in) return FileFailureOf(errno != 0 ? errno : EIO);
     std::string content(static_cast<std::size_t>(size) + 1, '\0');
     in.read(content.data(), static_cast<std::streamsize>(content.size()));
+    if (in.bad()) return FileFailureOf(EIO);
     const auto length = static_cast<std::uintmax_t>(in.gcount());
-    if (length > MaxProfileSize) return {};
+    if (length > MaxProfileSize) return cFileFailure{cFileProblem::TooLarge, {}};
     content.resize(static_cast<std::size_t>(length));
     return cProfileFile(content);
+}
+
+cProfileFile cProfileFile::Load(const std::filesystem::path& path) {
+    auto file = Read(path);
+    if (auto* read = std::get_if<cProfileFile>(&file)) return std::move(*read);
+    return {};
 }
 
 std::optional<std::string> cProfileFile::ReadString(std::string_view section, std::string_view key) const {

@@ -4,8 +4,16 @@
 #include <fstream>
 #include <system_error>
 
+#include "common/link_target.h"
+
 bool ReplaceFileContents(const std::filesystem::path& path, std::string_view text) {
-    auto temporary = path;
+    namespace fs = std::filesystem;
+    // A link stays a link: the file it leads to is replaced, in its own folder. The rename would put a
+    // file in the place of a loop of links.
+    const fs::path target = LinkTarget(path);
+    std::error_code error;
+    if (fs::is_symlink(target, error)) return false;
+    auto temporary = target;
     temporary += ".new";
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
@@ -14,15 +22,16 @@ bool ReplaceFileContents(const std::filesystem::path& path, std::string_view tex
         out.flush();
         if (!out) {
             out.close();
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
+            fs::remove(temporary, error);
             return false;
         }
     }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
+    // The new file keeps the old one's permissions: a file kept private stays so.
+    const auto old = fs::status(target, error);
+    if (!error) fs::permissions(temporary, old.permissions(), error);
+    fs::rename(temporary, target, error);
     if (error) {
-        std::filesystem::remove(temporary, error);
+        fs::remove(temporary, error);
         return false;
     }
     return true;

@@ -36,6 +36,10 @@ int RunHeadlessPlot(const cPlotRequest& request) {
     canvas.FitYRange();
     for (const std::string& line : session.Reports().PointLines())
         std::fprintf(stderr, "%s\n", line.c_str());
+    if (const auto problem = PictureTargetProblem(request.exportFile, request.exportFile)) {
+        Print(stderr, *problem + QLatin1Char('\n'));
+        return 1;
+    }
     if (!ExportPlot(canvas, request.exportFile, HeadlessPlotWidth, HeadlessPlotHeight)) {
         Print(stderr, QStringLiteral("orvane: cannot write the picture %1\n").arg(request.exportFile));
         return 1;

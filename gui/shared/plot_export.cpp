@@ -1,27 +1,44 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "plot_export.h"
 
+#include <QBuffer>
 #include <QFileInfo>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QSaveFile>
 #include <QSvgGenerator>
+#include <algorithm>
 #include <array>
 
 #include <qcustomplot.h>
 
+#include "common/file_problems.h"
+#include "file_paths.h"
+#include "save_commit.h"
+
 namespace {
 
-const std::array<QString, 3> Endings = {QStringLiteral("png"), QStringLiteral("svg"), QStringLiteral("pdf")};
+using tPictureWriter = bool (*)(QCustomPlot& plot, QIODevice& device, int width, int height);
 
-bool SaveSvg(QCustomPlot& plot, const QString& path, int width, int height) {
-    QSvgGenerator svg;
-    svg.setFileName(path);
-    svg.setSize(QSize(width, height));
-    svg.setViewBox(QRect(0, 0, width, height));
-    svg.setTitle(QStringLiteral("Orvane plot"));
-    QCPPainter painter;
-    if (!painter.begin(&svg)) return false;
-    plot.toPainter(&painter, width, height);
-    return painter.end() && QFileInfo(path).size() > 0;
-}
+bool WritePng(QCustomPlot& plot, QIODevice& device, int width, int height);
+bool WriteSvg(QCustomPlot& plot, QIODevice& device, int width, int height);
+bool WritePdf(QCustomPlot& plot, QIODevice& device, int width, int height);
+
+struct cPictureType {
+    QString ending;
+    tPictureWriter write;
+};
+
+// In the order of the save dialog's filters.
+const std::array<cPictureType, 3> PictureTypes = {{
+    {QStringLiteral("png"), WritePng},
+    {QStringLiteral("svg"), WriteSvg},
+    {QStringLiteral("pdf"), WritePdf},
+}};
+
+// The resolution QCustomPlot's own savePng and savePdf give their pictures, a screen's.
+constexpr int DotsPerInch = 96;
 
 }  // namespace
 
@@ -32,14 +49,71 @@ QStringList PlotPictureFilters() {
 
 QString WithPictureEnding(const QString& path, int filterIndex) {
     const QString ending = QFileInfo(path).suffix().toLower();
-    if (std::find(Endings.begin(), Endings.end(), ending) != Endings.end()) return path;
-    return path + QLatin1Char('.') + Endings[static_cast<std::size_t>(std::clamp(filterIndex, 0, 2))];
+    for (const cPictureType& type : PictureTypes)
+        if (type.ending == ending) return path;
+    return path + QLatin1Char('.') +
+           PictureTypes[static_cast<std::size_t>(std::clamp(filterIndex, 0, 2))].ending;
+}
+
+std::optional<QString> PictureTargetProblem(const QString& path, const QString& name) {
+    const auto problem = SaveTargetProblem(PathOf(path));
+    if (!problem) return std::nullopt;
+    return QString::fromStdString(FileProblemText(name.toStdString(), "written", *problem));
 }
 
 bool ExportPlot(QCustomPlot& plot, const QString& path, int width, int height) {
     const QString ending = QFileInfo(path).suffix().toLower();
-    if (ending == Endings[0]) return plot.savePng(path, width, height);
-    if (ending == Endings[1]) return SaveSvg(plot, path, width, height);
-    if (ending == Endings[2]) return plot.savePdf(path, width, height);
-    return false;
+    const auto type = std::find_if(PictureTypes.begin(), PictureTypes.end(),
+                                   [&](const cPictureType& t) { return t.ending == ending; });
+    if (type == PictureTypes.end() || SaveTargetProblem(PathOf(path))) return false;
+    // The picture is made in memory and then written at once, so that a short write shows: QSvgGenerator
+    // takes one for success. It goes to a file beside the old one, which it replaces only once it is
+    // complete: a full disk must leave the old picture, not a cut-off or empty one.
+    QBuffer picture;
+    if (!picture.open(QIODevice::WriteOnly) || !type->write(plot, picture, width, height)) return false;
+    const QByteArray& bytes = picture.data();
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && CommitWholeFile(file);
 }
+
+namespace {
+
+bool WritePng(QCustomPlot& plot, QIODevice& device, int width, int height) {
+    QImage picture = plot.toPixmap(width, height).toImage();
+    const int dotsPerMeter = static_cast<int>(DotsPerInch / 0.0254);
+    picture.setDotsPerMeterX(dotsPerMeter);
+    picture.setDotsPerMeterY(dotsPerMeter);
+    return !picture.isNull() && picture.save(&device, "PNG");
+}
+
+bool WriteSvg(QCustomPlot& plot, QIODevice& device, int width, int height) {
+    QSvgGenerator svg;
+    svg.setOutputDevice(&device);
+    svg.setSize(QSize(width, height));
+    svg.setViewBox(QRect(0, 0, width, height));
+    svg.setTitle(QStringLiteral("Orvane plot"));
+    QCPPainter painter;
+    if (!painter.begin(&svg)) return false;
+    plot.toPainter(&painter, width, height);
+    return painter.end();
+}
+
+// As QCustomPlot's savePdf draws, which writes only to a file of its own: one page of the picture's
+// size in points, lines and text as vectors.
+bool WritePdf(QCustomPlot& plot, QIODevice& device, int width, int height) {
+    QPdfWriter pdf(&device);
+    pdf.setTitle(QStringLiteral("Orvane plot"));
+    pdf.setResolution(DotsPerInch);
+    QPageLayout page(QPageSize(QSize(width, height), QPageSize::Point, QString(), QPageSize::ExactMatch),
+                     QPageLayout::Portrait, QMarginsF());
+    page.setMode(QPageLayout::FullPageMode);
+    if (!pdf.setPageLayout(page)) return false;
+    QCPPainter painter;
+    if (!painter.begin(&pdf)) return false;
+    painter.setMode(QCPPainter::pmVectorized);
+    painter.setWindow(QRect(0, 0, width, height));
+    plot.toPainter(&painter, width, height);
+    return painter.end();
+}
+
+}  // namespace

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class QCustomPlot;
 
@@ -11,6 +12,10 @@ class QCustomPlot;
 QStringList PlotPictureFilters();
 // Adds the ending of the filter chosen in the save dialog when the name has none of the three.
 QString WithPictureEnding(const QString& path, int filterIndex);
-// Draws the plot at the given size into the file; answers false when the type is not one of the three
-// or the file cannot be written.
+// Why the picture may not replace what is at path (a folder, a device, a read-only file, ...: see
+// common/file_problems.h), in words that call the file name; nothing when it may.
+std::optional<QString> PictureTargetProblem(const QString& path, const QString& name);
+// Draws the plot at the given size into the file, which replaces the old one only once it is complete;
+// answers false when the type is not one of the three, PictureTargetProblem refuses the target or the
+// file cannot be written, and then the old file is as it was.
 bool ExportPlot(QCustomPlot& plot, const QString& path, int width, int height);

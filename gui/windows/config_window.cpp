@@ -14,6 +14,7 @@
 #include <optional>
 
 #include "common/engine_settings.h"
+#include "common/file_problems.h"
 #include "common/program_files.h"
 #include "shared/app_texts.h"
 #include "shared/design_names.h"
@@ -162,12 +163,19 @@ void TFConfig::BOkClick() {
     }
     const cSettingsFileValues values{numbers[0], numbers[1], numbers[2], RAngleModeItems->checkedId()};
     const std::filesystem::path path = LocateSettingsFile(PathOf(programFolder_)).writePath;
+    const QString shownPath = QDir::cleanPath(QStringOfPath(path));
+    // Only the four keys change: a file that could not be read whole would lose the rest.
+    if (const auto problem = SettingsFileProblem(path)) {
+        ShowError(this,
+                  QString::fromStdString(FileProblemText(shownPath.toStdString(), "written", *problem)));
+        return;
+    }
     // An installed program's user may have no config folder yet.
     if (!CreateFolderFor(path) || !WriteSettingsFile(path, values)) {
         ShowError(this,
                   QStringLiteral("Error: The settings file \"%1\" could not be written. Nothing has been "
                                  "saved.")
-                      .arg(QDir::cleanPath(QStringOfPath(path))));
+                      .arg(shownPath));
         return;
     }
     accept();

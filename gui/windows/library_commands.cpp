@@ -20,6 +20,7 @@
 #include "shared/dialogs.h"
 #include "shared/file_paths.h"
 #include "shared/message_boxes.h"
+#include "shared/save_commit.h"
 
 namespace {
 
@@ -69,16 +70,14 @@ QString WithLibraryExtension(const QString& path, const QString& extension) {
     return info.dir().filePath(stem + extension);
 }
 
-QString ProblemText(const QString& path, const char* action, cFileProblem problem,
-                    const QString& otherReason) {
-    return QString::fromStdString(FileProblemText(QFileInfo(path).fileName().toStdString(), action, problem,
-                                                  otherReason.toStdString()));
+QString ProblemText(const QString& path, const char* action, const cFileFailure& failure) {
+    return QString::fromStdString(FileProblemText(QFileInfo(path).fileName().toStdString(), action, failure));
 }
 
 // Why a file could not be opened: Qt refuses a folder without an error number of the system.
 QString OpenFailureText(const QString& path, const char* action, const QFileDevice& file, int errorNumber) {
     const cFileProblem problem = QFileInfo(path).isDir() ? cFileProblem::Folder : FileProblemOf(errorNumber);
-    return ProblemText(path, action, problem, file.errorString());
+    return ProblemText(path, action, {problem, file.errorString().toStdString()});
 }
 
 }  // namespace
@@ -98,10 +97,11 @@ bool TFMain::SaveLibrary(const QList<int>& offered) {
             ShowError(this, QString::fromLatin1(*overlong));
             return false;
         }
-        // Saving over a folder, a device or a pipe would destroy what the program does not own. A link
-        // is followed: the file it names is replaced, the link stays.
+        // Saving over a folder, a device or a pipe would destroy what the program does not own, and a
+        // read-only file is kept as its owner wants. A link is followed: the file it names is replaced,
+        // the link stays; a loop of links is refused, as QSaveFile would replace the link.
         if (const auto problem = SaveTargetProblem(PathOf(path))) {
-            ShowError(this, ProblemText(path, "saved", *problem, {}));
+            ShowError(this, ProblemText(path, "saved", *problem));
             return false;
         }
         if (QFileInfo::exists(path) && !AskWarning(this, OverwriteQuestion)) continue;
@@ -121,8 +121,7 @@ bool TFMain::SaveLibrary(const QList<int>& offered) {
             ReportCancelled(SaveCancelled);
             return false;
         }
-        if (!saved) file.cancelWriting();
-        if (!saved || !file.commit()) {
+        if (!saved || !CommitWholeFile(file)) {
             ShowError(this, QString::fromLatin1(FileOperationErrorText));
             return false;
         }

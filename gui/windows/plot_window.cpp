@@ -2,6 +2,7 @@
 #include "plot_window.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -247,6 +248,10 @@ void TFPlot::BExportClick() {
     const auto choice = Dialogs().SaveFile(this, QStringLiteral("Export plot"), PlotPictureFilters());
     if (!choice || choice->path.isEmpty()) return;
     const QString path = WithPictureEnding(choice->path, choice->filterIndex);
+    if (const auto problem = PictureTargetProblem(path, QFileInfo(path).fileName())) {
+        ShowError(this, *problem);
+        return;
+    }
     if (!ExportPlot(*Canvas, path, Canvas->width(), Canvas->height()))
         ShowError(this, QStringLiteral("Error: cannot write the picture %1").arg(path));
 }

@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <csignal>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -18,6 +19,8 @@
 #include "shared/dialogs.h"
 #include "windows/app_windows.h"
 #include "windows/progress_handler.h"
+
+#include <sys/resource.h>
 
 // Records every message box, file dialog, text viewer and clipboard write, and answers them from a
 // script. A box without a scripted answer is answered with its first button and noted as unexpected.
@@ -147,6 +150,24 @@ public:
 
 private:
     cFakeClock clock_{true};
+};
+
+// While it lives, every write to a file fails past the given size, as on a full disk: the process's
+// file size limit, with SIGXFSZ ignored so that the write fails (EFBIG) and not the test.
+class cFileSizeLimit {
+public:
+    explicit cFileSizeLimit(rlim_t bytes) : previous_(Limit(bytes)) { std::signal(SIGXFSZ, SIG_IGN); }
+    ~cFileSizeLimit() { Limit(previous_); }
+
+private:
+    static rlim_t Limit(rlim_t bytes) {
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        std::swap(limit.rlim_cur, bytes);
+        setrlimit(RLIMIT_FSIZE, &limit);
+        return bytes;
+    }
+    const rlim_t previous_;
 };
 
 // Puts the formula into the formula field and presses Return.

@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -52,6 +53,7 @@ private slots:
     void cancelWritesNothing();
     void installedProgramShowsWhatItSaved();
     void unwritableFileIsReported();
+    void okWritesThroughALinkButNotOverAFileItCannotRead();
     void unreadableFieldIsRefusedAndNothingWritten_data();
     void unreadableFieldIsRefusedAndNothingWritten();
 
@@ -163,6 +165,31 @@ void ConfigWindowTest::unwritableFileIsReported() {
     QCOMPARE(program_->dialogs.messages.size(), 1);
     QVERIFY(program_->dialogs.messages.front().text.startsWith("Error: "));
     QVERIFY(FConfig->isVisible());
+}
+
+// A link's file is written, keeping its permissions; writing the defaults over one too large would lose it.
+void ConfigWindowTest::okWritesThroughALinkButNotOverAFileItCannotRead() {
+    QFile real(QFileInfo(FMain->SettingsFilePath()).dir().filePath(QStringLiteral("real.ini")));
+    QVERIFY(real.open(QIODevice::WriteOnly) && real.write("; mine\n[Parser]\nMaxConst=5\n") > 0);
+    real.close();
+    QVERIFY(real.setPermissions(QFile::ReadOwner | QFile::WriteOwner));
+    QVERIFY(real.link(FMain->SettingsFilePath()));
+    FConfig->open();
+    QTest::mouseClick(FConfig->BOk, Qt::LeftButton);
+    QVERIFY(QFileInfo(FMain->SettingsFilePath()).isSymLink());
+    QVERIFY(!(real.permissions() & QFile::ReadOther));
+    QCOMPARE(SettingsText(),
+             "; mine\n[Parser]\nMaxConst=5\nMaxFunc=30\nRefAlloc=10\n[Calculation]\nAngleMode=1\n");
+
+    const QByteArray large = "[Parser]\nMaxConst=5\n" + QByteArray(1024 * 1024, ';');
+    QVERIFY(real.open(QIODevice::WriteOnly) && real.write(large) == large.size());
+    real.close();
+    FConfig->open();
+    QTest::mouseClick(FConfig->BOk, Qt::LeftButton);
+    QCOMPARE(program_->dialogs.MessageTexts(),
+             QStringList{"Error: The file \"" + QDir::cleanPath(FMain->SettingsFilePath()) +
+                         "\" could not be written: it is larger than 1 MiB. Nothing has been changed."});
+    QCOMPARE(SettingsText(), QString::fromLatin1(large));
 }
 
 void ConfigWindowTest::unreadableFieldIsRefusedAndNothingWritten_data() {

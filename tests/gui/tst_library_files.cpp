@@ -193,7 +193,7 @@ void LibraryFilesTest::existingFileIsReplacedOnlyAfterOk() {
 
 void LibraryFilesTest::failedSaveKeepsTheOldFile() {
     Start();
-    QVERIFY(DeclareConstants({{"g=9.81", "Earth"}, {"h=1", ""}}));
+    QVERIFY(DeclareConstants({{"g=9.81", std::string(2000, 'E')}, {"h=1", ""}}));
     const QString path = InFolder("kept.ovc");
     WriteAll(path, "old contents");
     program_->dialogs.answers = {QMessageBox::Ok};
@@ -201,7 +201,14 @@ void LibraryFilesTest::failedSaveKeepsTheOldFile() {
         const cFailingWrites diskFull(15);
         Save(path, ConstantFilter);
     }
-    QCOMPARE(program_->dialogs.MessageTexts(), (QStringList{OverwriteQuestion, FileError}));
+    program_->dialogs.answers = {QMessageBox::Ok};
+    {
+        // Full only for the last bytes, written by QSaveFile's commit, which alone would not notice.
+        const cFileSizeLimit diskFull(1000);
+        Save(path, ConstantFilter);
+    }
+    QCOMPARE(program_->dialogs.MessageTexts(),
+             (QStringList{OverwriteQuestion, FileError, OverwriteQuestion, FileError}));
     QCOMPARE(program_->dialogs.messages.back().icon, QMessageBox::Critical);
     QCOMPARE(ReadAll(path), QByteArray("old contents"));
     QCOMPARE(QDir(files_.path()).entryList(QDir::Files), QStringList{"kept.ovc"});

@@ -3,6 +3,8 @@
 // zeros listed, reports counted, export, stopping a long plot; and the pictures orvane --plot
 // --export draws without a window.
 #include <QAction>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -54,6 +56,8 @@ private slots:
     void keysAndWheelMoveTheViewAndItIsSampledAgain();
     void resetListsARangeProblemOnceUntilItIsMended();
     void exportWritesThePictureTypes();
+    void aFailedExportKeepsTheOldPicture_data();
+    void aFailedExportKeepsTheOldPicture();
     void stopEndsALongPlot();
     void headlessPictureHasTheCurvesWhereTheyBelong();
     void plotOptionsOfTheCommandLine_data();
@@ -142,6 +146,41 @@ void PlotWindowTest::exportWritesThePictureTypes() {
     for (const char* name : {"plot.png", "plot.svg", "plot.pdf"})
         QVERIFY2(QFileInfo(folder.filePath(QLatin1String(name))).size() > 1000, name);
     QVERIFY(program_->dialogs.messages.isEmpty());
+}
+
+void PlotWindowTest::aFailedExportKeepsTheOldPicture_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<bool>("readOnly");  // else the disk is full
+    QTest::newRow("PNG, full disk") << "keep.png" << false;
+    QTest::newRow("SVG, full disk") << "keep.svg" << false;
+    QTest::newRow("PDF, full disk") << "keep.pdf" << false;
+    QTest::newRow("read-only") << "keep.png" << true;
+}
+
+// From the window and from orvane --plot ... --export: the old file stays, no temporary file is left,
+// and the failure is said.
+void PlotWindowTest::aFailedExportKeepsTheOldPicture() {
+    QFETCH(QString, name);
+    QFETCH(bool, readOnly);
+    OpenPlotWith(QStringLiteral("sin(x*10)"));
+    QTemporaryDir folder;
+    QFile old(folder.filePath(name));
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
+    old.close();
+    if (readOnly) QVERIFY(old.setPermissions(QFile::ReadOwner));
+    {
+        std::optional<cFileSizeLimit> diskFull;
+        if (!readOnly) diskFull.emplace(512);
+        program_->dialogs.fileAnswers.push_back({old.fileName(), 0});
+        FPlot->BExport->click();
+        QCOMPARE(RunHeadlessPlot({{QStringLiteral("x")}, -10, 10, old.fileName()}), 1);
+    }
+    QCOMPARE(program_->dialogs.MessageTexts(),
+             QStringList{readOnly ? "Error: The file \"" + name +
+                                        "\" could not be written: it is read-only. Nothing has been changed."
+                                  : "Error: cannot write the picture " + old.fileName()});
+    QVERIFY(old.open(QIODevice::ReadOnly) && old.readAll() == "old");
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{name});
 }
 
 void PlotWindowTest::stopEndsALongPlot() {

@@ -6,7 +6,9 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <optional>
 
+#include "common/file_problems.h"
 #include "engine/Parser_core.h"  // the defaults
 
 inline constexpr const char* SettingsFileName = "Orvane.ini";
@@ -41,8 +43,14 @@ struct cEngineSettings {
 cSettingsFileValues ReadSettingsFile(const std::filesystem::path& path);
 cEngineSettings ReadEngineSettings(const std::filesystem::path& path);
 
-// Writes all four keys, [Parser] before [Calculation], keeping every other line of an existing file.
-// False when the file could not be written; the old file is then unchanged.
+// Why the settings file at path may not be written: it is there but cannot be read whole (too large,
+// not a regular file, unreadable, a loop of links), so writing it would lose what was not read, or it
+// may not be replaced (file_problems.h). Nothing when it may be written.
+std::optional<cFileFailure> SettingsFileProblem(const std::filesystem::path& path);
+
+// Writes all four keys, [Parser] before [Calculation], keeping every other line of an existing file; a
+// symbolic link is followed and stays. False when the file could not be written or SettingsFileProblem
+// refuses it; the old file is then unchanged.
 bool WriteSettingsFile(const std::filesystem::path& path, const cSettingsFileValues& values);
 
 // Copies the settings into the engine's globals; call before InitEngine.

@@ -11,7 +11,10 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <variant>
 #include <vector>
+
+#include "common/file_problems.h"
 
 class cProfileFile {
 public:
@@ -19,8 +22,10 @@ public:
     // Splits text into lines; CR LF and LF endings are both accepted.
     explicit cProfileFile(std::string_view text);
 
-    // Reads the file at path. A missing or unreadable file, one that is not a regular file (a FIFO, a
-    // device, a folder; links are followed) and one larger than MaxProfileSize give an empty profile.
+    // Reads the file at path: an empty profile when there is none, else the file or why it cannot be
+    // read whole. Only a regular file (links are followed) of at most MaxProfileSize is read.
+    static std::variant<cProfileFile, cFileFailure> Read(const std::filesystem::path& path);
+    // As Read, with an empty profile for a file that cannot be read.
     static cProfileFile Load(const std::filesystem::path& path);
     static constexpr std::uintmax_t MaxProfileSize = 1024 * 1024;
 
@@ -35,7 +40,8 @@ public:
 
     // The whole file, each line ended by LF.
     std::string Text() const;
-    // Replaces the file at path only once the new content has been written completely.
+    // Replaces the file at path (or the file a link there leads to) only once the new content has been
+    // written completely.
     bool Save(const std::filesystem::path& path) const;
 
 private:

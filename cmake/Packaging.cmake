@@ -6,13 +6,15 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME orvane)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Orvane developers")
-set(CPACK_PACKAGE_CONTACT "The Orvane developers <orvane@localhost>")
+set(CPACK_PACKAGE_CONTACT "The Orvane developers <developers@orvane.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "scientific calculator with your own constants and functions")
 # The summary is the first line of the package's description, this text the rest.
+# Lines of at most 80 characters, as Debian's tools want them.
 set(CPACK_PACKAGE_DESCRIPTION
-  "Type a formula on one line and get its value to 15 significant digits: numbers, \
-+ - * / ^, brackets, the memory variables a to z, fourteen built-in functions, your own constants \
-and functions kept in library files, and the operators sum, pro, integral, derivative and solve. \
+  "Type a formula on one line and get its value to 15 significant digits:
+numbers, + - * / ^, brackets, the memory variables a to z, fourteen
+built-in functions, your own constants and functions kept in library files,
+and the operators sum, pro, integral, derivative and solve.
 The package holds the desktop program orvane and orvane-cli for scripts.")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

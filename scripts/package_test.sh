@@ -40,7 +40,8 @@ expected=(usr/bin/orvane usr/bin/orvane-cli
           "usr/share/applications/$id.desktop" "usr/share/metainfo/$id.metainfo.xml"
           "usr/share/icons/hicolor/scalable/apps/$id.svg"
           usr/share/man/man1/orvane.1.gz usr/share/man/man1/orvane-cli.1.gz
-          usr/share/doc/orvane/readme.txt usr/share/doc/orvane/LICENSE)
+          usr/share/doc/orvane/readme.txt usr/share/doc/orvane/LICENSE
+          usr/share/doc/orvane/copyright usr/share/doc/orvane/changelog.gz)
 for size in 16 24 32 48 64 128 256; do
     expected+=("usr/share/icons/hicolor/${size}x$size/apps/$id.png")
 done
@@ -50,6 +51,13 @@ done
 for library in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 qt6-qpa-plugins; do
     if dpkg-deb -f "$deb" Depends | grep -qw "$library"; then pass; else fail "no dependency on $library"; fi
 done
+# Debian's own checks of a package: no error and no warning (informational tags are allowed).
+if lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1; then
+    pass
+else
+    cat "$work/lintian.log"
+    fail "lintian found errors or warnings"
+fi
 
 echo "-- the package unpacked into a temporary folder"
 root="$work/root"

@@ -11,9 +11,11 @@ set -euo pipefail
 run_packages=(cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins libedit-dev libqcustomplot-dev
               qt6-svg-dev)
 # file: CPack's Debian generator finds the programs' library dependencies with it.
+# lintian: Debian's checks of the package.
 # libmuparser-dev: bench/speed_compare runs the same workloads through muparser when it is there.
 test_packages=(git clang clang-format libclang-rt-14-dev xvfb xauth libgtest-dev libgmock-dev
-               libbenchmark-dev libmuparser-dev dpkg-dev file desktop-file-utils appstream man-db locales)
+               libbenchmark-dev libmuparser-dev dpkg-dev file desktop-file-utils appstream man-db locales
+               lintian)
 windows_packages=(cmake make mingw-w64 g++-mingw-w64-x86-64-posix wine wine64 googletest
                   qt6-base-dev qt6-base-dev-tools ninja-build dpkg-dev xz-utils)
 

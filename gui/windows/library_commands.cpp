@@ -151,8 +151,7 @@ void TFMain::File_OpenClick() {
         ReportCancelled(LoadCancelled);
         return;
     } catch (const std::bad_alloc&) {
-        ShowError(this,
-                  ProblemText(choice->path, "loaded", cFileProblem::Other, QStringLiteral("out of memory")));
+        ShowError(this, ProblemText(choice->path, "loaded", {cFileProblem::Other, "out of memory"}));
         return;
     }
     file.close();

@@ -2,6 +2,7 @@
 #include "plot_window.h"
 
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -258,6 +259,11 @@ void TFPlot::BExportClick() {
 
 void TFPlot::BStopClick() {
     if (sampling_) sampling_->RequestCancel();
+}
+
+void TFPlot::closeEvent(QCloseEvent* event) {
+    BStopClick();
+    QWidget::closeEvent(event);
 }
 
 void TFPlot::ZoomBy(double factor) {

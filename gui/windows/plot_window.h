@@ -52,6 +52,8 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    // A closed window's plot is of no use: its work stops at once.
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void BuildComponents();

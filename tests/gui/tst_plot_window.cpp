@@ -58,7 +58,7 @@ private slots:
     void exportWritesThePictureTypes();
     void aFailedExportKeepsTheOldPicture_data();
     void aFailedExportKeepsTheOldPicture();
-    void stopEndsALongPlot();
+    void stopOrClosingEndsALongPlot();
     void headlessPictureHasTheCurvesWhereTheyBelong();
     void plotOptionsOfTheCommandLine_data();
     void plotOptionsOfTheCommandLine();
@@ -183,15 +183,24 @@ void PlotWindowTest::aFailedExportKeepsTheOldPicture() {
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{name});
 }
 
-void PlotWindowTest::stopEndsALongPlot() {
-    {
-        const cDuringWork stop([] { FPlot->BStop->click(); });
-        OpenPlotWith(QStringLiteral("integral('t';0;x;integral('s';0;t;sin(s)))"));
+// Stop, and closing the window, end a long plot at once: the progress window goes and the main window
+// takes input again. Closing once left the work running until Cancel.
+void PlotWindowTest::stopOrClosingEndsALongPlot() {
+    for (const bool closing : {false, true}) {
+        {
+            const cDuringWork stop([closing] {
+                if (closing)
+                    FPlot->close();
+                else
+                    FPlot->BStop->click();
+            });
+            OpenPlotWith(QStringLiteral("integral('t';0;x;integral('s';0;t;sin(s)))"));
+        }
+        QCOMPARE(FPlot->LMessages->text(), QStringLiteral("plot stopped"));
+        QVERIFY(FPlot->Canvas->Curves().empty());
+        QVERIFY(!FProgress->isVisible());
+        QVERIFY(FMain->isEnabled());
     }
-    QCOMPARE(FPlot->LMessages->text(), QStringLiteral("plot stopped"));
-    QVERIFY(FPlot->Canvas->Curves().empty());
-    QVERIFY(!FProgress->isVisible());
-    QVERIFY(FMain->isEnabled());
 }
 
 void PlotWindowTest::headlessPictureHasTheCurvesWhereTheyBelong() {

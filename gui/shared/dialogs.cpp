@@ -4,6 +4,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
+#include <QGridLayout>
+#include <QSpacerItem>
 
 #include "app_texts.h"
 #include "text_viewer.h"
@@ -15,9 +17,8 @@ public:
     QMessageBox::StandardButton Message(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
                                         const QString& text, QMessageBox::StandardButtons buttons,
                                         const QString& detail) override {
-        QMessageBox box(icon, caption, text, buttons, parent);
-        box.setInformativeText(detail);
-        return static_cast<QMessageBox::StandardButton>(box.exec());
+        const auto box = MakeMessageBox(parent, icon, caption, text, buttons, detail);
+        return static_cast<QMessageBox::StandardButton>(box->exec());
     }
 
     std::optional<cFileChoice> OpenFile(QWidget* parent, const QString& caption,
@@ -60,6 +61,21 @@ cDialogs* current = nullptr;
 cDialogs& Dialogs() {
     static cQtDialogs qtDialogs;
     return current ? *current : qtDialogs;
+}
+
+std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
+                                            const QString& text, QMessageBox::StandardButtons buttons,
+                                            const QString& detail) {
+    auto box = std::make_unique<QMessageBox>(icon, caption, text, buttons, parent);
+    box->setInformativeText(detail);
+    // Room for about forty characters beside the icon; a longer text widens the box as before.
+    constexpr int ReadableCharacters = 40;
+    if (auto* grid = qobject_cast<QGridLayout*>(box->layout())) {
+        const int width = box->fontMetrics().averageCharWidth() * ReadableCharacters;
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), grid->rowCount(),
+                      0, 1, grid->columnCount());
+    }
+    return box;
 }
 
 void ShowMessage(QWidget* parent, const QString& text, const QString& detail) {

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 
 class QWidget;
@@ -39,6 +40,12 @@ public:
 
 // The dialogs in use: the real Qt ones unless a cDialogsOverride is alive.
 cDialogs& Dialogs();
+
+// The message box the program shows, not yet shown: at least wide enough for a caption and a short
+// sentence on one line (a box as narrow as its text cut its caption to "O…e").
+std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption,
+                                            const QString& text, QMessageBox::StandardButtons buttons,
+                                            const QString& detail = {});
 
 // The simple message box: caption "Orvane", the text, one OK button.
 void ShowMessage(QWidget* parent, const QString& text, const QString& detail = {});

@@ -6,6 +6,7 @@
 #include <QTest>
 
 #include "gui_test_support.h"
+#include "shared/dialogs.h"
 
 class FailureDetailsTest : public cWindowTest {
     Q_OBJECT
@@ -17,6 +18,7 @@ private slots:
     void calcErrorNamesItsKind();
     void mathReportsShowOncePerKindAndCountTheRest_data();
     void mathReportsShowOncePerKindAndCountTheRest();
+    void messageBoxesAreWideEnoughToRead();
 
 private:
 };
@@ -98,6 +100,20 @@ void FailureDetailsTest::mathReportsShowOncePerKindAndCountTheRest() {
     program_->dialogs.messages.clear();
     TypeAndCalculate(formula);
     QCOMPARE(program_->dialogs.MessageTexts(), boxes);
+}
+
+// A short message once made a box about 130 pixels wide: the caption cut to "O…e", the sentence
+// wrapped over several lines.
+void FailureDetailsTest::messageBoxesAreWideEnoughToRead() {
+    const auto box = MakeMessageBox(nullptr, QMessageBox::Critical, QStringLiteral("Error"),
+                                    QStringLiteral("calc error: overflow"), QMessageBox::Ok);
+    box->setWindowModality(Qt::NonModal);  // measured, not answered
+    box->show();
+    QVERIFY(QTest::qWaitForWindowExposed(box.get()));
+    QVERIFY2(box->width() >= box->fontMetrics().averageCharWidth() * 40,
+             qPrintable(QString::number(box->width())));
+    const auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+    QVERIFY(label && label->height() < 2 * label->fontMetrics().height());
 }
 
 QTEST_MAIN(FailureDetailsTest)

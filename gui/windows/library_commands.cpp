@@ -74,6 +74,20 @@ QString ProblemText(const QString& path, const char* action, const cFileFailure&
     return QString::fromStdString(FileProblemText(QFileInfo(path).fileName().toStdString(), action, failure));
 }
 
+// A library of the other kind opened with this kind's file type: a line that says which it is and how
+// to load it; empty for any other file.
+QString OtherKindHint(const QString& path, const cLibraryFilter& chosen) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    const QByteArray start = file.read(16);
+    for (const cLibraryFilter& other : LibraryFilters) {
+        if (&other == &chosen || !start.startsWith(other.kind->magic)) continue;
+        return QStringLiteral("\nThe file holds %1. To load it, choose \"%2\" as the file type.")
+            .arg(other.declarations, other.text);
+    }
+    return {};
+}
+
 // Why a file could not be opened: Qt refuses a folder without an error number of the system.
 QString OpenFailureText(const QString& path, const char* action, const QFileDevice& file, int errorNumber) {
     const cFileProblem problem = QFileInfo(path).isDir() ? cFileProblem::Folder : FileProblemOf(errorNumber);
@@ -160,7 +174,9 @@ void TFMain::File_OpenClick() {
         FPalettes->ShowDeclarations(*filter.kind);
         return;
     }
-    ShowError(this, QString::fromLatin1(LoadFailureText(result)));
+    QString text = QString::fromLatin1(LoadFailureText(result));
+    if (result == LoadNotALibrary) text += OtherKindHint(choice->path, filter);
+    ShowError(this, text);
 }
 
 // Asks for each kind of declaration changed since it was last loaded or saved whether to save it;

@@ -268,7 +268,11 @@ void LibraryFilesTest::loadFailures_data() {
                "preferences.");
     QTest::newRow("-4 function library under the constant filter")
         << QString() << ConstantFilter << QByteArray("OVF\x01\x01\0\0\0\0", 9)
-        << QStringLiteral("Error: This is not a valid Orvane library file.");
+        << QStringLiteral(
+               "Error: This is not a valid Orvane library file.\nThe file holds functions. To load it, "
+               "choose \"Orvane function library file (*.ovf)\" as the file type.");
+    QTest::newRow("-4 neither kind") << QString() << FunctionFilter << QByteArray("text file")
+                                     << QStringLiteral("Error: This is not a valid Orvane library file.");
     QTest::newRow("-5 version 02 01")
         << QString() << ConstantFilter << QByteArray("OVC\x02\x01\0\0\0\0", 9)
         << QStringLiteral(

@@ -36,7 +36,8 @@ std::string LoadFailureText(std::int32_t result) {
 }
 
 std::string InvalidDeclarationText(std::int32_t index, std::string_view definition) {
-    return "declaration " + std::to_string(index) + " is invalid: " + std::string(definition);
+    // Counted from 1, as the lists and the editor show them.
+    return "declaration " + std::to_string(index + 1) + " is invalid: " + std::string(definition);
 }
 
 std::optional<std::string> UnusableConstantNameWarning(std::string_view definition) {

@@ -90,7 +90,7 @@ std::optional<std::string> OverlongDeclarationProblem(const cDeclarationOperatio
         const std::string definition = kind.definition(index).value_or("");
         if (definition.size() > MaxLibraryText ||
             kind.description(index).value_or("").size() > MaxLibraryText)
-            return "Error: Declaration " + std::to_string(i) + " (" + ListForm(DeclName(definition)) +
+            return "Error: Declaration " + std::to_string(i + 1) + " (" + ListForm(DeclName(definition)) +
                    ") is longer than a library file can hold (65535 bytes for its definition and for its "
                    "description). Nothing has been saved.";
     }

@@ -196,7 +196,7 @@ TEST_F(DeclarationOptionsTest, ASaveThroughALinkReplacesTheLinkedFile) {
 TEST_F(DeclarationOptionsTest, AnOverlongDeclarationIsNamedAndTheOldFileKept) {
     const std::string name(70000, 'n');
     const std::string why =
-        "Error: Declaration 1 (nnnnnnnnnn[...]) is longer than a library file can hold (65535 bytes for its "
+        "Error: Declaration 2 (nnnnnnnnnn[...]) is longer than a library file can hold (65535 bytes for its "
         "definition and for its description). Nothing has been saved.\n";
     const struct {
         const char* way;

@@ -435,7 +435,7 @@ void EditWindowTest::failedDoneSaysWhichDeclarationAndWhy() {
     QCOMPARE(program_->dialogs.MessageTexts(), QStringList{CommitFailed});
     QCOMPARE(
         program_->dialogs.messages.front().detail,
-        QStringLiteral("declaration 1 is invalid: g(x)=\r\n2*k(x)\nunknown function \"k\" at character 10"));
+        QStringLiteral("declaration 2 is invalid: g(x)=\r\n2*k(x)\nunknown function \"k\" at character 10"));
     QCOMPARE(FEdit->MDef->textCursor().selectedText(), QStringLiteral("k"));
 }
 

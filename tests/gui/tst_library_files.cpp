@@ -398,7 +398,7 @@ void LibraryFilesTest::declarationTooLongForALibraryIsNotSaved() {
     Save(InFolder("long.ovc"), ConstantFilter);
     QCOMPARE(
         program_->dialogs.MessageTexts(),
-        QStringList{"Error: Declaration 1 (long) is longer than a library file can hold (65535 bytes for its "
+        QStringList{"Error: Declaration 2 (long) is longer than a library file can hold (65535 bytes for its "
                     "definition and for its description). Nothing has been saved."});
     QVERIFY(QDir(files_.path()).entryList(QDir::Files).isEmpty());
 }

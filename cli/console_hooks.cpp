@@ -50,10 +50,7 @@ void TerminalProgress(std::uint16_t line, std::uint32_t activity, std::uint32_t 
     const bool justStarted = LastRefreshSecond == 0;
     LastRefreshSecond = now;
     if (justStarted) return;  // short work shows no line at all
-    char text[160];
-    std::snprintf(text, sizeof text, "\r\033[Kline %u: %s (%u/%u)", static_cast<unsigned>(line),
-                  ActivityName(activity), done, total);
-    ShowOnTerminal(text);
+    ShowOnTerminal("\r\033[K" + TerminalProgressText(line, activity, total, done));
     LineShown = true;
 }
 

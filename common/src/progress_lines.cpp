@@ -24,6 +24,16 @@ std::string cProgressLines::LineText(int line) const {
     return text;
 }
 
+std::string TerminalProgressText(std::uint16_t line, std::uint32_t activity, std::uint32_t total,
+                                 std::uint32_t done) {
+    cProgressLines lines;
+    lines.Store(0, activity, total, done);
+    std::string text =
+        std::string(ActivityName(activity)) + ": " + std::to_string(lines.LinePercent(0)) + "%";
+    if (line > 0) text += " (nested " + std::to_string(line + 1) + " deep)";
+    return text;
+}
+
 std::uint32_t cProgressLines::LinePercent(int line) const {
     const cLine& entry = lines_[line];
     if (entry.total == 0) return 0;

@@ -5,6 +5,12 @@
 
 namespace {
 
+TEST(ProgressLines, TheTerminalShowsTheShareDone) {
+    EXPECT_EQ(TerminalProgressText(0, 1, 300000004, 36000000), "calculating: 11%");
+    EXPECT_EQ(TerminalProgressText(1, 1, 10, 4), "calculating: 40% (nested 2 deep)");
+    EXPECT_EQ(TerminalProgressText(0, 3, 0, 0), "loading from file: 0%");
+}
+
 TEST(ProgressLines, TextsAndPercentagesFollowTheLastReport) {
     cProgressLines lines;
     EXPECT_EQ(lines.LineText(0), "idle");

@@ -36,6 +36,12 @@ private:
     cLine lines_[LineCount];
 };
 
+// One report as a terminal shows it: "calculating: 12%", and for work nested in other work
+// "calculating: 40% (nested 2 deep)". Only the share is shown: the counts are steps of the evaluator,
+// which a user never sees (a sum to 300,000,000 counts 300,000,004).
+std::string TerminalProgressText(std::uint16_t line, std::uint32_t activity, std::uint32_t total,
+                                 std::uint32_t done);
+
 // The name of a progress activity, empty for an unknown one.
 const char* ActivityName(std::uint32_t activity);
 

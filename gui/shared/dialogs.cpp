@@ -3,8 +3,11 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
+#include <QHash>
 #include <QSpacerItem>
 
 #include "app_texts.h"
@@ -46,12 +49,22 @@ public:
     void SetClipboardText(const QString& text) override { QApplication::clipboard()->setText(text); }
 
 private:
-    static std::optional<cFileChoice> Run(QFileDialog& dialog, const QStringList& filters) {
+    // A dialog starts in the folder where the last file of its kind (libraries, pictures: told apart by
+    // their file types) was chosen in this run, else in the working folder.
+    std::optional<cFileChoice> Run(QFileDialog& dialog, const QStringList& filters) {
+        const QString kind = filters.join(QLatin1Char('\n'));
+        const auto last = lastFolders_.find(kind);
+        dialog.setDirectory(last != lastFolders_.end() && QFileInfo(*last).isDir() ? *last
+                                                                                   : QDir::currentPath());
         dialog.setNameFilters(filters);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+        const QString path = dialog.selectedFiles().front();
+        lastFolders_.insert(kind, QFileInfo(path).absolutePath());
         const auto index = static_cast<int>(filters.indexOf(dialog.selectedNameFilter()));
-        return cFileChoice{dialog.selectedFiles().front(), index < 0 ? 0 : index};
+        return cFileChoice{path, index < 0 ? 0 : index};
     }
+
+    QHash<QString, QString> lastFolders_;
 };
 
 cDialogs* current = nullptr;

@@ -1,17 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // File names between Qt and the standard library keep every character, also those an 8-bit code page
 // has not (on Windows the program once lost such folders).
+#include <QApplication>
 #include <QDir>
+#include <QFileDialog>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 
+#include "shared/dialogs.h"
 #include "shared/file_paths.h"
 
 class FilePathsTest : public QObject {
     Q_OBJECT
 private slots:
     void aFolderOfAnyNameIsFoundAndNamedBack();
+    void fileDialogsStartWhereAFileOfTheirKindWasChosen();
 };
 
 void FilePathsTest::aFolderOfAnyNameIsFoundAndNamedBack() {
@@ -23,6 +28,32 @@ void FilePathsTest::aFolderOfAnyNameIsFoundAndNamedBack() {
         QVERIFY2(std::filesystem::is_directory(PathOf(folder)), qPrintable(name));
         QCOMPARE(QStringOfPath(PathOf(folder)), folder);
     }
+}
+
+// Once every dialog started in the working folder, however often a library was saved elsewhere.
+void FilePathsTest::fileDialogsStartWhereAFileOfTheirKindWasChosen() {
+    QTemporaryDir root;
+    const QString libraries = QDir(root.path()).filePath(QStringLiteral("libraries"));
+    QVERIFY(QDir().mkpath(libraries));
+    QStringList startFolders;
+    QString choose;  // the file to choose, or empty to cancel
+    QTimer answer;
+    connect(&answer, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        startFolders << dialog->directory().absolutePath();
+        if (choose.isEmpty()) return dialog->reject();
+        dialog->selectFile(choose);
+        static_cast<QDialog*>(dialog)->accept();  // QFileDialog hides it
+    });
+    answer.start(20);
+    const QStringList libraryTypes{QStringLiteral("Library (*.ovc)")};
+    choose = QDir(libraries).filePath(QStringLiteral("mine.ovc"));
+    QVERIFY(Dialogs().SaveFile(nullptr, QStringLiteral("Save"), libraryTypes));
+    choose.clear();
+    Dialogs().OpenFile(nullptr, QStringLiteral("Open"), libraryTypes);
+    Dialogs().SaveFile(nullptr, QStringLiteral("Export"), {QStringLiteral("Picture (*.png)")});
+    QCOMPARE(startFolders, (QStringList{QDir::currentPath(), libraries, QDir::currentPath()}));
 }
 
 QTEST_MAIN(FilePathsTest)

@@ -14,8 +14,8 @@ void ShowWarning(QWidget* parent, const QString& text) {
     Dialogs().Message(parent, QMessageBox::Warning, WarningCaption, text, QMessageBox::Ok);
 }
 
-void ShowError(QWidget* parent, const QString& text) {
-    Dialogs().Message(parent, QMessageBox::Critical, ErrorCaption, text, QMessageBox::Ok);
+void ShowError(QWidget* parent, const QString& text, const QString& detail) {
+    Dialogs().Message(parent, QMessageBox::Critical, ErrorCaption, text, QMessageBox::Ok, detail);
 }
 
 bool AskError(QWidget* parent, const QString& text, const QString& detail) {

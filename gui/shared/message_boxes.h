@@ -12,7 +12,7 @@ class QWidget;
 // A warning box with one OK button.
 void ShowWarning(QWidget* parent, const QString& text);
 // An error box with one OK button.
-void ShowError(QWidget* parent, const QString& text);
+void ShowError(QWidget* parent, const QString& text, const QString& detail = {});
 // An error box with OK and Cancel; true when the answer is OK (closing the box counts as Cancel).
 bool AskError(QWidget* parent, const QString& text, const QString& detail = {});
 // An information box with one OK button.

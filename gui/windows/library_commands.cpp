@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <array>
 #include <cerrno>
+#include <cstring>
 #include <new>
 
 #include "common/declaration_messages.h"
@@ -88,6 +89,17 @@ QString OtherKindHint(const QString& path, const cLibraryFilter& chosen) {
     return {};
 }
 
+// The advice to restart Windows after a failed file operation says nothing elsewhere: there a plain
+// line says what went wrong with which file.
+QString WhatWentWrong(const QString& line) {
+#ifdef _WIN32
+    static_cast<void>(line);
+    return {};
+#else
+    return line;
+#endif
+}
+
 // Why a file could not be opened: Qt refuses a folder without an error number of the system.
 QString OpenFailureText(const QString& path, const char* action, const QFileDevice& file, int errorNumber) {
     const cFileProblem problem = QFileInfo(path).isDir() ? cFileProblem::Folder : FileProblemOf(errorNumber);
@@ -127,6 +139,7 @@ bool TFMain::SaveLibrary(const QList<int>& offered) {
             return false;
         }
         bool saved = false;
+        errno = 0;
         try {
             const cLibraryStreamScope stream(file);
             saved = filter.kind->save();
@@ -136,7 +149,12 @@ bool TFMain::SaveLibrary(const QList<int>& offered) {
             return false;
         }
         if (!saved || !CommitWholeFile(file)) {
-            ShowError(this, QString::fromLatin1(FileOperationErrorText));
+            // Qt words a failed last flush as "Unknown error"; the system's words say more.
+            const QString reason =
+                errno != 0 ? QString::fromLocal8Bit(std::strerror(errno)) : file.errorString();
+            ShowError(this, QString::fromLatin1(FileOperationErrorText),
+                      WhatWentWrong(QStringLiteral("\"%1\" could not be written: %2")
+                                        .arg(QFileInfo(path).fileName(), reason)));
             return false;
         }
         savedDeclarations_.MarkSaved(*filter.kind);
@@ -176,7 +194,11 @@ void TFMain::File_OpenClick() {
     }
     QString text = QString::fromLatin1(LoadFailureText(result));
     if (result == LoadNotALibrary) text += OtherKindHint(choice->path, filter);
-    ShowError(this, text);
+    const QString detail = result == LoadShortRead
+                               ? WhatWentWrong(QStringLiteral("\"%1\" ends before its library does.")
+                                                   .arg(QFileInfo(choice->path).fileName()))
+                               : QString();
+    ShowError(this, text, detail);
 }
 
 // Asks for each kind of declaration changed since it was last loaded or saved whether to save it;

@@ -210,6 +210,10 @@ void LibraryFilesTest::failedSaveKeepsTheOldFile() {
     QCOMPARE(program_->dialogs.MessageTexts(),
              (QStringList{OverwriteQuestion, FileError, OverwriteQuestion, FileError}));
     QCOMPARE(program_->dialogs.messages.back().icon, QMessageBox::Critical);
+#ifndef _WIN32
+    QCOMPARE(program_->dialogs.messages.back().detail,
+             QStringLiteral("\"kept.ovc\" could not be written: File too large"));
+#endif
     QCOMPARE(ReadAll(path), QByteArray("old contents"));
     QCOMPARE(QDir(files_.path()).entryList(QDir::Files), QStringList{"kept.ovc"});
     QVERIFY(!FProgress->isVisible());

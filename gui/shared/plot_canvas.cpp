@@ -41,6 +41,7 @@ cPlotCanvas::cPlotCanvas(QWidget* parent) : QCustomPlot(parent) {
 void cPlotCanvas::SetCurves(std::vector<cPlottedCurve> curves) {
     clearGraphs();
     curves_ = std::move(curves);
+    legend->setVisible(!curves_.empty());  // an empty legend is a white box over the curves' place
     for (const cPlottedCurve& plotted : curves_) {
         const QColor colour = CurveColours[static_cast<std::size_t>(plotted.slot) % MaxCurves];
         QCPGraph* line = addGraph();

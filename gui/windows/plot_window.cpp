@@ -227,8 +227,11 @@ void TFPlot::Resample(bool fitY) {
         Canvas->SetCurves(std::move(curves));
     } catch (const cCalculationCancelled&) {
         BStop->setEnabled(false);
+        // What is still drawn was sampled for other formulas or another view.
+        Canvas->SetCurves({});
         messages << QStringLiteral("plot stopped");
     }
+    LCursor->clear();  // its values were read off the curves just replaced
     if (fitY) Canvas->FitYRange();
     Canvas->replot();
     // The y range just set is no new view, but a zoom or pan made while the points were calculated is.

@@ -187,6 +187,8 @@ void PlotWindowTest::aFailedExportKeepsTheOldPicture() {
 // takes input again. Closing once left the work running until Cancel.
 void PlotWindowTest::stopOrClosingEndsALongPlot() {
     for (const bool closing : {false, true}) {
+        OpenPlotWith(QStringLiteral("x"));
+        FPlot->LCursor->setText(QStringLiteral("x = 1   f1 = 1"));
         {
             const cDuringWork stop([closing] {
                 if (closing)
@@ -197,7 +199,9 @@ void PlotWindowTest::stopOrClosingEndsALongPlot() {
             OpenPlotWith(QStringLiteral("integral('t';0;x;integral('s';0;t;sin(s)))"));
         }
         QCOMPARE(FPlot->LMessages->text(), QStringLiteral("plot stopped"));
-        QVERIFY(FPlot->Canvas->Curves().empty());
+        QVERIFY(FPlot->Canvas->Curves().empty());  // the earlier curve, legend and readout go too
+        QVERIFY(!FPlot->Canvas->legend->visible());
+        QCOMPARE(FPlot->LCursor->text(), QString());
         QVERIFY(!FProgress->isVisible());
         QVERIFY(FMain->isEnabled());
     }

@@ -195,6 +195,12 @@ void TFMain::BuildMenu() {
     Help_Dokumentation = AddItem(help, QStringLiteral("Documentation"), QKeySequence(Qt::Key_F1));
     Help_About = AddItem(help, QStringLiteral("About"));
 
+    // Calculating and the palettes are wanted from the palettes and plot windows too: these keys work
+    // in every window of the program that does not use them itself (a modal window still blocks them).
+    for (auto* action : {Edit_Calculate, Palettes_Variables, Palettes_Constants, Palettes_Functions_user,
+                         Palettes_Functions_builtin, Palettes_Plot})
+        action->setShortcutContext(Qt::ApplicationShortcut);
+
     QList<QAction*> withShortcuts;
     for (auto* action : findChildren<QAction*>())
         if (!action->shortcut().isEmpty()) withShortcuts.append(action);

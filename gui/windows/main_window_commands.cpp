@@ -38,7 +38,9 @@ constexpr int FormulaMargins = 12;  // 8 to the left of the formula, 4 to the ri
 }  // namespace
 
 void TFMain::Edit_CalculateClick() {
-    if (calculating_) return;  // a shortcut arriving while the engine works must not start another run
+    // F2 also works from the other windows, so it may arrive while the engine works (a calculation, a
+    // load behind the disabled main window): it must not start another run.
+    if (Busy()) return;
     const QScopedValueRollback busy(calculating_, true);
     SetCalculateEnabled(false);
     CalculateFormula();
@@ -228,10 +230,12 @@ void TFMain::Palettes_Functions_builtinClick() {
 
 // The plot window, offered the formula when it is a function of x.
 void TFMain::Palettes_PlotClick() {
+    if (Busy()) return;  // the key works from the other windows, also while the engine works
     FPlot->OfferFormula(EFormel->text());
 }
 
 void TFMain::ShowPalette(int tab) {
+    if (Busy()) return;  // the keys work from the other windows, also while the engine works
     if (!FPalettes->isVisible()) FPalettes->show();
     FPalettes->PageControl->setCurrentIndex(tab);
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The palettes window: its four lists rebuilt from the engine, Paste onto the formula, and the
 // definitions and descriptions shown in the info window.
+#include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -11,7 +13,9 @@
 #include "declaration_test_support.h"
 #include "gui_test_support.h"
 #include "windows/info_window.h"
+#include "windows/main_window.h"
 #include "windows/palettes_window.h"
+#include "windows/plot_window.h"
 
 namespace {
 
@@ -48,6 +52,7 @@ private slots:
     void helpIsANote();
     void variablesShowTheValuesWhenShown();
     void loadersAndEditorRefreshAHiddenWindow();
+    void theMainWindowsKeysWorkHereToo();
 
 private:
 };
@@ -185,6 +190,18 @@ void PalettesWindowTest::loadersAndEditorRefreshAHiddenWindow() {
     QVERIFY(DeclareConstants({{"more=3", ""}}));
     FPalettes->show();
     QCOMPARE(FPalettes->LConst->count(), 4);
+}
+
+// F2 and the palette keys once did nothing while the palettes window had the keyboard.
+void PalettesWindowTest::theMainWindowsKeysWorkHereToo() {
+    FMain->EFormel->setText(QStringLiteral("6*7"));
+    FPalettes->show();
+    FPalettes->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(FPalettes));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F2);
+    QCOMPARE(FMain->LErgebnis->text(), QStringLiteral("42"));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::ControlModifier | Qt::AltModifier);
+    QTRY_VERIFY(FPlot->isVisible());
 }
 
 QTEST_MAIN(PalettesWindowTest)

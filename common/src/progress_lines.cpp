@@ -5,6 +5,12 @@
 
 namespace {
 
+// done * 100 / total rounded down, without wrap-around; 0 when total is 0.
+std::uint32_t Percent(std::uint32_t total, std::uint32_t done) {
+    if (total == 0) return 0;
+    return static_cast<std::uint32_t>(static_cast<std::uint64_t>(done) * 100u / total);
+}
+
 const char* const ActivityNames[] = {"idle", "calculating", "saving to file", "loading from file",
                                      "interpreting"};
 
@@ -26,18 +32,14 @@ std::string cProgressLines::LineText(int line) const {
 
 std::string TerminalProgressText(std::uint16_t line, std::uint32_t activity, std::uint32_t total,
                                  std::uint32_t done) {
-    cProgressLines lines;
-    lines.Store(0, activity, total, done);
     std::string text =
-        std::string(ActivityName(activity)) + ": " + std::to_string(lines.LinePercent(0)) + "%";
+        std::string(ActivityName(activity)) + ": " + std::to_string(Percent(total, done)) + "%";
     if (line > 0) text += " (nested " + std::to_string(line + 1) + " deep)";
     return text;
 }
 
 std::uint32_t cProgressLines::LinePercent(int line) const {
-    const cLine& entry = lines_[line];
-    if (entry.total == 0) return 0;
-    return static_cast<std::uint32_t>(static_cast<std::uint64_t>(entry.done) * 100u / entry.total);
+    return Percent(lines_[line].total, lines_[line].done);
 }
 
 const char* ActivityName(std::uint32_t activity) {

@@ -133,10 +133,19 @@ run_on_display() {
     wait "$run_pid" 2>/dev/null || true
 }
 
+# Shows the steps and the names of failed tests; the whole output is kept beside the cached root
+# when the run fails, since the root itself is removed.
 run_ci() {
+    local statuses
     in_root CI=true bash -c 'cd /root/orvane && bash .ci/run </dev/null' 2>&1 | tee "$root/ci.log" |
-        grep --line-buffered -E '^(==|-- )|tests passed|passed, [0-9]+ failed|FAILED|rror'
-
+        grep --line-buffered -E '^(==|-- )|tests passed|passed, [0-9]+ failed|FAILED|rror|\((Failed|Timeout|SEGFAULT|Subprocess aborted|Exception)\)' &&
+        return 0 || statuses=("${PIPESTATUS[@]}")
+    if [ "${statuses[0]}" -ne 0 ]; then
+        cp "$root/ci.log" "$cache/test-fresh-ci.log"
+        echo "the whole output of .ci/run: $cache/test-fresh-ci.log"
+        return "${statuses[0]}"
+    fi
+    return 0  # .ci/run passed; only grep found nothing to show
 }
 
 step "host tools" host_tools

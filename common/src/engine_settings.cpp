@@ -62,6 +62,15 @@ bool WriteSettingsFile(const std::filesystem::path& path, const cSettingsFileVal
     return file->Save(path);
 }
 
+bool WriteSettingsKey(const std::filesystem::path& path, const char* section, const char* key,
+                      std::int32_t value) {
+    auto read = ReadForWriting(path);
+    auto* file = std::get_if<cProfileFile>(&read);
+    if (file == nullptr) return false;
+    file->WriteInteger(section, key, value);
+    return file->Save(path);
+}
+
 void ApplyEngineSettings(const cEngineSettings& settings) {
     MaxConst = settings.maxConst;
     MaxFunc = settings.maxFunc;

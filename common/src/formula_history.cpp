@@ -14,6 +14,7 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::size_t CompactionLines = 2 * cFormulaHistory::MaxEntries;
+constexpr char ResultSeparator = '\t';
 
 std::string Quoted(const fs::path& path) {
     const std::u8string text = path.u8string();
@@ -72,29 +73,38 @@ cFormulaHistory::cFormulaHistory(fs::path file, std::vector<fs::path> formerFile
     if (!file_.empty()) Load(formerFiles);
 }
 
-bool cFormulaHistory::Add(std::string formula) {
-    std::replace_if(
-        formula.begin(), formula.end(), [](char c) { return c == '\n' || c == '\r'; }, ' ');
-    if (formula.empty() || formula.size() > MaxEntryLength ||
-        (!entries_.empty() && entries_.back() == formula))
-        return true;
-    entries_.push_back(formula);
-    KeepNewest(entries_);
+bool cFormulaHistory::Add(std::string formula, std::string result) {
+    const auto blanks = [](std::string& text) {
+        std::replace_if(
+            text.begin(), text.end(), [](char c) { return c == '\n' || c == '\r' || c == '\t'; }, ' ');
+    };
+    blanks(formula);
+    blanks(result);
+    if (formula.empty() || formula.size() > MaxEntryLength) return true;
+    std::string line = std::move(formula);
+    if (!result.empty()) {
+        line += ResultSeparator;
+        line += result;
+    }
+    if (!lines_.empty() && lines_.back() == line) return true;
+    lines_.push_back(line);
+    TakeLines(std::move(lines_));
     if (!writeFile_) return file_.empty();
-    if (!IsStorableEntry(formula)) return true;
+    if (!IsStorableEntry(line)) return true;
+    const std::string& formulaLine = line;
 
     CreateFolderFor(file_);  // a folder that cannot be made fails the open below
     cLockedHistoryFile file(file_, true);
     if (!file.Usable()) return false;
     const std::uintmax_t size = file.Size();
-    if (rewriteFile_ || linesInFile_ >= CompactionLines || size + formula.size() + 1 > CompactionSize)
-        return Compact(file, formula);
+    if (rewriteFile_ || linesInFile_ >= CompactionLines || size + formulaLine.size() + 1 > CompactionSize)
+        return Compact(file, formulaLine);
     if (!file.EndsLine()) {
         // What a failed write left: cut it off, or the new line would continue it.
         const auto bytes = file.Read(MaxFileSize);
         if (!bytes || !file.Truncate(bytes->rfind('\n') + 1)) return false;  // none: npos + 1 is 0
     }
-    if (!file.Append(formula + '\n')) return false;
+    if (!file.Append(formulaLine + '\n')) return false;
     ++linesInFile_;
     return true;
 }
@@ -117,8 +127,7 @@ void cFormulaHistory::Load(const std::vector<fs::path>& formerFiles) {
     }
     cHistoryText text = ParseHistoryText(read.bytes, MaxEntryLength);
     if (!text.readable) return KeepAside();
-    entries_ = std::move(text.entries);
-    KeepNewest(entries_);
+    TakeLines(std::move(text.entries));
     linesInFile_ = text.lines;
     rewriteFile_ = text.libeditFormat;
     writeFile_ = MayWriteHistoryFile(file_);
@@ -126,29 +135,52 @@ void cFormulaHistory::Load(const std::vector<fs::path>& formerFiles) {
 }
 
 void cFormulaHistory::ImportFormerFiles(const std::vector<fs::path>& formerFiles) {
+    std::vector<std::string> lines;
     for (const fs::path& former : ByAge(formerFiles)) {
         const cHistoryFileText read = ReadHistoryFile(former, MaxFileSize);
         if (read.outcome != cHistoryReadOutcome::Read) continue;
         for (std::string& entry : ParseHistoryText(read.bytes, MaxEntryLength).entries)
-            AppendWithoutRepeat(entries_, std::move(entry));
+            AppendWithoutRepeat(lines, std::move(entry));
     }
-    KeepNewest(entries_);
-    if (entries_.empty()) return;
+    TakeLines(std::move(lines));
+    if (lines_.empty()) return;
 
     CreateFolderFor(file_);
     cLockedHistoryFile file(file_, true);
     if (!file.Usable()) return;
     if (file.Size() == 0) {
-        if (file.Append(Lines(entries_))) linesInFile_ = entries_.size();
+        if (file.Append(Lines(lines_))) linesInFile_ = lines_.size();
         return;
     }
     // Another program made the file first: its history is the one both go on with.
     const auto bytes = file.Read(MaxFileSize);
     cHistoryText text = ParseHistoryText(bytes.value_or(""), MaxEntryLength);
     if (!bytes || !text.readable) return LeaveFileAlone("cannot be read");
-    entries_ = std::move(text.entries);
-    KeepNewest(entries_);
+    TakeLines(std::move(text.entries));
     linesInFile_ = text.lines;
+}
+
+// The lines become the history: the newest that are kept, split into formulas and results.
+void cFormulaHistory::TakeLines(std::vector<std::string> lines) {
+    KeepNewest(lines);
+    lines_ = std::move(lines);
+    entries_.clear();
+    results_.clear();
+    for (const std::string& line : lines_) {
+        const auto separator = line.find(ResultSeparator);
+        entries_.push_back(line.substr(0, separator));
+        results_.push_back(separator == std::string::npos ? std::string() : line.substr(separator + 1));
+    }
+}
+
+bool cFormulaHistory::Clear() {
+    TakeLines({});
+    if (!writeFile_) return file_.empty();
+    cLockedHistoryFile file(file_, true);
+    if (!file.Usable() || !file.Replace("")) return false;
+    linesInFile_ = 0;
+    rewriteFile_ = false;
+    return true;
 }
 
 void cFormulaHistory::KeepAside() {
@@ -171,13 +203,13 @@ void cFormulaHistory::KeepAside() {
     LeaveFileAlone("holds what is not formulas (NUL bytes or text that is not UTF-8)");
 }
 
-bool cFormulaHistory::Compact(cLockedHistoryFile& file, const std::string& formula) {
+bool cFormulaHistory::Compact(cLockedHistoryFile& file, const std::string& line) {
     // Read again under the lock: other programs may have added lines since this one read the file.
     const auto bytes = file.Read(MaxFileSize);
     if (!bytes) return false;
     cHistoryText text = ParseHistoryText(*bytes, MaxEntryLength);
     if (!text.readable) return false;
-    AppendWithoutRepeat(text.entries, formula);
+    AppendWithoutRepeat(text.entries, line);
     KeepNewest(text.entries);
     if (!file.Replace(Lines(text.entries))) return false;
     linesInFile_ = text.entries.size();

@@ -109,3 +109,17 @@ std::string ResultText(double value, char decimalSeparator) {
         AppendFixed(text, decimal, decimalSeparator);
     return text;
 }
+
+std::string GroupedDigits(std::string_view text) {
+    const std::size_t first = !text.empty() && text.front() == '-' ? 1 : 0;
+    std::size_t end = first;
+    while (end < text.size() && text[end] >= '0' && text[end] <= '9')
+        ++end;
+    std::string grouped(text.substr(0, first));
+    for (std::size_t i = first; i < end; ++i) {
+        if (i > first && (end - i) % 3 == 0) grouped += ' ';
+        grouped += text[i];
+    }
+    grouped.append(text.substr(end));
+    return grouped;
+}

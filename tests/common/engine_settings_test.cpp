@@ -2,12 +2,18 @@
 // The settings file Orvane.ini: what the engine holds and what the preferences dialog writes.
 #include "common/engine_settings.h"
 
+#include <bit>
+#include <cstdint>
+#include <limits>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "common/desktop_options.h"
+#include "common/session_variables.h"
 #include "support/test_folder.h"
 
 namespace {
@@ -62,6 +68,36 @@ TEST_F(EngineSettingsTest, WriteKeepsHandEditedLines) {
     EXPECT_EQ(
         FileText(),
         "[Calculation]\nAngleMode=2\n; note\n[Parser]\nmaxconst=200\nExtra=1\nMaxFunc=40\nRefAlloc=20\n");
+}
+
+}  // namespace
+
+// The desktop program's options and its kept variables live beside the four keys without touching
+// them.
+namespace {
+
+TEST_F(EngineSettingsTest, DesktopOptionsHaveTheirOwnSectionAndTheFourKeysStay) {
+    WriteFile("[Calculation]\nAngleMode=0\n; mine\n");
+    EXPECT_FALSE(ReadDesktopOptions(path_).digitGrouping);
+    ASSERT_TRUE(WriteSettingsKey(path_, DesktopSection, DigitGroupingKey, 1));
+    ASSERT_TRUE(WriteSettingsKey(path_, CalculationSection, AngleModeKey, 2));
+    EXPECT_EQ(FileText(), "[Calculation]\nAngleMode=2\n; mine\n[Desktop]\nDigitGrouping=1\n");
+    const auto options = ReadDesktopOptions(path_);
+    EXPECT_TRUE(options.digitGrouping);
+    EXPECT_FALSE(options.restoreSession);
+}
+
+TEST(SessionVariables, ReadBackToTheSameBitsAndPassOverWhatIsNotAVariable) {
+    tVariableValues values{};
+    values[0] = 0.1;
+    values[1] = -1e-320;
+    values[2] = std::numeric_limits<double>::infinity();
+    values[25] = 6.02214076e23;
+    tVariableValues read{};
+    read.fill(7.0);
+    ReadVariablesText(VariablesText(values) + "A=1\nb=2x\nz\n", read);
+    for (std::size_t i = 0; i < values.size(); ++i)
+        EXPECT_EQ(std::bit_cast<std::uint64_t>(read[i]), std::bit_cast<std::uint64_t>(values[i])) << i;
 }
 
 }  // namespace

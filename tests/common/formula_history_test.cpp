@@ -50,6 +50,28 @@ TEST(FormulaHistoryTest, KeepsEachFormulaOnceInARowAndReadsItBackInANewRun) {
     EXPECT_EQ(cFormulaHistory(file).Entries(), (tEntries{"6*7", "sum('i';1;3; i)", "6*7"}));
 }
 
+TEST(FormulaHistoryTest, KeepsResultsBesideTheirFormulasAndClearsForEveryone) {
+    const cTestFolder folder("orvane history ");
+    const auto file = folder.Path() / "history";
+    cFormulaHistory history(file);
+    EXPECT_TRUE(history.Add("6*7", "42"));
+    EXPECT_TRUE(history.Add("6*7", "42"));
+    EXPECT_TRUE(history.Add("a\t+1", "2\t3"));  // tabs become blanks: the file keeps one tab a line
+    EXPECT_TRUE(history.Add("1/0"));
+    const tEntries formulas{"6*7", "a +1", "1/0"};
+    const tEntries results{"42", "2 3", ""};
+    EXPECT_EQ(Bytes(file), "6*7\t42\na +1\t2 3\n1/0\n");
+    const cFormulaHistory again(file);
+    EXPECT_EQ(again.Entries(), formulas);
+    EXPECT_EQ(again.Results(), results);
+
+    cFormulaHistory other(file);
+    EXPECT_TRUE(history.Clear());
+    EXPECT_TRUE(history.Entries().empty());
+    EXPECT_TRUE(other.Add("1+1", "2"));
+    EXPECT_EQ(cFormulaHistory(file).Entries(), tEntries{"1+1"});
+}
+
 TEST(FormulaHistoryTest, KeepsTheNewestThousandAndCompactsTheFileBesideIt) {
     const cTestFolder folder("orvane history ");
     const auto file = folder.Path() / "history";

@@ -10,6 +10,7 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <utility>
 
 #include "support/exact_result_text.h"
 
@@ -56,6 +57,15 @@ TEST(ResultText, ShowsFifteenSignificantDigits) {
 TEST(ResultText, UsesTheGivenDecimalSeparator) {
     EXPECT_EQ(ResultText(0.5, ','), "0,5");
     EXPECT_EQ(ResultText(1.5e20, ','), "1,5E20");
+}
+
+TEST(ResultText, GroupsTheDigitsBeforeTheSeparatorInThrees) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"1234567.5", "1 234 567.5"}, {"-123456", "-123 456"}, {"999", "999"},   {"1000,25", "1 000,25"},
+        {"1.5E20", "1.5E20"},         {"<ERROR>", "<ERROR>"},  {"-INF", "-INF"}, {"", ""},
+    };
+    for (const auto& [text, grouped] : cases)
+        EXPECT_EQ(GroupedDigits(text), grouped) << text;
 }
 
 }  // namespace

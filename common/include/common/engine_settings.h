@@ -53,5 +53,9 @@ std::optional<cFileFailure> SettingsFileProblem(const std::filesystem::path& pat
 // refuses it; the old file is then unchanged.
 bool WriteSettingsFile(const std::filesystem::path& path, const cSettingsFileValues& values);
 
+// Writes one key as WriteSettingsFile writes the four: every other line stays.
+bool WriteSettingsKey(const std::filesystem::path& path, const char* section, const char* key,
+                      std::int32_t value);
+
 // Copies the settings into the engine's globals; call before InitEngine.
 void ApplyEngineSettings(const cEngineSettings& settings);

@@ -2,6 +2,7 @@
 // Program entry: the command line, then the application titled "Orvane", its seven windows, and the
 // message loop until the main window closes.
 #include <QApplication>
+#include <QTimer>
 #include <exception>
 
 #include "common/program_files.h"
@@ -39,7 +40,10 @@ int main(int argc, char* argv[]) {
         cAppWindows windows(QStringOfPath(RunningProgramFolder()));
         QObject::connect(FMain, &TFMain::Closed, &application, &QApplication::quit);
         FMain->show();
+        QTimer::singleShot(0, FMain, [] { FMain->RestoreAtStart(); });
         QApplication::exec();
+        // Only when the loop has ended is the engine idle: the work the signal cancelled has unwound.
+        if (TerminationRequested()) FMain->KeepBeforeTermination();
     } catch (const std::exception& failure) {
         // Only a failure while building the windows can get here; the commands catch their own.
         Dialogs().Message(nullptr, QMessageBox::Critical, ApplicationTitle,

@@ -3,9 +3,14 @@
 
 cFormulaRecall::cFormulaRecall() : history_(SharedFormulaHistory()) {}
 
-void cFormulaRecall::Remember(const QString& formula) {
-    history_.Add(formula.toStdString());
+void cFormulaRecall::Remember(const QString& formula, const QString& result) {
+    history_.Add(formula.toStdString(), result.toStdString());
     stepsBack_ = 0;
+}
+
+bool cFormulaRecall::Clear() {
+    stepsBack_ = 0;
+    return history_.Clear();
 }
 
 std::optional<QString> cFormulaRecall::Older(const QString& current) {

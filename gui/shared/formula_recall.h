@@ -16,7 +16,13 @@ public:
     // A formula has been calculated: it becomes the newest entry and the walk starts again from the
     // formula being typed. A file that cannot be written is passed over, as is a file the history
     // leaves alone (cFormulaHistory::Problem): the window has no place to say so.
-    void Remember(const QString& formula);
+    // result: the text shown for it, empty when there was none.
+    void Remember(const QString& formula, const QString& result = {});
+
+    // The whole history, for the History window.
+    const cFormulaHistory& History() const { return history_; }
+    // Empties it, for both programs; false when the file could not be emptied.
+    bool Clear();
 
     // The formula one step older or newer than the one shown, or nothing when there is none.
     // current: the field's text, kept as the typed formula when the walk starts.

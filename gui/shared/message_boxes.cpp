@@ -32,6 +32,11 @@ bool AskWarning(QWidget* parent, const QString& text) {
                              QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
 }
 
+bool AskQuestion(QWidget* parent, const QString& text) {
+    return Dialogs().Message(parent, QMessageBox::Question, QStringLiteral("Orvane"), text,
+                             QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
 QMessageBox::StandardButton AskSaveChanges(QWidget* parent, const QString& text) {
     const auto answer = Dialogs().Message(parent, QMessageBox::Warning, WarningCaption, text,
                                           QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel);

@@ -19,5 +19,7 @@ bool AskError(QWidget* parent, const QString& text, const QString& detail = {});
 void ShowInformation(QWidget* parent, const QString& text);
 // A warning box with OK and Cancel; true when the answer is OK.
 bool AskWarning(QWidget* parent, const QString& text);
+// A question box captioned "Orvane" with Yes and No; true when the answer is Yes.
+bool AskQuestion(QWidget* parent, const QString& text);
 // A warning box with Save, Discard and Cancel; answers the button (closing the box counts as Cancel).
 QMessageBox::StandardButton AskSaveChanges(QWidget* parent, const QString& text);

@@ -29,11 +29,15 @@ cAppWindows::cAppWindows(const QString& programFolder)
       palettes_(Create(FPalettes)),
       infoText_(Create(FInfoText)),
       credits_(Create(FCredits)),
-      plot_(Create(FPlot)) {
+      plot_(Create(FPlot)),
+      history_(Create(FHistory, FMain->Recall())) {
     QObject::connect(FPalettes, &TFPalettes::PasteRequested, FMain, &TFMain::AppendToFormula);
+    QObject::connect(FHistory, &TFHistory::PasteRequested, FMain, &TFMain::AppendToFormula);
+    QObject::connect(FHistory, &TFHistory::FormulaChosen, FMain, &TFMain::UseFormula);
 }
 
 cAppWindows::~cAppWindows() {
+    Destroy(history_, FHistory);
     Destroy(plot_, FPlot);
     Destroy(credits_, FCredits);
     Destroy(infoText_, FInfoText);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The windows of the program: the seven of the calculator and the plot window. They are created
+// The windows of the program: the seven of the calculator, the plot and the History windows. They are created
 // once, in a fixed order, and live until the end; every window reaches another through its global instance
-// (FMain, FEdit, FProgress, FConfig, FPalettes, FInfoText, FCredits, FPlot), which this object sets and
-// clears.
+// (FMain, FEdit, FProgress, FConfig, FPalettes, FInfoText, FCredits, FPlot, FHistory), which this object sets
+// and clears.
 #pragma once
 
 #include <QString>
@@ -11,6 +11,7 @@
 #include "config_window.h"
 #include "credits_window.h"
 #include "edit_window.h"
+#include "history_window.h"
 #include "info_window.h"
 #include "main_window.h"
 #include "palettes_window.h"
@@ -35,4 +36,5 @@ private:
     std::unique_ptr<TFInfoText> infoText_;
     std::unique_ptr<TFCredits> credits_;
     std::unique_ptr<TFPlot> plot_;
+    std::unique_ptr<TFHistory> history_;
 };

@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QToolButton>
+#include <array>
 #include <limits>
 
 #include "common/program_files.h"
@@ -68,6 +69,9 @@ TFMain::TFMain(const QString& programFolder) : programFolder_(programFolder) {
     DecimalSeparator = LocaleDecimalSeparator();
     engine_.emplace(ReadEngineSettings(PathOf(SettingsFilePath())));
     calculator_.emplace();
+    options_ = ReadDesktopOptions(PathOf(SettingsFilePath()));
+    Edit_DigitGrouping->setChecked(options_.digitGrouping);
+    Edit_RestoreSession->setChecked(options_.restoreSession);
     EngineStateLines();
     // Selected, as an edit selects its text when the keyboard brings it the focus: the first formula
     // typed replaces the placeholder "<formula>".
@@ -99,6 +103,7 @@ void TFMain::BuildComponents() {
     EFormel->setMaxLength(std::numeric_limits<int>::max());
 
     LErgebnis = new QLabel(QStringLiteral("<result>"), client);
+    resultText_ = LErgebnis->text();
     auto resultFont = FormulaFont();
     resultFont.setBold(true);
     LErgebnis->setFont(resultFont);
@@ -176,6 +181,24 @@ void TFMain::BuildMenu() {
     Edit_Calculate = AddItem(edit, QStringLiteral("Calculate"), QKeySequence(Qt::Key_F2));
     Edit_Clear = AddItem(edit, QStringLiteral("Clear"), QKeySequence(Qt::Key_Delete));
     Edit_CopyResult = AddItem(edit, QStringLiteral("Copy result"), QKeySequence(Qt::Key_Insert));
+    // Beyond the classic items: the angle mode at once, and the program's own options.
+    edit->addSeparator();
+    Edit_Angle = edit->addMenu(QStringLiteral("Angle"));
+    Edit_Angle_Radians =
+        AddItem(Edit_Angle, QStringLiteral("radians"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_R));
+    Edit_Angle_Degrees =
+        AddItem(Edit_Angle, QStringLiteral("degrees"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_D));
+    Edit_Angle_Grads =
+        AddItem(Edit_Angle, QStringLiteral("grads"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_G));
+    angleGroup_ = new QActionGroup(this);
+    for (auto* item : {Edit_Angle_Radians, Edit_Angle_Degrees, Edit_Angle_Grads}) {
+        item->setCheckable(true);
+        angleGroup_->addAction(item);
+    }
+    Edit_DigitGrouping = AddItem(edit, QStringLiteral("Digit grouping"));
+    Edit_DigitGrouping->setCheckable(true);
+    Edit_RestoreSession = AddItem(edit, QStringLiteral("Restore session at start"));
+    Edit_RestoreSession->setCheckable(true);
 
     Palettes_Menue = bar->addMenu(QStringLiteral("&Palettes"));
     auto* palettes = Palettes_Menue;
@@ -189,6 +212,8 @@ void TFMain::BuildMenu() {
                                          QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_B));
     palettes->addSeparator();
     Palettes_Plot = AddItem(palettes, QStringLiteral("Plot"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_P));
+    Palettes_History =
+        AddItem(palettes, QStringLiteral("History"), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_H));
 
     Help_Menue = bar->addMenu(QStringLiteral("&Help"));
     auto* help = Help_Menue;
@@ -198,7 +223,8 @@ void TFMain::BuildMenu() {
     // Calculating and the palettes are wanted from the palettes and plot windows too: these keys work
     // in every window of the program that does not use them itself (a modal window still blocks them).
     for (auto* action : {Edit_Calculate, Palettes_Variables, Palettes_Constants, Palettes_Functions_user,
-                         Palettes_Functions_builtin, Palettes_Plot})
+                         Palettes_Functions_builtin, Palettes_Plot, Palettes_History, Edit_Angle_Radians,
+                         Edit_Angle_Degrees, Edit_Angle_Grads})
         action->setShortcutContext(Qt::ApplicationShortcut);
 
     QList<QAction*> withShortcuts;
@@ -217,10 +243,14 @@ void TFMain::NameComponents() {
     SetDesignNames({DESIGN_NAME(Edit_Menue), DESIGN_NAME(Edit_Constants), DESIGN_NAME(Edit_Functions),
                     DESIGN_NAME(Edit_Preferences), DESIGN_NAME(Edit_Size), DESIGN_NAME(Edit_Size_Tiny),
                     DESIGN_NAME(Edit_Size_Small), DESIGN_NAME(Edit_Size_Normal), DESIGN_NAME(Edit_Calculate),
-                    DESIGN_NAME(Edit_Clear), DESIGN_NAME(Edit_CopyResult)});
+                    DESIGN_NAME(Edit_Clear), DESIGN_NAME(Edit_CopyResult), DESIGN_NAME(Edit_Angle),
+                    DESIGN_NAME(Edit_Angle_Radians), DESIGN_NAME(Edit_Angle_Degrees),
+                    DESIGN_NAME(Edit_Angle_Grads), DESIGN_NAME(Edit_DigitGrouping),
+                    DESIGN_NAME(Edit_RestoreSession)});
     SetDesignNames({DESIGN_NAME(Palettes_Menue), DESIGN_NAME(Palettes_Variables),
                     DESIGN_NAME(Palettes_Constants), DESIGN_NAME(Palettes_Functions_user),
-                    DESIGN_NAME(Palettes_Functions_builtin), DESIGN_NAME(Palettes_Plot)});
+                    DESIGN_NAME(Palettes_Functions_builtin), DESIGN_NAME(Palettes_Plot),
+                    DESIGN_NAME(Palettes_History)});
     SetDesignNames({DESIGN_NAME(Help_Menue), DESIGN_NAME(Help_Dokumentation), DESIGN_NAME(Help_About)});
 }
 
@@ -278,6 +308,12 @@ void TFMain::ConnectCommands() {
     connect(Palettes_Functions_user, &QAction::triggered, this, &TFMain::Palettes_Functions_userClick);
     connect(Palettes_Functions_builtin, &QAction::triggered, this, &TFMain::Palettes_Functions_builtinClick);
     connect(Palettes_Plot, &QAction::triggered, this, &TFMain::Palettes_PlotClick);
+    connect(Palettes_History, &QAction::triggered, this, &TFMain::Palettes_HistoryClick);
+    connect(Edit_Angle_Radians, &QAction::triggered, this, [this] { SetAngleMode(0); });
+    connect(Edit_Angle_Degrees, &QAction::triggered, this, [this] { SetAngleMode(1); });
+    connect(Edit_Angle_Grads, &QAction::triggered, this, [this] { SetAngleMode(2); });
+    connect(Edit_DigitGrouping, &QAction::triggered, this, &TFMain::Edit_DigitGroupingClick);
+    connect(Edit_RestoreSession, &QAction::triggered, this, &TFMain::Edit_RestoreSessionClick);
     connect(Help_Dokumentation, &QAction::triggered, this, &TFMain::Help_DokumentationClick);
     connect(Help_About, &QAction::triggered, this, &TFMain::Help_AboutClick);
     connect(File_Open, &QAction::triggered, this, &TFMain::File_OpenClick);
@@ -293,6 +329,13 @@ void TFMain::EngineStateLines() {
                                 .arg(RefAlloc));
     MState->appendPlainText(QStringLiteral("flags > ") +
                             QString::fromLatin1(AngleMode <= 2 ? angleNames[AngleMode] : "?"));
+    ShowAngleMode();
+}
+
+void TFMain::ShowAngleMode() {
+    const std::array items{Edit_Angle_Radians, Edit_Angle_Degrees, Edit_Angle_Grads};
+    for (std::size_t mode = 0; mode < items.size(); ++mode)
+        items[mode]->setChecked(static_cast<std::size_t>(AngleMode) == mode);
 }
 
 void TFMain::closeEvent(QCloseEvent* event) {
@@ -305,6 +348,7 @@ void TFMain::closeEvent(QCloseEvent* event) {
     }
     closeAfterWork_ = false;
     if (!OfferToSaveDeclarations()) return;
+    if (options_.restoreSession) KeepSession();
     FormClose();
     event->accept();
     emit Closed();

@@ -10,6 +10,7 @@
 #include <optional>
 
 #include "common/calculator.h"
+#include "common/desktop_options.h"
 #include "common/engine_session.h"
 #include "saved_declarations.h"
 #include "shared/formula_recall.h"
@@ -57,6 +58,11 @@ public:
     void Palettes_Functions_userClick();
     void Palettes_Functions_builtinClick();
     void Palettes_PlotClick();
+    void Palettes_HistoryClick();
+    // The angle mode now and for the next start: 0 radians, 1 degrees, 2 grads.
+    void SetAngleMode(int mode);
+    void Edit_DigitGroupingClick();
+    void Edit_RestoreSessionClick();
     void Help_DokumentationClick();
     void Help_AboutClick();
     // File > Open and File > Save load and save library files through the engine's hooks.
@@ -64,6 +70,18 @@ public:
     void File_SaveClick();
     // Appends a name or template to the formula (the palettes' Paste).
     void AppendToFormula(const QString& text);
+    // Puts a formula from the History window into the field, selected, and the window to the front.
+    void UseFormula(const QString& formula);
+
+    // After the window is shown: the kept session, when the options ask for it, and a recovery copy of
+    // declarations that an ended session could not save.
+    void RestoreAtStart();
+    // The program is ending on a signal (a session that ends): declarations changed since they were last
+    // saved are kept for the next start, and the session when the options ask for it.
+    void KeepBeforeTermination();
+
+    // The formulas calculated before, which Up and Down walk and the History window lists.
+    cFormulaRecall& Recall() { return recall_; }
 
     // The calculator behind the window: its parse tree MainTree() with the variables a to z, the last
     // result, the memory keys. It exists from the constructor until the window closes.
@@ -108,6 +126,13 @@ public:
     QAction* Palettes_Functions_user;
     QAction* Palettes_Functions_builtin;
     QAction* Palettes_Plot;
+    QAction* Palettes_History;
+    QMenu* Edit_Angle;
+    QAction* Edit_Angle_Radians;
+    QAction* Edit_Angle_Degrees;
+    QAction* Edit_Angle_Grads;
+    QAction* Edit_DigitGrouping;
+    QAction* Edit_RestoreSession;
     QAction* Help_Dokumentation;
     QAction* Help_About;
 
@@ -140,6 +165,13 @@ private:
     void ShowResult(const QString& text);
     void SetResultStale(bool stale);
     void ApplyThemeColors();
+    void ShowAngleMode();
+    // Writes one key of Orvane.ini; says so when it cannot.
+    void WriteSetting(const char* section, const char* key, int value);
+    // The kept session: variables, constants and functions.
+    void KeepSession();
+    void RestoreSession();
+    void OfferRecoveredDeclarations();
 
     // Closing: while the engine works the user is asked whether to cancel, and the window closes once
     // the work has stopped; declarations changed since they were last saved are offered for saving.
@@ -155,6 +187,9 @@ private:
 
     QString programFolder_;
     QActionGroup* sizeGroup_;
+    QActionGroup* angleGroup_;
+    cDesktopOptions options_;
+    QString resultText_;  // as calculated, without the blanks of digit grouping
     bool calculating_ = false;
     bool resultStale_ = false;
     bool closeAfterWork_ = false;

@@ -9,19 +9,24 @@
 #include <QScopedValueRollback>
 #include <QTabWidget>
 
+#include "common/engine_settings.h"
 #include "common/failure_texts.h"
+#include "common/program_files.h"
 #include "common/result_text.h"
 #include "config_window.h"
 #include "credits_window.h"
 #include "edit_window.h"
 #include "engine/Parser_core.h"
 #include "engine_hooks.h"
+#include "history_window.h"
 #include "main_window.h"
 #include "palettes_window.h"
 #include "plot_window.h"
 #include "shared/dialogs.h"
 #include "shared/documentation.h"
+#include "shared/file_paths.h"
 #include "shared/formula_text.h"
+#include "shared/message_boxes.h"
 
 namespace {
 
@@ -43,14 +48,16 @@ void TFMain::Edit_CalculateClick() {
     if (Busy()) return;
     const QScopedValueRollback busy(calculating_, true);
     SetCalculateEnabled(false);
+    const QString typed = EFormel->text();
     CalculateFormula();
+    recall_.Remember(typed, resultText_);
+    if (FHistory && FHistory->isVisible()) FHistory->Refresh();
     SetCalculateEnabled(true);
 }
 
 // Shows the value of the formula, or the failure; nothing escapes it.
 void TFMain::CalculateFormula() {
     const QString typed = EFormel->text();
-    recall_.Remember(typed);
     if (const qsizetype wide = FirstWideCharacter(typed); wide >= 0) {
         calculator_->ForgetResult();
         ShowFailure(QStringLiteral("parse error"),
@@ -98,7 +105,9 @@ void TFMain::SelectInFormula(int first, int last) {
 }
 
 void TFMain::ShowResult(const QString& text) {
-    LErgebnis->setText(text);
+    resultText_ = text;
+    LErgebnis->setText(options_.digitGrouping ? QString::fromStdString(GroupedDigits(text.toStdString()))
+                                              : text);
     SetResultStale(false);
 }
 
@@ -131,7 +140,15 @@ void TFMain::AppendToFormula(const QString& text) {
 }
 
 void TFMain::Edit_CopyResultClick() {
-    Dialogs().SetClipboardText(LErgebnis->text());
+    Dialogs().SetClipboardText(resultText_);
+}
+
+void TFMain::UseFormula(const QString& formula) {
+    EFormel->setText(formula);
+    activateWindow();
+    raise();
+    EFormel->setFocus();
+    EFormel->selectAll();
 }
 
 void TFMain::BStoreVarClick(cUpDown::Button button) {
@@ -232,6 +249,47 @@ void TFMain::Palettes_Functions_builtinClick() {
 void TFMain::Palettes_PlotClick() {
     if (Busy()) return;  // the key works from the other windows, also while the engine works
     FPlot->OfferFormula(EFormel->text());
+}
+
+void TFMain::Palettes_HistoryClick() {
+    FHistory->show();
+    FHistory->raise();
+    FHistory->activateWindow();
+}
+
+// The mode changes at once, and a result on show is calculated anew in it; the preferences show it
+// too, as the next start's mode.
+void TFMain::SetAngleMode(int mode) {
+    if (Busy() || mode < 0 || mode > 2) {
+        ShowAngleMode();
+        return;
+    }
+    const bool recalculate = AngleMode != mode && !resultStale_ && resultText_ != QStringLiteral("<ERROR>") &&
+                             !EFormel->text().trimmed().isEmpty();
+    SwitchAngleMode(static_cast<std::uint16_t>(mode));
+    EngineStateLines();
+    WriteSetting(CalculationSection, AngleModeKey, mode);
+    if (recalculate) Edit_CalculateClick();
+}
+
+void TFMain::Edit_DigitGroupingClick() {
+    options_.digitGrouping = Edit_DigitGrouping->isChecked();
+    const bool stale = resultStale_;
+    ShowResult(resultText_);
+    SetResultStale(stale);
+    WriteSetting(DesktopSection, DigitGroupingKey, options_.digitGrouping ? 1 : 0);
+}
+
+void TFMain::Edit_RestoreSessionClick() {
+    options_.restoreSession = Edit_RestoreSession->isChecked();
+    WriteSetting(DesktopSection, RestoreSessionKey, options_.restoreSession ? 1 : 0);
+}
+
+void TFMain::WriteSetting(const char* section, const char* key, int value) {
+    const auto path = LocateSettingsFile(PathOf(programFolder_)).writePath;
+    if (CreateFolderFor(path) && WriteSettingsKey(path, section, key, value)) return;
+    ShowError(this, QStringLiteral("The setting could not be kept in \"%1\": it holds until Orvane closes.")
+                        .arg(QStringOfPath(path)));
 }
 
 void TFMain::ShowPalette(int tab) {

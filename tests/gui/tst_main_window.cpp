@@ -75,6 +75,12 @@ void MainWindowTest::menuItems_data() {
     row("Palettes_Constants", "Palettes", "Constants", "Ctrl+Alt+C");
     row("Palettes_Functions_user", "Palettes", "Functions (user-defined)", "Ctrl+Alt+F");
     row("Palettes_Functions_builtin", "Palettes", "Functions (built-in)", "Ctrl+Alt+B");
+    row("Palettes_History", "Palettes", "History", "Ctrl+Alt+H");
+    row("Edit_Angle_Radians", "Angle", "radians", "Ctrl+Alt+R");
+    row("Edit_Angle_Degrees", "Angle", "degrees", "Ctrl+Alt+D");
+    row("Edit_Angle_Grads", "Angle", "grads", "Ctrl+Alt+G");
+    row("Edit_DigitGrouping", "Edit", "Digit grouping", "");
+    row("Edit_RestoreSession", "Edit", "Restore session at start", "");
     row("Help_Dokumentation", "Help", "Documentation", "F1");
     row("Help_About", "Help", "About", "");
 }

@@ -52,8 +52,9 @@ cToolWindowPlacer::cToolWindowPlacer() {
 
 // The show event comes before the window is mapped, so it opens in its place.
 bool cToolWindowPlacer::eventFilter(QObject* watched, QEvent* event) {
+    // Beside the main window only when there is one on the screen to be beside.
     if (event->type() == QEvent::Show && !static_cast<QShowEvent*>(event)->spontaneous() &&
-        (watched == FProgress || !placed_.contains(watched))) {
+        FMain->isVisible() && (watched == FProgress || !placed_.contains(watched))) {
         placed_.insert(watched);
         PlaceBesideMainWindow(static_cast<QWidget*>(watched), FMain, {FPalettes, FPlot});
     }

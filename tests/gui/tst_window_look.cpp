@@ -14,19 +14,11 @@
 #include <QTest>
 
 #include "gui_test_support.h"
+#include "scene_palette.h"
 #include "shared/theme_colors.h"
 #include "shared/window_placement.h"
 
 namespace {
-
-QPalette DarkPalette() {
-    QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x2d, 0x2d, 0x2d));
-    dark.setColor(QPalette::WindowText, QColor(0xe0, 0xe0, 0xe0));
-    dark.setColor(QPalette::Text, QColor(0xe0, 0xe0, 0xe0));
-    dark.setColor(QPalette::ButtonText, QColor(0xe0, 0xe0, 0xe0));
-    dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
-    return dark;
-}
 
 QList<QWidget*> AllWindows() {
     return {FMain, FEdit, FConfig, FCredits, FPalettes, FInfoText, FPlot, FProgress};
@@ -92,7 +84,7 @@ void WindowLookTest::everyTextReadsOnLightAndDarkPalettes_data() {
 
 void WindowLookTest::everyTextReadsOnLightAndDarkPalettes() {
     QFETCH(bool, dark);
-    QApplication::setPalette(dark ? DarkPalette() : QApplication::style()->standardPalette());
+    QApplication::setPalette(dark ? DarkDesktopPalette() : QApplication::style()->standardPalette());
     ShowAll();
     // The result grey, as it is when its formula has changed.
     TypeAndCalculate(QStringLiteral("2+3"));

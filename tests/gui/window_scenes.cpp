@@ -12,6 +12,7 @@
 
 #include "engine/Parser_core.h"
 #include "shared/app_icon.h"
+#include "scene_palette.h"
 #include "windows/app_windows.h"
 
 namespace {
@@ -70,6 +71,7 @@ void ShowScene(const QString& scene) {
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvane"));
+    UseScenePalette();
     QApplication::setWindowIcon(ApplicationIcon());
     const QString scene = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("palettes");
     cAppWindows windows(QApplication::applicationDirPath());

@@ -11,8 +11,8 @@
 #include <QTimer>
 
 #include "engine/Parser_core.h"
-#include "shared/app_icon.h"
 #include "scene_palette.h"
+#include "shared/app_icon.h"
 #include "windows/app_windows.h"
 
 namespace {

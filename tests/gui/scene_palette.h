@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The dark desktop palette the window tests and the screenshot scenes use: light text on dark grey,
-// as a dark desktop theme gives a Qt program.
+// The dark desktop palette of the window tests and the screenshot scenes: light text on dark grey.
 #pragma once
 
 #include <QApplication>
@@ -8,12 +7,11 @@
 
 inline QPalette DarkDesktopPalette() {
     QPalette dark(QColor(0x35, 0x35, 0x35), QColor(0x2d, 0x2d, 0x2d));
-    dark.setColor(QPalette::WindowText, QColor(0xe0, 0xe0, 0xe0));
-    dark.setColor(QPalette::Text, QColor(0xe0, 0xe0, 0xe0));
-    dark.setColor(QPalette::ButtonText, QColor(0xe0, 0xe0, 0xe0));
     dark.setColor(QPalette::Base, QColor(0x1e, 0x1e, 0x1e));
-    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+        dark.setColor(role, QColor(0xe0, 0xe0, 0xe0));
         dark.setColor(QPalette::Disabled, role, QColor(0x80, 0x80, 0x80));
+    }
     return dark;
 }
 

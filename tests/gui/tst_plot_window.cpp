@@ -47,23 +47,21 @@ QList<int> RowsInColour(const QImage& image, int column, const QColor& colour) {
     return rows;
 }
 
-int ColourDistance(const QColor& p, const QColor& q) {
-    return std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) + std::abs(p.blue() - q.blue());
-}
-
-// The share of a picture's pixels whose colour the other picture has nowhere within a pixel of the
-// same place: antialiasing and a line half a pixel over do not count, a line or a letter out of place
-// does.
+// The share of a picture's pixels whose colour the other has nowhere within a pixel of the place:
+// antialiasing does not count, a line or a letter out of place does.
 double ShareOfUnmatchedPixels(const QImage& a, const QImage& b) {
     int unmatched = 0;
     for (int y = 1; y + 1 < a.height(); ++y)
         for (int x = 1; x + 1 < a.width(); ++x) {
             const QColor p = a.pixelColor(x, y);
             bool matched = false;
-            for (int dy = -1; dy <= 1 && !matched; ++dy)
-                for (int dx = -1; dx <= 1 && !matched; ++dx)
-                    matched = ColourDistance(p, b.pixelColor(x + dx, y + dy)) < 150;
-            if (!matched) ++unmatched;
+            for (int i = 0; i < 9 && !matched; ++i) {
+                const QColor q = b.pixelColor(x + i % 3 - 1, y + i / 3 - 1);
+                matched = std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) +
+                              std::abs(p.blue() - q.blue()) <
+                          150;
+            }
+            unmatched += matched ? 0 : 1;
         }
     return static_cast<double>(unmatched) / (a.width() * a.height());
 }

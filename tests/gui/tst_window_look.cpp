@@ -1,13 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // How the windows look on other desktops: every text readable on a light and a dark palette, every
-// text whole with a wider font than the one the windows were drawn for, and the tool windows opening
-// beside the main window on its screen.
+// text whole with a wider font than the windows were drawn for, tool windows beside the main window.
 #include <QApplication>
-#include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QRadioButton>
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
@@ -20,41 +16,9 @@
 
 namespace {
 
-QList<QWidget*> AllWindows() {
-    return {FMain, FEdit, FConfig, FCredits, FPalettes, FInfoText, FPlot, FProgress};
-}
-
-void ShowAll() {
-    for (QWidget* window : AllWindows())
-        window->show();
-    QCoreApplication::processEvents();
-}
-
-// A text in one colour over the background its widget is drawn on: captions and labels.
-struct cShownText {
-    QString what;
-    QColor text;
-    QColor background;
-};
-
-QList<cShownText> TextsOf(QWidget* window) {
-    QList<cShownText> texts;
-    for (QWidget* widget : window->findChildren<QWidget*>()) {
-        if (!widget->isVisibleTo(window)) continue;
-        QString text;
-        if (auto* label = qobject_cast<QLabel*>(widget))
-            text = label->text();
-        else if (auto* group = qobject_cast<QGroupBox*>(widget))
-            text = group->title();
-        else if (auto* button = qobject_cast<QAbstractButton*>(widget);
-                 qobject_cast<QRadioButton*>(widget) || qobject_cast<QCheckBox*>(widget))
-            text = button->text();
-        if (text.trimmed().isEmpty()) continue;
-        const QPalette& palette = widget->palette();
-        texts.append(
-            {text, palette.color(widget->foregroundRole()), palette.color(widget->backgroundRole())});
-    }
-    return texts;
+// The text a label, group box, button or field shows.
+QString TextOf(const QWidget* widget) {
+    return widget->property(widget->inherits("QGroupBox") ? "title" : "text").toString();
 }
 
 }  // namespace
@@ -62,19 +26,16 @@ QList<cShownText> TextsOf(QWidget* window) {
 class WindowLookTest : public cWindowTest {
     Q_OBJECT
 private slots:
-    void cleanup();
-
+    void cleanup() {
+        QApplication::setPalette(QApplication::style()->standardPalette());
+        cWindowTest::cleanup();
+    }
     void everyTextReadsOnLightAndDarkPalettes_data();
     void everyTextReadsOnLightAndDarkPalettes();
     void textsFitAWiderFont();
     void toolWindowsOpenBesideTheMainWindow_data();
     void toolWindowsOpenBesideTheMainWindow();
 };
-
-void WindowLookTest::cleanup() {
-    QApplication::setPalette(QApplication::style()->standardPalette());
-    cWindowTest::cleanup();
-}
 
 void WindowLookTest::everyTextReadsOnLightAndDarkPalettes_data() {
     QTest::addColumn<bool>("dark");
@@ -85,74 +46,66 @@ void WindowLookTest::everyTextReadsOnLightAndDarkPalettes_data() {
 void WindowLookTest::everyTextReadsOnLightAndDarkPalettes() {
     QFETCH(bool, dark);
     QApplication::setPalette(dark ? DarkDesktopPalette() : QApplication::style()->standardPalette());
-    ShowAll();
-    // The result grey, as it is when its formula has changed.
+    const QList<QWidget*> windows = {FMain, FEdit, FConfig, FCredits, FPalettes, FInfoText, FPlot, FProgress};
+    for (QWidget* window : windows)
+        window->show();
+    QCoreApplication::processEvents();  // the palette reaches the widgets through posted events
     TypeAndCalculate(QStringLiteral("2+3"));
-    QTest::keyClicks(FMain->EFormel, "*4");
-    for (QWidget* window : AllWindows()) {
+    QTest::keyClicks(FMain->EFormel, "*4");  // the result grey
+    for (QWidget* window : windows) {
         double lowest = 21;
-        for (const cShownText& shown : TextsOf(window)) {
-            const double contrast = ContrastRatio(shown.text, shown.background);
-            lowest = std::min(lowest, contrast);
-            QVERIFY2(contrast >= 4.5,
-                     qPrintable(QStringLiteral("%1: \"%2\" %3 on %4: %5:1")
-                                    .arg(QString::fromLatin1(window->metaObject()->className()), shown.what,
-                                         shown.text.name(), shown.background.name())
-                                    .arg(contrast, 0, 'f', 2)));
+        for (const QWidget* widget : window->findChildren<QWidget*>()) {
+            // A disabled control's text is dim on purpose.
+            if (!widget->isVisibleTo(window) || !widget->isEnabled() || TextOf(widget).trimmed().isEmpty())
+                continue;
+            const QColor text = widget->palette().color(widget->foregroundRole());
+            const QColor background = widget->palette().color(widget->backgroundRole());
+            lowest = std::min(lowest, ContrastRatio(text, background));
+            QVERIFY2(lowest >= 4.5, qPrintable(TextOf(widget) + QLatin1Char(' ') + text.name()));
         }
         qInfo("%s: lowest contrast %.2f:1", window->metaObject()->className(), lowest);
     }
-    // The curves' names keep colours apart: hues at least 30 degrees from each other.
+    // The curves' names keep their colours apart: hues at least 30 degrees from each other.
     QList<int> hues;
-    for (QLabel* label : FPlot->findChildren<QLabel*>())
-        if (label->text().size() == 2 && label->text().startsWith(QLatin1Char('f')))
+    for (const QLabel* label : FPlot->findChildren<QLabel*>())
+        if (QStringList{"f1", "f2", "f3", "f4"}.contains(label->text()))
             hues.append(label->palette().color(QPalette::WindowText).hsvHue());
     QCOMPARE(hues.size(), 4);
-    for (int i = 0; i < hues.size(); ++i)
-        for (int j = i + 1; j < hues.size(); ++j) {
-            const int apart = std::abs(hues[i] - hues[j]);
-            QVERIFY(std::min(apart, 360 - apart) >= 30);
-        }
+    for (int i = 0; i < 4; ++i)
+        for (int j = i + 1; j < 4; ++j)
+            QVERIFY(std::min(std::abs(hues[i] - hues[j]), 360 - std::abs(hues[i] - hues[j])) >= 30);
 }
 
-// With a wide font: a text's own rectangle stays inside its control, a label's letters run into none
-// of the controls beside it, and no tab bar scrolls.
+// Each text inside its control, no label's letters over a control beside it, no tab bar scrolling.
 void WindowLookTest::textsFitAWiderFont() {
     QFont wide(QStringLiteral("DejaVu Sans"));
     wide.setPixelSize(13);
-    const QList<QWidget*> fixed = {FEdit, FConfig, FCredits, FPalettes, FInfoText};
-    for (QWidget* window : fixed) {
+    for (QWidget* window : QList<QWidget*>{FEdit, FConfig, FCredits, FPalettes, FInfoText}) {
         window->setFont(wide);
-        // A tab bar with a style sheet keeps the font it was made with.
         for (QTabBar* bar : window->findChildren<QTabBar*>())
-            bar->setFont(wide);
+            bar->setFont(wide);  // a tab bar with a style sheet keeps the font it was made with
         window->show();
-        QCoreApplication::processEvents();
-        for (QLabel* label : window->findChildren<QLabel*>()) {
-            if (label->text().isEmpty() || label->wordWrap()) continue;
-            // Descenders may touch the field under a caption; the letters may not.
-            const QRect text(label->pos(), QSize(label->fontMetrics().horizontalAdvance(label->text()),
-                                                 label->fontMetrics().ascent()));
-            QVERIFY2(text.width() <= label->width() && text.height() <= label->height(),
-                     qPrintable(label->text()));
-            for (QWidget* neighbour :
+        for (const QWidget* control : window->findChildren<QWidget*>()) {
+            const auto* label = qobject_cast<const QLabel*>(control);
+            if (TextOf(control).isEmpty() || (label && label->wordWrap())) continue;
+            const QFontMetrics metrics = control->fontMetrics();
+            QVERIFY2(metrics.horizontalAdvance(TextOf(control)) <= control->width(),
+                     qPrintable(TextOf(control)));
+            if (!label) continue;
+            const QRect letters(label->pos(),
+                                QSize(metrics.horizontalAdvance(label->text()), metrics.ascent()));
+            QVERIFY(letters.height() <= label->height());
+            for (const QWidget* beside :
                  label->parentWidget()->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-                QVERIFY2(neighbour == label || !neighbour->geometry().intersects(text),
+                QVERIFY2(beside == label || !beside->geometry().intersects(letters),
                          qPrintable(label->text()));
         }
-        for (QAbstractButton* button : window->findChildren<QAbstractButton*>())
-            QVERIFY2(button->fontMetrics().horizontalAdvance(button->text()) < button->width(),
-                     qPrintable(button->text()));
-        for (QGroupBox* group : window->findChildren<QGroupBox*>())
-            QVERIFY2(group->fontMetrics().horizontalAdvance(group->title()) < group->width(),
-                     qPrintable(group->title()));
-        for (QTabWidget* tabs : window->findChildren<QTabWidget*>())
+        for (const QTabWidget* tabs : window->findChildren<QTabWidget*>())
             QVERIFY(tabs->tabBar()->sizeHint().width() <= tabs->width());
-        // Shown again, it grows no further.
-        const QSize size = window->size();
+        const QSize grown = window->size();
         window->hide();
         window->show();
-        QCOMPARE(window->size(), size);
+        QCOMPARE(window->size(), grown);  // shown again, it grows no further
     }
     QVERIFY(FConfig->width() > 255 && FPalettes->width() > 243);
 }
@@ -169,16 +122,10 @@ void WindowLookTest::toolWindowsOpenBesideTheMainWindow_data() {
         << QRect(600, 100, 300, 200) << tool << QList<QRect>{QRect(908, 100, 250, 220)} << QPoint(342, 100);
     QTest::newRow("right taken, no room left: below")
         << main << tool << QList<QRect>{QRect(408, 100, 250, 220)} << QPoint(100, 308);
-    QTest::newRow("near the right edge: left")
-        << QRect(1500, 100, 300, 200) << tool << QList<QRect>{} << QPoint(1242, 100);
     QTest::newRow("near the bottom: raised")
         << QRect(100, 900, 300, 90) << tool << QList<QRect>{} << QPoint(408, 780);
-    QTest::newRow("main fills the width: below")
-        << QRect(0, 0, 1920, 300) << tool << QList<QRect>{} << QPoint(0, 308);
-    QTest::newRow("no room anywhere: on the screen")
+    QTest::newRow("no room: on the screen")
         << QRect(0, 0, 1920, 1000) << tool << QList<QRect>{} << QPoint(1670, 0);
-    QTest::newRow("taller than the screen: top edge")
-        << main << QSize(400, 1200) << QList<QRect>{} << QPoint(408, 0);
 }
 
 void WindowLookTest::toolWindowsOpenBesideTheMainWindow() {
@@ -186,8 +133,7 @@ void WindowLookTest::toolWindowsOpenBesideTheMainWindow() {
     QFETCH(QSize, tool);
     QFETCH(QList<QRect>, others);
     QFETCH(QPoint, expected);
-    const QRect screen(0, 0, 1920, 1000);
-    QCOMPARE(ToolWindowPosition(main, tool, screen, others), expected);
+    QCOMPARE(ToolWindowPosition(main, tool, QRect(0, 0, 1920, 1000), others), expected);
 }
 
 QTEST_MAIN(WindowLookTest)

@@ -32,11 +32,24 @@ QPoint ToolWindowPosition(const QRect& mainFrame, const QSize& frameSize, const 
     };
     for (const QPoint corner : sides)
         if (onScreen(corner) && free(corner)) return corner;
-    for (const QPoint corner : sides)
-        if (onScreen(corner)) return corner;
-    // No side has room: over the main window, but on the screen, its title bar first.
-    return {Within(sides[0].x(), frameSize.width(), available.left(), available.right() + 1),
-            std::max(available.top(), std::min(top, available.bottom() + 1 - frameSize.height()))};
+    // No side has room for it whole and free: the side, moved onto the screen, where it covers the
+    // least of the main window and the others.
+    const auto ontoScreen = [&](QPoint corner) {
+        return QPoint(Within(corner.x(), frameSize.width(), available.left(), available.right() + 1),
+                      Within(corner.y(), frameSize.height(), available.top(), available.bottom() + 1));
+    };
+    const auto covered = [&](QPoint corner) {
+        qint64 area = 0;
+        for (const QRect& frame : otherFrames + QList<QRect>{mainFrame}) {
+            const QRect both = QRect(corner, frameSize) & frame;
+            area += static_cast<qint64>(both.width()) * both.height();
+        }
+        return area;
+    };
+    QPoint best = ontoScreen(sides[0]);
+    for (const QPoint side : sides)
+        if (covered(ontoScreen(side)) < covered(best)) best = ontoScreen(side);
+    return best;
 }
 
 void PlaceBesideMainWindow(QWidget* tool, const QWidget* mainWindow, const QList<const QWidget*>& others) {

@@ -12,8 +12,8 @@ class QWidget;
 
 // The top-left corner of a window frame of that size: to the right of the main window's frame, else to
 // its left, below it or above it, shifted along that side to lie wholly in the available area and
-// overlapping none of the other frames. When no side has room for that, the first side with room on
-// the screen; when none has, the right side moved onto the screen, over the main window.
+// overlapping none of the other frames. When no side has room for that, the side that, moved onto the
+// screen, covers the least of the main window and the others.
 QPoint ToolWindowPosition(const QRect& mainFrame, const QSize& frameSize, const QRect& available,
                           const QList<QRect>& otherFrames);
 

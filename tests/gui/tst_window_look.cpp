@@ -126,8 +126,6 @@ void WindowLookTest::toolWindowsOpenBesideTheMainWindow_data() {
         << QRect(100, 900, 300, 90) << tool << QList<QRect>{} << QPoint(408, 780);
     QTest::newRow("no side has room: covering the least")
         << QRect(1000, 300, 900, 400) << QSize(1000, 500) << QList<QRect>{} << QPoint(0, 300);
-    QTest::newRow("no room: on the screen")
-        << QRect(0, 0, 1920, 1000) << tool << QList<QRect>{} << QPoint(1670, 0);
 }
 
 void WindowLookTest::toolWindowsOpenBesideTheMainWindow() {

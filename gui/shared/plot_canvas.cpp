@@ -33,6 +33,12 @@ cPlotCanvas::cPlotCanvas(QWidget* parent) : QCustomPlot(parent) {
     const QPen zeroLine(QColor(110, 110, 110), 1);
     xAxis->grid()->setZeroLinePen(zeroLine);
     yAxis->grid()->setZeroLinePen(zeroLine);
+    // The dotted grid of width 1 rather than 0, which looks the same but loses its dots in an SVG.
+    for (QCPAxis* axis : {xAxis, yAxis}) {
+        QPen grid = axis->grid()->pen();
+        grid.setWidth(1);
+        axis->grid()->setPen(grid);
+    }
     legend->setVisible(true);
     axisRect()->insetLayout()->setInsetAlignment(0, Qt::AlignTop | Qt::AlignLeft);
     setFocusPolicy(Qt::StrongFocus);

@@ -16,6 +16,7 @@
 #include "common/file_problems.h"
 #include "file_paths.h"
 #include "save_commit.h"
+#include "view_clipping.h"
 
 namespace {
 
@@ -86,15 +87,27 @@ bool WritePng(QCustomPlot& plot, QIODevice& device, int width, int height) {
     return !picture.isNull() && picture.save(&device, "PNG");
 }
 
+// QSvgGenerator neither clips nor measures text at a screen's resolution by itself: the curves are cut
+// at the view here, and the picture gets the resolution of the PNG, whose text sizes it then matches.
 bool WriteSvg(QCustomPlot& plot, QIODevice& device, int width, int height) {
+    const cDataClippedToView clipped(plot);
     QSvgGenerator svg;
+    svg.setResolution(DotsPerInch);
     svg.setOutputDevice(&device);
     svg.setSize(QSize(width, height));
     svg.setViewBox(QRect(0, 0, width, height));
     svg.setTitle(QStringLiteral("Orvane plot"));
     QCPPainter painter;
     if (!painter.begin(&svg)) return false;
+    // QCustomPlot draws its axes, ticks and frames rounded to whole pixels, and for a picture of pixels
+    // moves what it antialiases (the curves) half a pixel on. A renderer of SVG antialiases everything:
+    // all half a pixel on, a one-pixel line covers one row of the picture, as in the PNG, not half of
+    // two, and the curves are where the PNG has them. The renderer smooths them all the same.
+    const QCP::AntialiasedElements smoothed = plot.notAntialiasedElements();
+    plot.setNotAntialiasedElements(QCP::aeAll);
+    painter.translate(0.5, 0.5);
     plot.toPainter(&painter, width, height);
+    plot.setNotAntialiasedElements(smoothed);
     return painter.end();
 }
 

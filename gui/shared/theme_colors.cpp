@@ -28,6 +28,24 @@ QColor Readable(QColor color, const QColor& background) {
     return color;
 }
 
+// The colour with its HSL lightness moved away from the background's until it reads well; hue and
+// saturation stay, so a blue stays a blue.
+QColor WithReadableLightness(const QColor& color, const QColor& background) {
+    const bool lighter = RelativeLuminance(background) < 0.18;
+    float hue = 0;
+    float saturation = 0;
+    float lightness = 0;
+    float alpha = 0;
+    color.toHsl().getHslF(&hue, &saturation, &lightness, &alpha);
+    QColor result = color;
+    constexpr float Step = 0.01F;
+    while (ContrastRatio(result, background) < ReadableContrast && lightness > 0 && lightness < 1) {
+        lightness = std::clamp(lightness + (lighter ? Step : -Step), 0.0F, 1.0F);
+        result = QColor::fromHslF(hue, saturation, lightness);
+    }
+    return result;
+}
+
 }  // namespace
 
 double ContrastRatio(const QColor& a, const QColor& b) {
@@ -40,9 +58,14 @@ bool IsDarkPalette(const QPalette& palette) {
     return palette.color(QPalette::WindowText).lightness() > palette.color(QPalette::Window).lightness();
 }
 
+QColor ReadableColor(const QColor& lightPaletteColor, const QPalette& palette) {
+    return WithReadableLightness(lightPaletteColor, palette.color(QPalette::Window));
+}
+
 QColor ResultColor(const QPalette& palette, bool stale) {
     const QColor window = palette.color(QPalette::Window);
-    if (stale) return IsDarkPalette(palette) ? QColor(0x8c, 0x8c, 0x8c) : QColor(0x80, 0x80, 0x80);
+    // Grey, but still as readable as any text: dimmer than the window's text, never faint.
+    if (stale) return WithReadableLightness(QColor(0x80, 0x80, 0x80), window);
     return IsDarkPalette(palette) ? Readable(QColor(0x8a, 0xb4, 0xf8), window) : Readable(Qt::blue, window);
 }
 

@@ -14,8 +14,12 @@ double ContrastRatio(const QColor& a, const QColor& b);
 // True when the palette draws light text on a dark window.
 bool IsDarkPalette(const QPalette& palette);
 
+// A colour that carries meaning (a blue caption, a curve's name), given as it is on a light palette,
+// as it reads on the palette's window: the same hue, darker or lighter until the contrast is 4.5:1.
+QColor ReadableColor(const QColor& lightPaletteColor, const QPalette& palette);
+
 // The colour of the result on the palette's window: blue, or a light blue on a dark palette; grey when
-// the result no longer belongs to the formula. The first two keep a contrast of at least 4.5:1.
+// the result no longer belongs to the formula. Each keeps a contrast of at least 4.5:1.
 QColor ResultColor(const QPalette& palette, bool stale);
 
 // The engine-state memo: black on silver, or light text on a dark grey panel.

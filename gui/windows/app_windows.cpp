@@ -1,6 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app_windows.h"
 
+#include <QEvent>
+#include <QShowEvent>
+
+#include "shared/fit_to_texts.h"
+#include "shared/window_placement.h"
+
 namespace {
 
 // Creates a window and publishes it in its global instance at once, so that the windows created after
@@ -34,6 +40,29 @@ cAppWindows::cAppWindows(const QString& programFolder)
     QObject::connect(FPalettes, &TFPalettes::PasteRequested, FMain, &TFMain::AppendToFormula);
     QObject::connect(FHistory, &TFHistory::PasteRequested, FMain, &TFMain::AppendToFormula);
     QObject::connect(FHistory, &TFHistory::FormulaChosen, FMain, &TFMain::UseFormula);
+    // The windows of fixed size; the main, progress and plot windows size themselves to their fonts.
+    for (QWidget* window :
+         {static_cast<QWidget*>(FEdit), static_cast<QWidget*>(FConfig), static_cast<QWidget*>(FPalettes),
+          static_cast<QWidget*>(FInfoText), static_cast<QWidget*>(FCredits)})
+        FitTextsWhenShown(window);
+}
+
+cToolWindowPlacer::cToolWindowPlacer() {
+    for (QWidget* tool :
+         {static_cast<QWidget*>(FPalettes), static_cast<QWidget*>(FPlot), static_cast<QWidget*>(FProgress),
+          static_cast<QWidget*>(FHistory)})
+        tool->installEventFilter(this);
+}
+
+// The show event comes before the window is mapped, so it opens in its place.
+bool cToolWindowPlacer::eventFilter(QObject* watched, QEvent* event) {
+    // Beside the main window only when there is one on the screen to be beside.
+    if (event->type() == QEvent::Show && !static_cast<QShowEvent*>(event)->spontaneous() &&
+        FMain->isVisible() && (watched == FProgress || !placed_.contains(watched))) {
+        placed_.insert(watched);
+        PlaceBesideMainWindow(static_cast<QWidget*>(watched), FMain, {FPalettes, FPlot, FHistory});
+    }
+    return false;
 }
 
 cAppWindows::~cAppWindows() {

@@ -5,6 +5,8 @@
 // and clears.
 #pragma once
 
+#include <QObject>
+#include <QSet>
 #include <QString>
 #include <memory>
 
@@ -17,6 +19,18 @@
 #include "palettes_window.h"
 #include "plot_window.h"
 #include "progress_window.h"
+
+// Opens the tool windows beside the main window (shared/window_placement.h): the palettes and the plot
+// window where they first show, after which they stay where the user puts them; the progress window
+// each time, away from the other two.
+class cToolWindowPlacer final : public QObject {
+public:
+    cToolWindowPlacer();
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QSet<QObject*> placed_;
+};
 
 class cAppWindows {
 public:
@@ -37,4 +51,5 @@ private:
     std::unique_ptr<TFCredits> credits_;
     std::unique_ptr<TFPlot> plot_;
     std::unique_ptr<TFHistory> history_;
+    cToolWindowPlacer placer_;
 };

@@ -38,10 +38,14 @@ QLineEdit* AddNumberField(QWidget* parent, int top) {
     return field;
 }
 
+// The label reaches to its field, so that a text too wide for the room shows (fit_to_texts.h).
 QLabel* AddLabel(QWidget* parent, const QString& caption, int top) {
+    constexpr int FieldLeft = 200;
+    constexpr int Left = 8;
     auto* label = new QLabel(caption, parent);
-    label->move(8, top);
+    label->move(Left, top);
     label->adjustSize();
+    label->resize(FieldLeft - 4 - Left, label->height());
     return label;
 }
 
@@ -102,7 +106,7 @@ void TFConfig::BuildAngleGroup() {
     SetTextColor(GroupBox2, Qt::blue);
     RAngleMode = new QGroupBox(QStringLiteral("Angle settings"), GroupBox2);
     RAngleMode->setGeometry(8, 24, 225, 41);
-    SetTextColor(RAngleMode, Qt::black);
+    SetPlainTextColor(RAngleMode);
     RAngleModeItems = new QButtonGroup(this);
     const std::array<QString, 3> items = {QStringLiteral("rad"), QStringLiteral("deg"),
                                           QStringLiteral("gra")};
@@ -127,7 +131,7 @@ void TFConfig::BuildParserGroup() {
     for (QWidget* child :
          {static_cast<QWidget*>(Label9), static_cast<QWidget*>(EMaxConst), static_cast<QWidget*>(Label10),
           static_cast<QWidget*>(EMaxFunc), static_cast<QWidget*>(Label11), static_cast<QWidget*>(ERefAlloc)})
-        SetTextColor(child, Qt::black);
+        SetPlainTextColor(child);
 }
 
 void TFConfig::showEvent(QShowEvent* event) {

@@ -17,7 +17,7 @@ namespace {
 QLabel* InfoLine(QGroupBox* group, const QString& text, int top) {
     auto* label = new QLabel(text, group);
     label->setGeometry(8, top, 161, 14);
-    SetTextColor(label, Qt::black);
+    SetPlainTextColor(label);
     return label;
 }
 

@@ -24,6 +24,7 @@
 #include "shared/formula_text.h"
 #include "shared/message_boxes.h"
 #include "shared/plot_export.h"
+#include "shared/text_color.h"
 
 TFPlot* FPlot = nullptr;
 
@@ -73,8 +74,10 @@ void TFPlot::BuildComponents() {
     auto* formulas = new QGridLayout;
     for (int i = 0; i < cPlotCanvas::MaxCurves; ++i) {
         auto* name = new QLabel(CurveName(i), this);
-        name->setStyleSheet(
-            QStringLiteral("color: %1; font-weight: bold").arg(cPlotCanvas::CurveColours[i].name()));
+        QFont bold = name->font();
+        bold.setBold(true);
+        name->setFont(bold);
+        SetTextColor(name, cPlotCanvas::CurveColours[i]);
         EFunction[i] = new QLineEdit(this);
         EFunction[i]->setObjectName(QStringLiteral("EFunction%1").arg(i + 1));
         formulas->addWidget(name, i / 2, (i % 2) * 2);

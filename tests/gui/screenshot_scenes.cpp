@@ -8,11 +8,13 @@
 #include <QLineEdit>
 #include <QTimer>
 
+#include "scene_palette.h"
 #include "windows/app_windows.h"
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvane"));
+    UseScenePalette();
     const QString scene = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("main");
     cAppWindows windows(QApplication::applicationDirPath());
     FMain->move(0, 0);

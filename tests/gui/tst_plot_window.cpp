@@ -7,8 +7,10 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSvgRenderer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
@@ -45,6 +47,25 @@ QList<int> RowsInColour(const QImage& image, int column, const QColor& colour) {
     return rows;
 }
 
+// The share of a picture's pixels whose colour the other has nowhere within a pixel of the place:
+// antialiasing does not count, a line or a letter out of place does.
+double ShareOfUnmatchedPixels(const QImage& a, const QImage& b) {
+    int unmatched = 0;
+    for (int y = 1; y + 1 < a.height(); ++y)
+        for (int x = 1; x + 1 < a.width(); ++x) {
+            const QColor p = a.pixelColor(x, y);
+            bool matched = false;
+            for (int i = 0; i < 9 && !matched; ++i) {
+                const QColor q = b.pixelColor(x + i % 3 - 1, y + i / 3 - 1);
+                matched = std::abs(p.red() - q.red()) + std::abs(p.green() - q.green()) +
+                              std::abs(p.blue() - q.blue()) <
+                          150;
+            }
+            unmatched += matched ? 0 : 1;
+        }
+    return static_cast<double>(unmatched) / (a.width() * a.height());
+}
+
 }  // namespace
 
 class PlotWindowTest : public cWindowTest {
@@ -60,6 +81,7 @@ private slots:
     void aFailedExportKeepsTheOldPicture();
     void stopOrClosingEndsALongPlot();
     void headlessPictureHasTheCurvesWhereTheyBelong();
+    void svgLooksAsThePng();
     void plotOptionsOfTheCommandLine_data();
     void plotOptionsOfTheCommandLine();
 
@@ -229,6 +251,28 @@ void PlotWindowTest::headlessPictureHasTheCurvesWhereTheyBelong() {
         inMiddle = std::max<int>(inMiddle, RowsInColour(hyperbola, column, blue).size());
     QVERIFY(inMiddle > 0);
     QVERIFY2(inMiddle < HeadlessPlotHeight / 2, qPrintable(QString::number(inMiddle)));
+}
+
+// A pole sends the curve far beyond the view, which the SVG must cut as the PNG's painter does; the
+// axes' numbers and the legend must have the PNG's sizes and places.
+void PlotWindowTest::svgLooksAsThePng() {
+    QTemporaryDir folder;
+    const QStringList formulas = {QStringLiteral("1/(x-2)"), QStringLiteral("x^3/20-x")};
+    const QString png = folder.filePath(QStringLiteral("plot.png"));
+    const QString svg = folder.filePath(QStringLiteral("plot.svg"));
+    QCOMPARE(RunHeadlessPlot({formulas, -6, 6, png}), 0);
+    QCOMPARE(RunHeadlessPlot({formulas, -6, 6, svg}), 0);
+    QSvgRenderer renderer(svg);
+    QVERIFY(renderer.isValid());
+    QImage drawn(HeadlessPlotWidth, HeadlessPlotHeight, QImage::Format_ARGB32);
+    drawn.fill(Qt::white);
+    QPainter painter(&drawn);
+    renderer.render(&painter, QRectF(0, 0, HeadlessPlotWidth, HeadlessPlotHeight));
+    painter.end();
+    const QImage exported = QImage(png).convertToFormat(QImage::Format_ARGB32);
+    for (const double share :
+         {ShareOfUnmatchedPixels(exported, drawn), ShareOfUnmatchedPixels(drawn, exported)})
+        QVERIFY2(share < 0.0005, qPrintable(QString::number(share)));
 }
 
 void PlotWindowTest::plotOptionsOfTheCommandLine_data() {

@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "engine/Parser_core.h"
+#include "scene_palette.h"
 #include "shared/app_icon.h"
 #include "windows/app_windows.h"
 
@@ -70,6 +71,7 @@ void ShowScene(const QString& scene) {
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orvane"));
+    UseScenePalette();
     QApplication::setWindowIcon(ApplicationIcon());
     const QString scene = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("palettes");
     cAppWindows windows(QApplication::applicationDirPath());

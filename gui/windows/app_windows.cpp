@@ -48,9 +48,8 @@ cAppWindows::cAppWindows(const QString& programFolder)
 }
 
 cToolWindowPlacer::cToolWindowPlacer() {
-    for (QWidget* tool :
-         {static_cast<QWidget*>(FPalettes), static_cast<QWidget*>(FPlot), static_cast<QWidget*>(FProgress),
-          static_cast<QWidget*>(FHistory)})
+    for (QWidget* tool : {static_cast<QWidget*>(FPalettes), static_cast<QWidget*>(FPlot),
+                          static_cast<QWidget*>(FProgress), static_cast<QWidget*>(FHistory)})
         tool->installEventFilter(this);
 }
 

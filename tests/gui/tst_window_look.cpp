@@ -46,7 +46,8 @@ void WindowLookTest::everyTextReadsOnLightAndDarkPalettes_data() {
 void WindowLookTest::everyTextReadsOnLightAndDarkPalettes() {
     QFETCH(bool, dark);
     QApplication::setPalette(dark ? DarkDesktopPalette() : QApplication::style()->standardPalette());
-    const QList<QWidget*> windows = {FMain, FEdit, FConfig, FCredits, FPalettes, FInfoText, FPlot, FProgress};
+    const QList<QWidget*> windows = {FMain,     FEdit, FConfig,   FCredits, FPalettes,
+                                     FInfoText, FPlot, FProgress, FHistory};
     for (QWidget* window : windows)
         window->show();
     QCoreApplication::processEvents();  // the palette reaches the widgets through posted events

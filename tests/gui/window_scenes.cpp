@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Puts one of the windows of the program into the state shown in docs/ for a screenshot, then keeps
-// running until it is killed: "palettes", "editor", "preferences", "about", "info" or "plot".
+// running until it is killed: "palettes", "editor", "preferences", "about", "info", "history" or "plot".
 // scripts/window_screenshots.sh runs it under Xvfb and takes the pictures.
 #include <QApplication>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include "engine/Parser_core.h"
@@ -51,6 +53,15 @@ void ShowScene(const QString& scene) {
         FInfoText->MInfoText->setPlainText(QStringLiteral("hyp(x; y) = sqrt(x^2+y^2)"));
         FInfoText->move(40, 20);
         FInfoText->open();
+    } else if (scene == QLatin1String("history")) {
+        for (const char* formula : {"6*7", "sum('i';1;100;i^2)", "sqrt(2)", "hyp(3;4)", "fall(3)"}) {
+            FMain->EFormel->setText(QString::fromLatin1(formula));
+            FMain->Edit_CalculateClick();
+        }
+        FMain->EFormel->setText(QStringLiteral("hyp(3;4)"));
+        FHistory->move(0, 0);
+        FHistory->show();
+        FHistory->LHistory->setCurrentRow(3);
     } else if (scene == QLatin1String("plot")) {
         FPlot->move(0, 0);
         FPlot->resize(790, 540);
@@ -74,6 +85,9 @@ int main(int argc, char* argv[]) {
     UseScenePalette();
     QApplication::setWindowIcon(ApplicationIcon());
     const QString scene = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("palettes");
+    // The scenes' formulas go into a history of their own, not the user's.
+    const QTemporaryDir data;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(data.path()));
     cAppWindows windows(QApplication::applicationDirPath());
     DeclareExamples();
     FMain->move(0, 0);

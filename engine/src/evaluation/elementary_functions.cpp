@@ -518,7 +518,13 @@ long double TanhFast(double a) {
 // Dekker's splitting. The result carries less than 2^-65 (|table sine or cosine| + |b|) of error; where
 // both ends of a 2^-61 (...) interval round alike that double is the nearest. Otherwise, and for
 // |r| < 2^-30, the extended paths decide.
-constexpr int SinCosEntries = 52;  // j/64 up to just beyond pi/4
+constexpr int SinCosEntries = 52;
+
+// -value when negate, else value, without a branch: for random arguments such a condition is a coin
+// toss, and a mispredicted branch costs as much as a dozen of the operations around it.
+[[gnu::always_inline]] inline double NegatedIf(bool negate, double value) {
+    return std::bit_cast<double>(std::bit_cast<std::uint64_t>(value) ^ (std::uint64_t{negate} << 63));
+}  // j/64 up to just beyond pi/4
 
 struct cSinCosDoubleTable {
     double sinHi[SinCosEntries], sinLo[SinCosEntries], cosHi[SinCosEntries], cosLo[SinCosEntries];
@@ -584,11 +590,10 @@ struct cAngleParts {
     if (!(std::fabs(rHi) >= 0x1p-30) || index >= SinCosEntries) return false;
 
     const cSinCosDoubleTable& table = SinCosDoubleTable();
-    const double sign = j < 0 ? -1.0 : 1.0;
     const double b = rHi - nearest / 64;  // exact
     const double z = b * b;
-    parts = {sign * table.sinHi[index],
-             sign * table.sinLo[index],
+    parts = {NegatedIf(j < 0, table.sinHi[index]),
+             NegatedIf(j < 0, table.sinLo[index]),
              table.cosHi[index],
              table.cosLo[index],
              b,
@@ -620,6 +625,19 @@ struct cAngleParts {
     return {hi, tail - (hi - sum.hi)};
 }
 
+// The cosine of the parts is their sine with (cos a, -sin a) in place of (sin a, cos a), the error
+// alike; chosen by index, not by a branch that random arguments would mispredict half the time.
+[[gnu::always_inline]] inline cAngleParts ForCosine(const cAngleParts& p, bool cosine) {
+    const double lead[2] = {p.sinA, p.cosA}, leadLo[2] = {p.sinALo, p.cosALo};
+    const double other[2] = {p.cosA, -p.sinA}, otherLo[2] = {p.cosALo, -p.sinALo};
+    cAngleParts chosen = p;
+    chosen.sinA = lead[cosine];
+    chosen.sinALo = leadLo[cosine];
+    chosen.cosA = other[cosine];
+    chosen.cosALo = otherLo[cosine];
+    return chosen;
+}
+
 // The double nearest to hi + lo when every value within error of it rounds to the same one.
 [[gnu::always_inline]] inline bool RoundsWithin(cWideDouble value, double error, double& result) {
     const double up = value.hi + (value.lo + error);
@@ -634,10 +652,10 @@ struct cAngleParts {
     if (!SplitAngle(x, parts)) return false;
     const unsigned quadrant = parts.quadrant;
     double error;
-    const cWideDouble value =
-        (quadrant % 2 == 0) != wantCosine ? SineOfParts(parts, error) : CosineOfParts(parts, error);
+    const cWideDouble value = SineOfParts(ForCosine(parts, (quadrant % 2 == 0) == wantCosine), error);
     if (!RoundsWithin(value, error, result)) return false;
-    if (wantCosine ? (quadrant == 1 || quadrant == 2) : quadrant >= 2) result = -result;
+    // Negative in quadrants 1 and 2 for the cosine, 2 and 3 for the sine.
+    result = NegatedIf(((wantCosine ? quadrant + 1 : quadrant) & 2) != 0, result);
     return true;
 }
 
@@ -653,7 +671,8 @@ struct cAngleParts {
     double unused;
     const cWideDouble sine = SineOfParts(parts, unused), cosine = CosineOfParts(parts, unused);
     const bool odd = parts.quadrant % 2 == 1;
-    const cWideDouble numerator = odd ? cosine : sine, denominator = odd ? sine : cosine;
+    const cWideDouble ratio[2] = {sine, cosine};  // by index, as in ForCosine
+    const cWideDouble numerator = ratio[odd], denominator = ratio[!odd];
     const double quotient = numerator.hi / denominator.hi;
     const double reciprocal = 1.0 / denominator.hi;
     const cWideDouble back = TwoProductDouble(quotient, denominator.hi);
@@ -663,7 +682,7 @@ struct cAngleParts {
     const double hi = quotient + correction;
     const cWideDouble value = {hi, correction - (hi - quotient)};
     if (!RoundsWithin(value, 0x1p-61 * std::fabs(hi), result)) return false;
-    if (odd) result = -result;
+    result = NegatedIf(odd, result);
     return true;
 }
 
@@ -674,7 +693,7 @@ double Decide(long double fast, tWide wide) {
 }
 
 double WithSignOf(double x, double magnitude) {
-    return x < 0 ? -magnitude : magnitude;
+    return NegatedIf(x < 0, magnitude);
 }
 
 }  // namespace

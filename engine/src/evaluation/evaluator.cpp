@@ -28,13 +28,6 @@ double cParseTree::Evaluate() {
     return value;
 }
 
-// Inline in EvalNode: a call of its own cost as much as the dispatch it saves.
-inline double cParseTree::EvalBasicCall(const cNode& node) {
-    const cBasicFunction& entry = BasicFunctions[node.index];
-    if (node.childCount == 0) return entry.fn0();
-    return entry.fn1(EvalOperand(node.children[0]));
-}
-
 double cParseTree::EvalNode(const cNode& node) {
     if (StackNearlyExhausted()) throw cCalcFailure(cCalcFailure::Kind::TooDeep);
     double value;
@@ -103,6 +96,12 @@ double cParseTree::EvalNode(const cNode& node) {
     }
     FinishStep();
     return value;
+}
+
+double cParseTree::EvalBasicCall(const cNode& node) {
+    const cBasicFunction& entry = BasicFunctions[node.index];
+    if (node.childCount == 0) return entry.fn0();
+    return entry.fn1(EvalOperand(node.children[0]));
 }
 
 // All arguments are evaluated before any is stored: an argument that calls the same function would

@@ -365,18 +365,21 @@ struct cLogDoubleTable {
     double minusLogLo[256];
 };
 
-const cLogDoubleTable& LogDoubleTable() {
-    static const cLogDoubleTable table = [] {
-        cLogDoubleTable t{};
-        for (int i = 0; i < 256; ++i) {
-            const double centre = 1 + (i + 0.5) / 256;
-            t.inverse[i] = std::nearbyint(2048 / centre) / 2048;
-            const cWide minusLog = Negate(LogWide(t.inverse[i]));
-            t.minusLogHi[i] = static_cast<double>(minusLog.hi);
-            t.minusLogLo[i] = static_cast<double>((minusLog.hi - t.minusLogHi[i]) + minusLog.lo);
-        }
-        return t;
-    }();
+// Out of line: LogWide inlined into the guard's filling made every logarithm save six registers.
+[[gnu::noinline]] cLogDoubleTable MakeLogDoubleTable() {
+    cLogDoubleTable t{};
+    for (int i = 0; i < 256; ++i) {
+        const double centre = 1 + (i + 0.5) / 256;
+        t.inverse[i] = std::nearbyint(2048 / centre) / 2048;
+        const cWide minusLog = Negate(LogWide(t.inverse[i]));
+        t.minusLogHi[i] = static_cast<double>(minusLog.hi);
+        t.minusLogLo[i] = static_cast<double>((minusLog.hi - t.minusLogHi[i]) + minusLog.lo);
+    }
+    return t;
+}
+
+[[gnu::always_inline]] inline const cLogDoubleTable& LogDoubleTable() {
+    static const cLogDoubleTable table = MakeLogDoubleTable();
     return table;
 }
 
@@ -388,6 +391,11 @@ constexpr double LogDoubleError = 0x1p-66;
     const double sum = a + b;
     const double bPart = sum - a;
     return {sum, (a - (sum - bPart)) + (b - bPart)};
+}
+// |big| >= |small| or big = 0.
+[[gnu::always_inline]] inline cWideDouble FastTwoSumDouble(double big, double small) {
+    const double sum = big + small;
+    return {sum, small - (sum - big)};
 }
 
 // x positive, finite. Answers false when the careful path must decide.
@@ -524,7 +532,15 @@ constexpr int SinCosEntries = 52;  // j/64 up to just beyond pi/4
 
 struct cSinCosDoubleTable {
     double sinHi[SinCosEntries], sinLo[SinCosEntries], cosHi[SinCosEntries], cosLo[SinCosEntries];
+    // tan(j/64) in two doubles, and the first of them split in halves for exact products.
+    double tanHi[SinCosEntries], tanLo[SinCosEntries], tanHead[SinCosEntries], tanTail[SinCosEntries];
 };
+
+[[gnu::always_inline]] inline void SplitDouble(double v, double& hi, double& lo) {
+    const double scaled = 134217729.0 * v;  // 2^27 + 1: two halves of 26 bits
+    hi = scaled - (scaled - v);
+    lo = v - hi;
+}
 
 cSinCosDoubleTable MakeSinCosDoubleTable() {
     cSinCosDoubleTable t{};
@@ -535,6 +551,10 @@ cSinCosDoubleTable MakeSinCosDoubleTable() {
         t.sinLo[j] = static_cast<double>((sine.hi - t.sinHi[j]) + sine.lo);
         t.cosHi[j] = static_cast<double>(cosine.hi);
         t.cosLo[j] = static_cast<double>((cosine.hi - t.cosHi[j]) + cosine.lo);
+        const cWide tangent = Divide(sine, cosine);
+        t.tanHi[j] = static_cast<double>(tangent.hi);
+        t.tanLo[j] = static_cast<double>((tangent.hi - t.tanHi[j]) + tangent.lo);
+        SplitDouble(t.tanHi[j], t.tanHead[j], t.tanTail[j]);
     }
     return t;
 }
@@ -551,11 +571,6 @@ constexpr double HalfPiMid = 0x1.0b4611a6p-34;
 constexpr double HalfPiLo = 0x1.3198a2e037073p-69;
 constexpr double TwoOverPiDouble = static_cast<double>(TwoOverPi);
 
-[[gnu::always_inline]] inline void SplitDouble(double v, double& hi, double& lo) {
-    const double scaled = 134217729.0 * v;  // 2^27 + 1: two halves of 26 bits
-    hi = scaled - (scaled - v);
-    lo = v - hi;
-}
 [[gnu::always_inline]] inline cWideDouble TwoProductDouble(double a, double b) {
     const double product = a * b;
     double aHi, aLo, bHi, bLo;
@@ -564,15 +579,15 @@ constexpr double TwoOverPiDouble = static_cast<double>(TwoOverPi);
     return {product, ((aHi * bHi - product) + aHi * bLo + aLo * bHi) + aLo * bLo};
 }
 
-// x = q pi/2 + a + b as the double paths use it, with sin a and cos a from the table and the series in b.
-struct cAngleParts {
-    double sinA, sinALo, cosA, cosALo;
-    double b, rLo, sinBMinusB, cosBMinusOne;
+// x = q pi/2 + j/64 + b + rLo, |b| < 1/128 exact and |rLo| within an ulp of j/64 + b.
+struct cShortReduction {
+    double b, rLo;
+    int j;
     unsigned quadrant;
 };
 
 // 0 <= x; answers false when the extended paths must decide.
-[[gnu::always_inline]] inline bool SplitAngle(double x, cAngleParts& parts) {
+[[gnu::always_inline]] inline bool ReduceShort(double x, cShortReduction& reduced) {
     if (!(x < 0x1p20)) return false;
     const double shift = 0x1.8p52;
     const double steps = (x * TwoOverPiDouble + shift) - shift;
@@ -580,14 +595,34 @@ struct cAngleParts {
     const cWideDouble first = TwoSumDouble(head, -(steps * HalfPiMid));
     const double rHi = first.hi + (first.lo - steps * HalfPiLo);
     const double rLo = (first.lo - steps * HalfPiLo) - (rHi - first.hi);
-    const double nearest = (rHi * 64 + shift) - shift;
+    // The table's point from first.hi, within 2^-48 of r, so that finding it does not wait for rHi.
+    // rHi - j/64 is exact (Sterbenz, or for |j| = 1 both multiples of 2^-60) unless its exact value
+    // lies at or beyond 2^-7, which then shows as |b| >= 2^-7.
+    const double nearest = (first.hi * 64 + shift) - shift;
     const int j = static_cast<int>(nearest);
-    const int index = j < 0 ? -j : j;
-    if (!(std::fabs(rHi) >= 0x1p-30) || index >= SinCosEntries) return false;
+    const double b = rHi - nearest / 64;
+    if (!(std::fabs(rHi) >= 0x1p-30) || (j < 0 ? -j : j) >= SinCosEntries || !(std::fabs(b) < 0x1p-7))
+        return false;
+    reduced = {b, rLo, j, static_cast<unsigned>(static_cast<long long>(steps)) & 3};
+    return true;
+}
 
+// x = q pi/2 + a + b as the sine and cosine use it, with sin a and cos a from the table and the series
+// in b.
+struct cAngleParts {
+    double sinA, sinALo, cosA, cosALo;
+    double b, rLo, sinBMinusB, cosBMinusOne;
+    unsigned quadrant;
+};
+
+[[gnu::always_inline]] inline bool SplitAngle(double x, cAngleParts& parts) {
+    cShortReduction reduced;
+    if (!ReduceShort(x, reduced)) return false;
     const cSinCosDoubleTable& table = SinCosDoubleTable();
+    const int j = reduced.j;
+    const int index = j < 0 ? -j : j;
     const double sign = j < 0 ? -1.0 : 1.0;
-    const double b = rHi - nearest / 64;  // exact
+    const double b = reduced.b, rLo = reduced.rLo;
     const double z = b * b;
     parts = {sign * table.sinHi[index],
              sign * table.sinLo[index],
@@ -597,7 +632,7 @@ struct cAngleParts {
              rLo,
              b * z * (-1.0 / 6 + z * (1.0 / 120 + z * (-1.0 / 5040 + z * (1.0 / 362880)))),
              z * (-0.5 + z * (1.0 / 24 + z * (-1.0 / 720 + z * (1.0 / 40320)))) - b * rLo,
-             static_cast<unsigned>(static_cast<long long>(steps)) & 3};
+             reduced.quadrant};
     return true;
 }
 
@@ -664,19 +699,41 @@ struct cAngleParts {
     return true;
 }
 
-// tan x = sin r / cos r (or -cos r / sin r in the odd quadrants) for 0 <= x. Each of the two is within
-// 2^-63.4 of its size (the error bounds above, over |sin a| + |b| <= 3 |sin r| and cos r >= 0.7), so
-// the quotient, divided with its remainder exact, is within 2^-62.7: 2^-61 is the interval taken (it
-// was 2^-59, which sent four times as many arguments the long way). The remainder is divided by a
-// reciprocal formed beside the quotient, not by a second division after it: its own error, 2^-53 of
-// a correction below 2^-52 of the quotient, is far below the interval.
+// tan x for 0 <= x from the table of tangents: with r = a + c, a = |j|/64 and c = sign(j) (b + rLo),
+// tan r = sign(j) (T + t) / (1 - T t) for T = tan a and t = tan c (in the odd quadrants
+// -cot r = -sign(j) (1 - T t) / (T + t)), so one quotient of two well-conditioned values: T + t is at
+// least |c| and T/2 as T >= 1/64 > 2|c| when j is not 0, and 1 - T t is above 0.99. Each is within
+// 2^-70 of its size (T in two doubles, t's series to b^9, T b exact by Dekker's product with T's
+// halves from the table), and the quotient, divided with its remainder exact, within 2^-66 once the
+// reduction's 2^-67 is counted: the 2^-61 interval leaves a wide margin. The remainder is divided by
+// a reciprocal formed beside the quotient: its own error, 2^-53 of a correction below 2^-52 of the
+// quotient, is far below the interval.
 [[gnu::always_inline]] inline bool TanDouble(double x, double& result) {
-    cAngleParts parts;
-    if (!SplitAngle(x, parts)) return false;
-    double unused;
-    const cWideDouble sine = SineOfParts(parts, unused), cosine = CosineOfParts(parts, unused);
-    const bool odd = parts.quadrant % 2 == 1;
-    const cWideDouble numerator = Chosen(odd, sine, cosine), denominator = Chosen(odd, cosine, sine);
+    cShortReduction reduced;
+    if (!ReduceShort(x, reduced)) return false;
+    const cSinCosDoubleTable& table = SinCosDoubleTable();
+    const bool negative = reduced.j < 0;
+    const int index = negative ? -reduced.j : reduced.j;
+    const double c = NegatedIf(negative, reduced.b), cLo = NegatedIf(negative, reduced.rLo);
+    const double z = c * c;
+    // tan c - c, its series by Estrin's scheme: the chain of dependent operations is what limits a call.
+    const double z2 = z * z;
+    const double tail = cLo + c * z * ((1.0 / 3 + z * (2.0 / 15)) + z2 * (17.0 / 315 + z * (62.0 / 2835)));
+    const double tanA = table.tanHi[index];
+    const cWideDouble sum = FastTwoSumDouble(tanA, c);  // exact: tanA is 0 or above |c|
+    const double product = tanA * c;
+    double cHead, cTail;
+    SplitDouble(c, cHead, cTail);
+    const double head = table.tanHead[index], rest = table.tanTail[index];
+    const double productLo = ((head * cHead - product) + head * cTail + rest * cHead) + rest * cTail;
+    const double minusHi = 1 - product;
+    // The tail and T times it are far above an ulp of the leading parts: both sums are renormalized,
+    // as the quotient's correction below assumes second parts within an ulp or two of the first.
+    const cWideDouble plus = FastTwoSumDouble(sum.hi, sum.lo + (table.tanLo[index] + tail));
+    const cWideDouble minus = FastTwoSumDouble(
+        minusHi, (((1 - minusHi) - product) - productLo) - (tanA * tail + table.tanLo[index] * c));
+    const bool odd = reduced.quadrant % 2 == 1;
+    const cWideDouble numerator = Chosen(odd, plus, minus), denominator = Chosen(odd, minus, plus);
     const double quotient = numerator.hi / denominator.hi;
     const double reciprocal = 1.0 / denominator.hi;
     const cWideDouble back = TwoProductDouble(quotient, denominator.hi);
@@ -686,7 +743,7 @@ struct cAngleParts {
     const double hi = quotient + correction;
     const cWideDouble value = {hi, correction - (hi - quotient)};
     if (!RoundsWithin(value, 0x1p-61 * std::fabs(hi), result)) return false;
-    result = NegatedIf(odd, result);
+    result = NegatedIf(odd != negative, result);
     return true;
 }
 
@@ -709,7 +766,8 @@ double Exp(double x) {
 
 namespace careful {
 
-double Exp(double x) {
+// Out of line, as the trigonometric functions' later paths below, for the same reason.
+[[gnu::noinline]] double Exp(double x) {
     if (std::isnan(x)) return x;
     if (x > 709.8) return std::numeric_limits<double>::infinity();
     if (x < -745.2) return 0.0;
@@ -726,41 +784,58 @@ double Log(double x) {
 
 namespace careful {
 
-double Log(double x) {
+// Out of line, as the trigonometric functions' later paths below, for the same reason.
+[[gnu::noinline]] double Log(double x) {
     if (std::isnan(x)) return x;
     return Decide(LogFast(x), [x] { return LogWide(x); });
 }
 
 }  // namespace careful
 
-double Sin(double x) {
-    if (x == 0 || std::isnan(x)) return x;
-    if (double value; SinCosDouble(std::fabs(x), false, value)) return WithSignOf(x, value);
+namespace {
+
+// The paths after the double ones, out of line: inlined, their registers were saved and restored in
+// every call, also in the nine in ten the double path decides.
+[[gnu::noinline]] double SinAfterDouble(double x) {
     if (cReduced quick; ReduceRightAnglesFast(std::fabs(x), quick)) {
         const long double fast = SinOfReducedFast(quick);
         if (RoundsSafely(fast)) return WithSignOf(x, static_cast<double>(fast));
     }
     return careful::Sin(x);
 }
-
-double Cos(double x) {
-    if (std::isnan(x)) return x;
-    if (double value; SinCosDouble(std::fabs(x), true, value)) return value;
+[[gnu::noinline]] double CosAfterDouble(double x) {
     if (cReduced quick; ReduceRightAnglesFast(std::fabs(x), quick)) {
         const long double fast = CosOfReducedFast(quick);
         if (RoundsSafely(fast)) return static_cast<double>(fast);
     }
     return careful::Cos(x);
 }
-
-double Tan(double x) {
-    if (x == 0 || std::isnan(x)) return x;
-    if (double value; TanDouble(std::fabs(x), value)) return NegatedIf(x < 0, value);
+[[gnu::noinline]] double TanAfterDouble(double x) {
     if (cReduced quick; ReduceRightAnglesFast(std::fabs(x), quick)) {
         const long double fast = TanOfReducedFast(quick);
         if (RoundsSafely(fast)) return WithSignOf(x, static_cast<double>(fast));
     }
     return careful::Tan(x);
+}
+
+}  // namespace
+
+double Sin(double x) {
+    if (x == 0 || std::isnan(x)) return x;
+    if (double value; SinCosDouble(std::fabs(x), false, value)) return NegatedIf(x < 0, value);
+    return SinAfterDouble(x);
+}
+
+double Cos(double x) {
+    if (std::isnan(x)) return x;
+    if (double value; SinCosDouble(std::fabs(x), true, value)) return value;
+    return CosAfterDouble(x);
+}
+
+double Tan(double x) {
+    if (x == 0 || std::isnan(x)) return x;
+    if (double value; TanDouble(std::fabs(x), value)) return NegatedIf(x < 0, value);
+    return TanAfterDouble(x);
 }
 
 namespace careful {

@@ -370,7 +370,7 @@ constexpr double SixtyFourByLn2Double = static_cast<double>(SixtyFourByLn2);
 // nearest to ln x. Near 1 the result is small and the careful path takes it.
 struct cLogDoubleTable {
     double inverse[256];
-    double minusLogHi[256];
+    double minusLogHi[256];  // a multiple of 2^-39, as e Ln2Hi: their sum is exact
     double minusLogLo[256];
 };
 
@@ -381,8 +381,9 @@ struct cLogDoubleTable {
         const double centre = 1 + (i + 0.5) / 256;
         t.inverse[i] = std::nearbyint(2048 / centre) / 2048;
         const cWide minusLog = Negate(LogWide(t.inverse[i]));
-        t.minusLogHi[i] = static_cast<double>(minusLog.hi);
-        t.minusLogLo[i] = static_cast<double>((minusLog.hi - t.minusLogHi[i]) + minusLog.lo);
+        const long double hi = std::nearbyint(minusLog.hi * 0x1p39L) * 0x1p-39L;
+        t.minusLogHi[i] = static_cast<double>(hi);
+        t.minusLogLo[i] = static_cast<double>((minusLog.hi - hi) + minusLog.lo);
     }
     return t;
 }
@@ -409,9 +410,10 @@ constexpr double LogDoubleError = 0x1p-66;
 
 // x positive, finite. Answers false when the careful path must decide.
 [[gnu::always_inline]] inline bool LogDouble(double x, double& result) {
+    // The table first: only x is then live across the guard's call, and no registers need saving.
+    const cLogDoubleTable& table = LogDoubleTable();
     const auto bits = std::bit_cast<std::uint64_t>(x);
     if ((bits >> 52) == 0 || std::fabs(x - 1) < 1.0 / 128) return false;
-    const cLogDoubleTable& table = LogDoubleTable();
     const int e = static_cast<int>(bits >> 52) - 1023;
     const auto i = static_cast<int>(bits >> 44) & 255;
     const std::uint64_t mantissaBits = (bits & 0x000FFFFFFFFFFFFFu) | 0x3FF0000000000000u;
@@ -421,15 +423,15 @@ constexpr double LogDoubleError = 0x1p-66;
     const cWideDouble r = TwoSumDouble(mHi * f - 1, (m - mHi) * f);  // both products and the first
                                                                      // difference exact
     const double z = r.hi;
-    const double series =
-        ((((((z * (1.0 / 9) - 1.0 / 8) * z + 1.0 / 7) * z - 1.0 / 6) * z + 1.0 / 5) * z - 0.25) * z +
-         1.0 / 3) *
-        (z * z * z);
-    const double p = (series - z * r.lo) - 0.5 * (z * z);  // ln(1 + r) - r
+    // Estrin's scheme, not Horner's: the chain of dependent operations is what limits a call.
+    const double z2 = z * z, z4 = z2 * z2;
+    const double series = (((1.0 / 3 - 0.25 * z) + z2 * (1.0 / 5 - z * (1.0 / 6))) +
+                           z4 * ((1.0 / 7 - z * (1.0 / 8)) + z2 * (1.0 / 9))) *
+                          (z2 * z);
+    const double p = (series - z * r.lo) - 0.5 * z2;  // ln(1 + r) - r
     const double ek = e;
-    const cWideDouble head = TwoSumDouble(ek * Ln2Hi, table.minusLogHi[i]);
-    const cWideDouble whole = TwoSumDouble(head.hi, z);
-    const double tail = ((head.lo + whole.lo) + (table.minusLogLo[i] + ek * Ln2Lo)) + (r.lo + p);
+    const cWideDouble whole = TwoSumDouble(ek * Ln2Hi + table.minusLogHi[i], z);
+    const double tail = (whole.lo + (table.minusLogLo[i] + ek * Ln2Lo)) + (r.lo + p);
     const double hi = whole.hi + tail;
     const double lo = tail - (hi - whole.hi);
     const double up = hi + (lo + LogDoubleError);

@@ -534,11 +534,15 @@ long double TanhFast(double a) {
 
 // Sine and cosine in double arithmetic for 0 <= x < 2^20. The reduction takes a three-part pi/2 (33,
 // 33 and 53 bits: k times the first two parts is exact, and so is x less the first product), giving
-// r = rHi + rLo within 2^-98. With a = j/64 nearest to r and b = r - a (|b| <= 1/128), sin r and
-// cos r come from sin a and cos a in two doubles and short series in b, the leading product exact by
-// Dekker's splitting. The result carries less than 2^-65 (|table sine or cosine| + |b|) of error; where
-// both ends of a 2^-61 (...) interval round alike that double is the nearest. Otherwise, and for
-// |r| < 2^-30, the extended paths decide.
+// r = rHi + rLo within 2^-98. With a = j/64 near r and b = r - a (|b| < 1/128), sin r and cos r come
+// from sin a and cos a in two doubles and short series in b, the leading product and sum in the
+// 64-bit mantissa: quicker than their exact forms in doubles, whose chain of dependent operations
+// limited a call. Before those three roundings the value carries less than 2^-65 (|table sine or
+// cosine| + |b|) of error; the roundings add at most 2^-64 of |b|, of about the result and of the
+// result. As |sin a| + |b| <= 3 |sin r| and cos r > 0.7, that is less than 6.5 units of the 64-bit
+// result's last place for the sine (3 for the cosine), and where everything within 8 units rounds to
+// the same double, that double is the nearest. Otherwise, and for |r| < 2^-30, the extended paths
+// decide.
 constexpr int SinCosEntries = 52;  // j/64 up to just beyond pi/4
 
 struct cSinCosDoubleTable {
@@ -581,14 +585,6 @@ constexpr double HalfPiHi = 0x1.921fb544p0;
 constexpr double HalfPiMid = 0x1.0b4611a6p-34;
 constexpr double HalfPiLo = 0x1.3198a2e037073p-69;
 constexpr double TwoOverPiDouble = static_cast<double>(TwoOverPi);
-
-[[gnu::always_inline]] inline cWideDouble TwoProductDouble(double a, double b) {
-    const double product = a * b;
-    double aHi, aLo, bHi, bLo;
-    SplitDouble(a, aHi, aLo);
-    SplitDouble(b, bHi, bLo);
-    return {product, ((aHi * bHi - product) + aHi * bLo + aLo * bHi) + aLo * bLo};
-}
 
 // x = q pi/2 + j/64 + b + rLo, |b| < 1/128 exact and |rLo| within an ulp of j/64 + b.
 struct cShortReduction {
@@ -647,25 +643,18 @@ struct cAngleParts {
     return true;
 }
 
-// sin(a + b) = sin a + cos a b + (sin a (cos b - 1) + cos a (sin b - b) + ...), within the error set.
-[[gnu::always_inline]] inline cWideDouble SineOfParts(const cAngleParts& p, double& error) {
-    const cWideDouble product = TwoProductDouble(p.cosA, p.b);
-    const cWideDouble sum = TwoSumDouble(p.sinA, product.hi);
-    const double tail = ((sum.lo + product.lo) + (p.sinALo + p.cosALo * p.b)) +
-                        (p.sinA * p.cosBMinusOne + p.cosA * (p.rLo + p.sinBMinusB));
-    const double hi = sum.hi + tail;
-    error = 0x1p-61 * (std::fabs(p.sinA) + std::fabs(p.b));
-    return {hi, tail - (hi - sum.hi)};
+// sin(a + b) = sin a + cos a b + (sin a (cos b - 1) + cos a (sin b - b) + ...), the leading sum in the
+// 64-bit mantissa.
+[[gnu::always_inline]] inline long double SineOfParts(const cAngleParts& p) {
+    const double tail =
+        (p.sinALo + p.cosALo * p.b) + (p.sinA * p.cosBMinusOne + p.cosA * (p.rLo + p.sinBMinusB));
+    return (p.sinA + static_cast<long double>(p.cosA) * p.b) + tail;
 }
-// cos(a + b) = cos a - sin a b + (cos a (cos b - 1) - sin a (sin b - b) - ...), within the error set.
-[[gnu::always_inline]] inline cWideDouble CosineOfParts(const cAngleParts& p, double& error) {
-    const cWideDouble product = TwoProductDouble(p.sinA, p.b);
-    const cWideDouble sum = TwoSumDouble(p.cosA, -product.hi);
-    const double tail = ((sum.lo - product.lo) + (p.cosALo - p.sinALo * p.b)) +
-                        (p.cosA * p.cosBMinusOne - p.sinA * (p.rLo + p.sinBMinusB));
-    const double hi = sum.hi + tail;
-    error = 0x1p-61 * (p.cosA + std::fabs(p.b));
-    return {hi, tail - (hi - sum.hi)};
+// cos(a + b) = cos a - sin a b + (cos a (cos b - 1) - sin a (sin b - b) - ...), the same way.
+[[gnu::always_inline]] inline long double CosineOfParts(const cAngleParts& p) {
+    const double tail =
+        (p.cosALo - p.sinALo * p.b) + (p.cosA * p.cosBMinusOne - p.sinA * (p.rLo + p.sinBMinusB));
+    return (p.cosA - static_cast<long double>(p.sinA) * p.b) + tail;
 }
 
 // Selections without a branch, for the tangent: over random arguments its quadrant's parity and the
@@ -689,23 +678,14 @@ struct cAngleParts {
     return {choose(first.hi, second.hi), choose(first.lo, second.lo)};
 }
 
-// The double nearest to hi + lo when every value within error of it rounds to the same one.
-[[gnu::always_inline]] inline bool RoundsWithin(cWideDouble value, double error, double& result) {
-    const double up = value.hi + (value.lo + error);
-    if (up != value.hi + (value.lo - error)) return false;
-    result = up;
-    return true;
-}
-
 // sin x (wantCosine false) or cos x for 0 <= x; answers false when the other paths must decide.
 [[gnu::always_inline]] inline bool SinCosDouble(double x, bool wantCosine, double& result) {
     cAngleParts parts;
     if (!SplitAngle(x, parts)) return false;
     const unsigned quadrant = parts.quadrant;
-    double error;
-    const cWideDouble value =
-        (quadrant % 2 == 0) != wantCosine ? SineOfParts(parts, error) : CosineOfParts(parts, error);
-    if (!RoundsWithin(value, error, result)) return false;
+    const long double value = (quadrant % 2 == 0) != wantCosine ? SineOfParts(parts) : CosineOfParts(parts);
+    if (!RoundsSafelyWithin(value, 8)) return false;
+    result = static_cast<double>(value);
     if (wantCosine ? (quadrant == 1 || quadrant == 2) : quadrant >= 2) result = -result;
     return true;
 }

@@ -402,11 +402,6 @@ constexpr double LogDoubleError = 0x1p-66;
     const double bPart = sum - a;
     return {sum, (a - (sum - bPart)) + (b - bPart)};
 }
-// |big| >= |small| or big = 0.
-[[gnu::always_inline]] inline cWideDouble FastTwoSumDouble(double big, double small) {
-    const double sum = big + small;
-    return {sum, small - (sum - big)};
-}
 
 // x positive, finite. Answers false when the careful path must decide.
 [[gnu::always_inline]] inline bool LogDouble(double x, double& result) {
@@ -547,15 +542,8 @@ constexpr int SinCosEntries = 52;  // j/64 up to just beyond pi/4
 
 struct cSinCosDoubleTable {
     double sinHi[SinCosEntries], sinLo[SinCosEntries], cosHi[SinCosEntries], cosLo[SinCosEntries];
-    // tan(j/64) in two doubles, and the first of them split in halves for exact products.
-    double tanHi[SinCosEntries], tanLo[SinCosEntries], tanHead[SinCosEntries], tanTail[SinCosEntries];
+    double tanHi[SinCosEntries], tanLo[SinCosEntries];
 };
-
-[[gnu::always_inline]] inline void SplitDouble(double v, double& hi, double& lo) {
-    const double scaled = 134217729.0 * v;  // 2^27 + 1: two halves of 26 bits
-    hi = scaled - (scaled - v);
-    lo = v - hi;
-}
 
 cSinCosDoubleTable MakeSinCosDoubleTable() {
     cSinCosDoubleTable t{};
@@ -569,7 +557,6 @@ cSinCosDoubleTable MakeSinCosDoubleTable() {
         const cWide tangent = Divide(sine, cosine);
         t.tanHi[j] = static_cast<double>(tangent.hi);
         t.tanLo[j] = static_cast<double>((tangent.hi - t.tanHi[j]) + tangent.lo);
-        SplitDouble(t.tanHi[j], t.tanHead[j], t.tanTail[j]);
     }
     return t;
 }
@@ -657,10 +644,10 @@ struct cAngleParts {
     return (p.cosA - static_cast<long double>(p.sinA) * p.b) + tail;
 }
 
-// Selections without a branch, for the tangent: over random arguments its quadrant's parity and the
-// argument's sign are coin tosses, and a mispredicted branch costs as much as a dozen of the
-// operations around it. The sine and cosine keep their branches, which cost nothing where arguments
-// vary slowly, as in a sum: there the selections' extra steps made W2 a tenth slower.
+// Signs without a branch, for the tangent and the sine: over random arguments the argument's sign is
+// a coin toss, and a mispredicted branch costs as much as a dozen of the operations around it. The
+// sine and cosine keep their branches on the quadrant, which cost nothing where arguments vary slowly,
+// as in a sum: there the selections' extra steps made W2 a tenth slower.
 [[gnu::always_inline]] inline __m128d MaskOf(bool condition) {
     return _mm_castsi128_pd(_mm_set1_epi64x(-static_cast<long long>(condition)));
 }
@@ -669,15 +656,6 @@ struct cAngleParts {
     const __m128d signBit = _mm_and_pd(MaskOf(negate), _mm_set_sd(-0.0));
     return _mm_cvtsd_f64(_mm_xor_pd(_mm_set_sd(value), signBit));
 }
-// second when chooseSecond, else first.
-[[gnu::always_inline]] inline cWideDouble Chosen(bool chooseSecond, cWideDouble first, cWideDouble second) {
-    const __m128d mask = MaskOf(chooseSecond);
-    const auto choose = [mask](double a, double b) {
-        return _mm_cvtsd_f64(_mm_or_pd(_mm_andnot_pd(mask, _mm_set_sd(a)), _mm_and_pd(mask, _mm_set_sd(b))));
-    };
-    return {choose(first.hi, second.hi), choose(first.lo, second.lo)};
-}
-
 // sin x (wantCosine false) or cos x for 0 <= x; answers false when the other paths must decide.
 [[gnu::always_inline]] inline bool SinCosDouble(double x, bool wantCosine, double& result) {
     cAngleParts parts;
@@ -693,14 +671,15 @@ struct cAngleParts {
 // tan x for 0 <= x from the table of tangents: with r = a + c, a = |j|/64 and c = sign(j) (b + rLo),
 // tan r = sign(j) (T + t) / (1 - T t) for T = tan a and t = tan c (in the odd quadrants
 // -cot r = -sign(j) (1 - T t) / (T + t)), so one quotient of two well-conditioned values: T + t is at
-// least |c| and T/2 as T >= 1/64 > 2|c| when j is not 0, and 1 - T t is above 0.99. Each is within
-// 2^-70 of its size in two doubles (T from the table, t's series to c^9, T c exact by Dekker's product
-// with T's halves from the table). The quotient is taken in the 64-bit mantissa, which is quicker
-// than a double-double division with its exact remainder: the two roundings to 64 bits and the
-// division's add 3 2^-64, the reduction 2^-67.3 (2^-98 over |r| >= 2^-30, times r tan'(r)/tan(r) <=
-// pi/2), in all less than 3.3 units of the 64-bit result's last place, and within 4 units of it
-// every value rounding to the same double decides. The 64-bit mantissa is the x87's precision on
-// every platform the engine runs on, as the extended paths need as well.
+// least |c| and T/2 as T >= 1/64 > 2|c| when j is not 0, and 1 - T t is above 0.99. Both are formed
+// in the 64-bit mantissa (quicker than double-double sums, Dekker's product and a division with its
+// exact remainder): T + c is exact there, T c and 1 - T c round by at most 2^-71 and 2^-64, the last
+// additions and the division by 2^-64 each; T's second double and t's series to c^9 leave below
+// 2^-70 and the reduction 2^-67.3 (2^-98 over |r| >= 2^-30, times r tan'(r)/tan(r) <= pi/2). In all
+// less than 4.2 2^-64 of the result, 4.2 units of its last place, and where everything within 6
+// units rounds to the same double, that is the nearest. The 64-bit mantissa is the x87's precision
+// on every platform the engine runs on, as the extended paths need as well. The quadrant's parity
+// chooses the quotient by a branch: selecting the sums through memory was slower.
 [[gnu::always_inline]] inline bool TanDouble(double x, double& result) {
     cShortReduction reduced;
     if (!ReduceShort(x, reduced)) return false;
@@ -712,24 +691,12 @@ struct cAngleParts {
     // tan c - c, its series by Estrin's scheme: the chain of dependent operations is what limits a call.
     const double z2 = z * z;
     const double tail = cLo + c * z * ((1.0 / 3 + z * (2.0 / 15)) + z2 * (17.0 / 315 + z * (62.0 / 2835)));
-    const double tanA = table.tanHi[index];
-    const cWideDouble sum = FastTwoSumDouble(tanA, c);  // exact: tanA is 0 or above |c|
-    const double product = tanA * c;
-    double cHead, cTail;
-    SplitDouble(c, cHead, cTail);
-    const double head = table.tanHead[index], rest = table.tanTail[index];
-    const double productLo = ((head * cHead - product) + head * cTail + rest * cHead) + rest * cTail;
-    const double minusHi = 1 - product;
-    // Second parts far above an ulp of the first (the tail, T times it) are welcome: each pair is
-    // summed in the 64-bit mantissa.
-    const cWideDouble plus = {sum.hi, sum.lo + (table.tanLo[index] + tail)};
-    const cWideDouble minus = {
-        minusHi, (((1 - minusHi) - product) - productLo) - (tanA * tail + table.tanLo[index] * c)};
+    const double tanA = table.tanHi[index], tanALo = table.tanLo[index];
+    const long double plus = (static_cast<long double>(tanA) + c) + (tanALo + tail);  // the first sum exact
+    const long double minus = (1.0L - static_cast<long double>(tanA) * c) - (tanA * tail + tanALo * c);
     const bool odd = reduced.quadrant % 2 == 1;
-    const cWideDouble numerator = Chosen(odd, plus, minus), denominator = Chosen(odd, minus, plus);
-    const long double quotient = (static_cast<long double>(numerator.hi) + numerator.lo) /
-                                 (static_cast<long double>(denominator.hi) + denominator.lo);
-    if (!RoundsSafelyWithin(quotient, 4)) return false;
+    const long double quotient = odd ? minus / plus : plus / minus;
+    if (!RoundsSafelyWithin(quotient, 6)) return false;
     result = NegatedIf(odd != negative, static_cast<double>(quotient));
     return true;
 }

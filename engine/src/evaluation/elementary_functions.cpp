@@ -573,6 +573,19 @@ constexpr double HalfPiMid = 0x1.0b4611a6p-34;
 constexpr double HalfPiLo = 0x1.3198a2e037073p-69;
 constexpr double TwoOverPiDouble = static_cast<double>(TwoOverPi);
 
+// Signs without a branch: over random arguments the argument's sign and the table point's are
+// coin tosses, and a mispredicted branch costs as much as a dozen of the operations around it. The
+// sine and cosine keep their branches on the quadrant, which cost nothing where arguments vary slowly,
+// as in a sum: there the selections' extra steps made W2 a tenth slower.
+[[gnu::always_inline]] inline __m128d MaskOf(bool condition) {
+    return _mm_castsi128_pd(_mm_set1_epi64x(-static_cast<long long>(condition)));
+}
+// -value when negate, else value.
+[[gnu::always_inline]] inline double NegatedIf(bool negate, double value) {
+    const __m128d signBit = _mm_and_pd(MaskOf(negate), _mm_set_sd(-0.0));
+    return _mm_cvtsd_f64(_mm_xor_pd(_mm_set_sd(value), signBit));
+}
+
 // x = q pi/2 + j/64 + b + rLo, |b| < 1/128 exact and |rLo| within an ulp of j/64 + b.
 struct cShortReduction {
     double b, rLo;
@@ -615,11 +628,10 @@ struct cAngleParts {
     const cSinCosDoubleTable& table = SinCosDoubleTable();
     const int j = reduced.j;
     const int index = j < 0 ? -j : j;
-    const double sign = j < 0 ? -1.0 : 1.0;
     const double b = reduced.b, rLo = reduced.rLo;
     const double z = b * b;
-    parts = {sign * table.sinHi[index],
-             sign * table.sinLo[index],
+    parts = {NegatedIf(j < 0, table.sinHi[index]),
+             NegatedIf(j < 0, table.sinLo[index]),
              table.cosHi[index],
              table.cosLo[index],
              b,
@@ -644,18 +656,6 @@ struct cAngleParts {
     return (p.cosA - static_cast<long double>(p.sinA) * p.b) + tail;
 }
 
-// Signs without a branch, for the tangent and the sine: over random arguments the argument's sign is
-// a coin toss, and a mispredicted branch costs as much as a dozen of the operations around it. The
-// sine and cosine keep their branches on the quadrant, which cost nothing where arguments vary slowly,
-// as in a sum: there the selections' extra steps made W2 a tenth slower.
-[[gnu::always_inline]] inline __m128d MaskOf(bool condition) {
-    return _mm_castsi128_pd(_mm_set1_epi64x(-static_cast<long long>(condition)));
-}
-// -value when negate, else value.
-[[gnu::always_inline]] inline double NegatedIf(bool negate, double value) {
-    const __m128d signBit = _mm_and_pd(MaskOf(negate), _mm_set_sd(-0.0));
-    return _mm_cvtsd_f64(_mm_xor_pd(_mm_set_sd(value), signBit));
-}
 // sin x (wantCosine false) or cos x for 0 <= x; answers false when the other paths must decide.
 [[gnu::always_inline]] inline bool SinCosDouble(double x, bool wantCosine, double& result) {
     cAngleParts parts;

@@ -7,6 +7,8 @@
 #include <cstring>
 #include <limits>
 
+#include <emmintrin.h>  // SSE2, which every x86-64 processor has
+
 #include "elementary_tables.h"
 #include "wide_arithmetic.h"
 
@@ -268,6 +270,15 @@ constexpr int SafeDistance = 24;  // units of the 64-bit mantissa's last place
     return belowDouble < 0x400 - SafeDistance || belowDouble > 0x400 + SafeDistance;
 }
 
+// The same for a value within `units` units of the 64-bit mantissa's last place.
+[[gnu::always_inline]] inline bool RoundsSafelyWithin(long double v, int units) {
+    if (!(std::fabs(v) >= 0x1p-1022L)) return false;
+    std::uint64_t mantissa;
+    std::memcpy(&mantissa, &v, sizeof mantissa);
+    const auto belowDouble = static_cast<int>(mantissa & 0x7FF);
+    return belowDouble < 0x400 - units || belowDouble > 0x400 + units;
+}
+
 [[gnu::always_inline]] inline long double ExpFast(long double x) {
     const double steps = NearestInteger(x * SixtyFourByLn2);
     const long double k = steps;
@@ -359,22 +370,26 @@ constexpr double SixtyFourByLn2Double = static_cast<double>(SixtyFourByLn2);
 // nearest to ln x. Near 1 the result is small and the careful path takes it.
 struct cLogDoubleTable {
     double inverse[256];
-    double minusLogHi[256];
+    double minusLogHi[256];  // a multiple of 2^-39, as e Ln2Hi: their sum is exact
     double minusLogLo[256];
 };
 
-const cLogDoubleTable& LogDoubleTable() {
-    static const cLogDoubleTable table = [] {
-        cLogDoubleTable t{};
-        for (int i = 0; i < 256; ++i) {
-            const double centre = 1 + (i + 0.5) / 256;
-            t.inverse[i] = std::nearbyint(2048 / centre) / 2048;
-            const cWide minusLog = Negate(LogWide(t.inverse[i]));
-            t.minusLogHi[i] = static_cast<double>(minusLog.hi);
-            t.minusLogLo[i] = static_cast<double>((minusLog.hi - t.minusLogHi[i]) + minusLog.lo);
-        }
-        return t;
-    }();
+// Out of line: LogWide inlined into the guard's filling made every logarithm save six registers.
+[[gnu::noinline]] cLogDoubleTable MakeLogDoubleTable() {
+    cLogDoubleTable t{};
+    for (int i = 0; i < 256; ++i) {
+        const double centre = 1 + (i + 0.5) / 256;
+        t.inverse[i] = std::nearbyint(2048 / centre) / 2048;
+        const cWide minusLog = Negate(LogWide(t.inverse[i]));
+        const long double hi = std::nearbyint(minusLog.hi * 0x1p39L) * 0x1p-39L;
+        t.minusLogHi[i] = static_cast<double>(hi);
+        t.minusLogLo[i] = static_cast<double>((minusLog.hi - hi) + minusLog.lo);
+    }
+    return t;
+}
+
+[[gnu::always_inline]] inline const cLogDoubleTable& LogDoubleTable() {
+    static const cLogDoubleTable table = MakeLogDoubleTable();
     return table;
 }
 
@@ -390,9 +405,10 @@ constexpr double LogDoubleError = 0x1p-66;
 
 // x positive, finite. Answers false when the careful path must decide.
 [[gnu::always_inline]] inline bool LogDouble(double x, double& result) {
+    // The table first: only x is then live across the guard's call, and no registers need saving.
+    const cLogDoubleTable& table = LogDoubleTable();
     const auto bits = std::bit_cast<std::uint64_t>(x);
     if ((bits >> 52) == 0 || std::fabs(x - 1) < 1.0 / 128) return false;
-    const cLogDoubleTable& table = LogDoubleTable();
     const int e = static_cast<int>(bits >> 52) - 1023;
     const auto i = static_cast<int>(bits >> 44) & 255;
     const std::uint64_t mantissaBits = (bits & 0x000FFFFFFFFFFFFFu) | 0x3FF0000000000000u;
@@ -402,15 +418,15 @@ constexpr double LogDoubleError = 0x1p-66;
     const cWideDouble r = TwoSumDouble(mHi * f - 1, (m - mHi) * f);  // both products and the first
                                                                      // difference exact
     const double z = r.hi;
-    const double series =
-        ((((((z * (1.0 / 9) - 1.0 / 8) * z + 1.0 / 7) * z - 1.0 / 6) * z + 1.0 / 5) * z - 0.25) * z +
-         1.0 / 3) *
-        (z * z * z);
-    const double p = (series - z * r.lo) - 0.5 * (z * z);  // ln(1 + r) - r
+    // Estrin's scheme, not Horner's: the chain of dependent operations is what limits a call.
+    const double z2 = z * z, z4 = z2 * z2;
+    const double series = (((1.0 / 3 - 0.25 * z) + z2 * (1.0 / 5 - z * (1.0 / 6))) +
+                           z4 * ((1.0 / 7 - z * (1.0 / 8)) + z2 * (1.0 / 9))) *
+                          (z2 * z);
+    const double p = (series - z * r.lo) - 0.5 * z2;  // ln(1 + r) - r
     const double ek = e;
-    const cWideDouble head = TwoSumDouble(ek * Ln2Hi, table.minusLogHi[i]);
-    const cWideDouble whole = TwoSumDouble(head.hi, z);
-    const double tail = ((head.lo + whole.lo) + (table.minusLogLo[i] + ek * Ln2Lo)) + (r.lo + p);
+    const cWideDouble whole = TwoSumDouble(ek * Ln2Hi + table.minusLogHi[i], z);
+    const double tail = (whole.lo + (table.minusLogLo[i] + ek * Ln2Lo)) + (r.lo + p);
     const double hi = whole.hi + tail;
     const double lo = tail - (hi - whole.hi);
     const double up = hi + (lo + LogDoubleError);
@@ -513,30 +529,42 @@ long double TanhFast(double a) {
 
 // Sine and cosine in double arithmetic for 0 <= x < 2^20. The reduction takes a three-part pi/2 (33,
 // 33 and 53 bits: k times the first two parts is exact, and so is x less the first product), giving
-// r = rHi + rLo within 2^-98. With a = j/64 nearest to r and b = r - a (|b| <= 1/128), sin r and
-// cos r come from sin a and cos a in two doubles and short series in b, the leading product exact by
-// Dekker's splitting. The result carries less than 2^-65 (|table sine or cosine| + |b|) of error; where
-// both ends of a 2^-61 (...) interval round alike that double is the nearest. Otherwise, and for
-// |r| < 2^-30, the extended paths decide.
+// r = rHi + rLo within 2^-98. With a = j/64 near r and b = r - a (|b| < 1/128), sin r and cos r come
+// from sin a and cos a in two doubles and short series in b, the leading product and sum in the
+// 64-bit mantissa: quicker than their exact forms in doubles, whose chain of dependent operations
+// limited a call. Before those three roundings the value carries less than 2^-65 (|table sine or
+// cosine| + |b|) of error; the roundings add at most 2^-64 of |b|, of about the result and of the
+// result. As |sin a| + |b| <= 3 |sin r| and cos r > 0.7, that is less than 6.5 units of the 64-bit
+// result's last place for the sine (3 for the cosine), and where everything within 8 units rounds to
+// the same double, that double is the nearest. Otherwise, and for |r| < 2^-30, the extended paths
+// decide.
 constexpr int SinCosEntries = 52;  // j/64 up to just beyond pi/4
 
 struct cSinCosDoubleTable {
     double sinHi[SinCosEntries], sinLo[SinCosEntries], cosHi[SinCosEntries], cosLo[SinCosEntries];
+    double tanHi[SinCosEntries], tanLo[SinCosEntries];
 };
 
-const cSinCosDoubleTable& SinCosDoubleTable() {
-    static const cSinCosDoubleTable table = [] {
-        cSinCosDoubleTable t{};
-        for (int j = 0; j < SinCosEntries; ++j) {
-            const cWide a = {j / 64.0L, 0.0L};
-            const cWide sine = SinKernel(a), cosine = CosKernel(a);
-            t.sinHi[j] = static_cast<double>(sine.hi);
-            t.sinLo[j] = static_cast<double>((sine.hi - t.sinHi[j]) + sine.lo);
-            t.cosHi[j] = static_cast<double>(cosine.hi);
-            t.cosLo[j] = static_cast<double>((cosine.hi - t.cosHi[j]) + cosine.lo);
-        }
-        return t;
-    }();
+cSinCosDoubleTable MakeSinCosDoubleTable() {
+    cSinCosDoubleTable t{};
+    for (int j = 0; j < SinCosEntries; ++j) {
+        const cWide a = {j / 64.0L, 0.0L};
+        const cWide sine = SinKernel(a), cosine = CosKernel(a);
+        t.sinHi[j] = static_cast<double>(sine.hi);
+        t.sinLo[j] = static_cast<double>((sine.hi - t.sinHi[j]) + sine.lo);
+        t.cosHi[j] = static_cast<double>(cosine.hi);
+        t.cosLo[j] = static_cast<double>((cosine.hi - t.cosHi[j]) + cosine.lo);
+        const cWide tangent = Divide(sine, cosine);
+        t.tanHi[j] = static_cast<double>(tangent.hi);
+        t.tanLo[j] = static_cast<double>((tangent.hi - t.tanHi[j]) + tangent.lo);
+    }
+    return t;
+}
+
+// Inline, so that a call pays only the test of the guard, not a call of its own: the kernels above
+// inlined into the filling made this too large for the compiler to inline by itself.
+[[gnu::always_inline]] inline const cSinCosDoubleTable& SinCosDoubleTable() {
+    static const cSinCosDoubleTable table = MakeSinCosDoubleTable();
     return table;
 }
 
@@ -545,28 +573,28 @@ constexpr double HalfPiMid = 0x1.0b4611a6p-34;
 constexpr double HalfPiLo = 0x1.3198a2e037073p-69;
 constexpr double TwoOverPiDouble = static_cast<double>(TwoOverPi);
 
-[[gnu::always_inline]] inline void SplitDouble(double v, double& hi, double& lo) {
-    const double scaled = 134217729.0 * v;  // 2^27 + 1: two halves of 26 bits
-    hi = scaled - (scaled - v);
-    lo = v - hi;
+// Signs without a branch: over random arguments the argument's sign and the table point's are
+// coin tosses, and a mispredicted branch costs as much as a dozen of the operations around it. The
+// sine and cosine keep their branches on the quadrant, which cost nothing where arguments vary slowly,
+// as in a sum: there the selections' extra steps made W2 a tenth slower.
+[[gnu::always_inline]] inline __m128d MaskOf(bool condition) {
+    return _mm_castsi128_pd(_mm_set1_epi64x(-static_cast<long long>(condition)));
 }
-[[gnu::always_inline]] inline cWideDouble TwoProductDouble(double a, double b) {
-    const double product = a * b;
-    double aHi, aLo, bHi, bLo;
-    SplitDouble(a, aHi, aLo);
-    SplitDouble(b, bHi, bLo);
-    return {product, ((aHi * bHi - product) + aHi * bLo + aLo * bHi) + aLo * bLo};
+// -value when negate, else value.
+[[gnu::always_inline]] inline double NegatedIf(bool negate, double value) {
+    const __m128d signBit = _mm_and_pd(MaskOf(negate), _mm_set_sd(-0.0));
+    return _mm_cvtsd_f64(_mm_xor_pd(_mm_set_sd(value), signBit));
 }
 
-// x = q pi/2 + a + b as the double paths use it, with sin a and cos a from the table and the series in b.
-struct cAngleParts {
-    double sinA, sinALo, cosA, cosALo;
-    double b, rLo, sinBMinusB, cosBMinusOne;
+// x = q pi/2 + j/64 + b + rLo, |b| < 1/128 exact and |rLo| within an ulp of j/64 + b.
+struct cShortReduction {
+    double b, rLo;
+    int j;
     unsigned quadrant;
 };
 
 // 0 <= x; answers false when the extended paths must decide.
-[[gnu::always_inline]] inline bool SplitAngle(double x, cAngleParts& parts) {
+[[gnu::always_inline]] inline bool ReduceShort(double x, cShortReduction& reduced) {
     if (!(x < 0x1p20)) return false;
     const double shift = 0x1.8p52;
     const double steps = (x * TwoOverPiDouble + shift) - shift;
@@ -574,54 +602,58 @@ struct cAngleParts {
     const cWideDouble first = TwoSumDouble(head, -(steps * HalfPiMid));
     const double rHi = first.hi + (first.lo - steps * HalfPiLo);
     const double rLo = (first.lo - steps * HalfPiLo) - (rHi - first.hi);
-    const double nearest = (rHi * 64 + shift) - shift;
+    // The table's point from first.hi, within 2^-48 of r, so that finding it does not wait for rHi.
+    // rHi - j/64 is exact (Sterbenz, or for |j| = 1 both multiples of 2^-60) unless its exact value
+    // lies at or beyond 2^-7, which then shows as |b| >= 2^-7.
+    const double nearest = (first.hi * 64 + shift) - shift;
     const int j = static_cast<int>(nearest);
-    const int index = j < 0 ? -j : j;
-    if (!(std::fabs(rHi) >= 0x1p-30) || index >= SinCosEntries) return false;
+    const double b = rHi - nearest / 64;
+    if (!(std::fabs(rHi) >= 0x1p-30) || (j < 0 ? -j : j) >= SinCosEntries || !(std::fabs(b) < 0x1p-7))
+        return false;
+    reduced = {b, rLo, j, static_cast<unsigned>(static_cast<long long>(steps)) & 3};
+    return true;
+}
 
+// x = q pi/2 + a + b as the sine and cosine use it, with sin a and cos a from the table and the series
+// in b.
+struct cAngleParts {
+    double sinA, sinALo, cosA, cosALo;
+    double b, rLo, sinBMinusB, cosBMinusOne;
+    unsigned quadrant;
+};
+
+[[gnu::always_inline]] inline bool SplitAngle(double x, cAngleParts& parts) {
+    cShortReduction reduced;
+    if (!ReduceShort(x, reduced)) return false;
     const cSinCosDoubleTable& table = SinCosDoubleTable();
-    const double sign = j < 0 ? -1.0 : 1.0;
-    const double b = rHi - nearest / 64;  // exact
+    const int j = reduced.j;
+    const int index = j < 0 ? -j : j;
+    const double b = reduced.b, rLo = reduced.rLo;
     const double z = b * b;
-    parts = {sign * table.sinHi[index],
-             sign * table.sinLo[index],
+    parts = {NegatedIf(j < 0, table.sinHi[index]),
+             NegatedIf(j < 0, table.sinLo[index]),
              table.cosHi[index],
              table.cosLo[index],
              b,
              rLo,
              b * z * (-1.0 / 6 + z * (1.0 / 120 + z * (-1.0 / 5040 + z * (1.0 / 362880)))),
              z * (-0.5 + z * (1.0 / 24 + z * (-1.0 / 720 + z * (1.0 / 40320)))) - b * rLo,
-             static_cast<unsigned>(static_cast<long long>(steps)) & 3};
+             reduced.quadrant};
     return true;
 }
 
-// sin(a + b) = sin a + cos a b + (sin a (cos b - 1) + cos a (sin b - b) + ...), within the error set.
-[[gnu::always_inline]] inline cWideDouble SineOfParts(const cAngleParts& p, double& error) {
-    const cWideDouble product = TwoProductDouble(p.cosA, p.b);
-    const cWideDouble sum = TwoSumDouble(p.sinA, product.hi);
-    const double tail = ((sum.lo + product.lo) + (p.sinALo + p.cosALo * p.b)) +
-                        (p.sinA * p.cosBMinusOne + p.cosA * (p.rLo + p.sinBMinusB));
-    const double hi = sum.hi + tail;
-    error = 0x1p-61 * (std::fabs(p.sinA) + std::fabs(p.b));
-    return {hi, tail - (hi - sum.hi)};
+// sin(a + b) = sin a + cos a b + (sin a (cos b - 1) + cos a (sin b - b) + ...), the leading sum in the
+// 64-bit mantissa.
+[[gnu::always_inline]] inline long double SineOfParts(const cAngleParts& p) {
+    const double tail =
+        (p.sinALo + p.cosALo * p.b) + (p.sinA * p.cosBMinusOne + p.cosA * (p.rLo + p.sinBMinusB));
+    return (p.sinA + static_cast<long double>(p.cosA) * p.b) + tail;
 }
-// cos(a + b) = cos a - sin a b + (cos a (cos b - 1) - sin a (sin b - b) - ...), within the error set.
-[[gnu::always_inline]] inline cWideDouble CosineOfParts(const cAngleParts& p, double& error) {
-    const cWideDouble product = TwoProductDouble(p.sinA, p.b);
-    const cWideDouble sum = TwoSumDouble(p.cosA, -product.hi);
-    const double tail = ((sum.lo - product.lo) + (p.cosALo - p.sinALo * p.b)) +
-                        (p.cosA * p.cosBMinusOne - p.sinA * (p.rLo + p.sinBMinusB));
-    const double hi = sum.hi + tail;
-    error = 0x1p-61 * (p.cosA + std::fabs(p.b));
-    return {hi, tail - (hi - sum.hi)};
-}
-
-// The double nearest to hi + lo when every value within error of it rounds to the same one.
-[[gnu::always_inline]] inline bool RoundsWithin(cWideDouble value, double error, double& result) {
-    const double up = value.hi + (value.lo + error);
-    if (up != value.hi + (value.lo - error)) return false;
-    result = up;
-    return true;
+// cos(a + b) = cos a - sin a b + (cos a (cos b - 1) - sin a (sin b - b) - ...), the same way.
+[[gnu::always_inline]] inline long double CosineOfParts(const cAngleParts& p) {
+    const double tail =
+        (p.cosALo - p.sinALo * p.b) + (p.cosA * p.cosBMinusOne - p.sinA * (p.rLo + p.sinBMinusB));
+    return (p.cosA - static_cast<long double>(p.sinA) * p.b) + tail;
 }
 
 // sin x (wantCosine false) or cos x for 0 <= x; answers false when the other paths must decide.
@@ -629,33 +661,43 @@ struct cAngleParts {
     cAngleParts parts;
     if (!SplitAngle(x, parts)) return false;
     const unsigned quadrant = parts.quadrant;
-    double error;
-    const cWideDouble value =
-        (quadrant % 2 == 0) != wantCosine ? SineOfParts(parts, error) : CosineOfParts(parts, error);
-    if (!RoundsWithin(value, error, result)) return false;
+    const long double value = (quadrant % 2 == 0) != wantCosine ? SineOfParts(parts) : CosineOfParts(parts);
+    if (!RoundsSafelyWithin(value, 8)) return false;
+    result = static_cast<double>(value);
     if (wantCosine ? (quadrant == 1 || quadrant == 2) : quadrant >= 2) result = -result;
     return true;
 }
 
-// tan x = sin r / cos r (or -cos r / sin r in the odd quadrants) for 0 <= x. Each of the two is within
-// 2^-63.4 of its size (the error bounds above, over |sin a| + |b| <= 3 |sin r| and cos r >= 0.7), so
-// the quotient, divided with its remainder exact, is within 2^-62.7: 2^-59 is the interval taken.
+// tan x for 0 <= x from the table of tangents: with r = a + c, a = |j|/64 and c = sign(j) (b + rLo),
+// tan r = sign(j) (T + t) / (1 - T t) for T = tan a and t = tan c (in the odd quadrants
+// -cot r = -sign(j) (1 - T t) / (T + t)), so one quotient of two well-conditioned values: T + t is at
+// least |c| and T/2 as T >= 1/64 > 2|c| when j is not 0, and 1 - T t is above 0.99. Both are formed
+// in the 64-bit mantissa (quicker than double-double sums, Dekker's product and a division with its
+// exact remainder): T + c is exact there, T c and 1 - T c round by at most 2^-71 and 2^-64, the last
+// additions and the division by 2^-64 each; T's second double and t's series to c^9 leave below
+// 2^-70 and the reduction 2^-67.3 (2^-98 over |r| >= 2^-30, times r tan'(r)/tan(r) <= pi/2). In all
+// less than 4.2 2^-64 of the result, 4.2 units of its last place, and where everything within 6
+// units rounds to the same double, that is the nearest. The 64-bit mantissa is the x87's precision
+// on every platform the engine runs on, as the extended paths need as well. The quadrant's parity
+// chooses the quotient by a branch: selecting the sums through memory was slower.
 [[gnu::always_inline]] inline bool TanDouble(double x, double& result) {
-    cAngleParts parts;
-    if (!SplitAngle(x, parts)) return false;
-    double unused;
-    const cWideDouble sine = SineOfParts(parts, unused), cosine = CosineOfParts(parts, unused);
-    const bool odd = parts.quadrant % 2 == 1;
-    const cWideDouble numerator = odd ? cosine : sine, denominator = odd ? sine : cosine;
-    const double quotient = numerator.hi / denominator.hi;
-    const cWideDouble back = TwoProductDouble(quotient, denominator.hi);
-    const double remainder =
-        (((numerator.hi - back.hi) - back.lo) + numerator.lo) - quotient * denominator.lo;
-    const double correction = remainder / denominator.hi;
-    const double hi = quotient + correction;
-    const cWideDouble value = {hi, correction - (hi - quotient)};
-    if (!RoundsWithin(value, 0x1p-59 * std::fabs(hi), result)) return false;
-    if (odd) result = -result;
+    cShortReduction reduced;
+    if (!ReduceShort(x, reduced)) return false;
+    const cSinCosDoubleTable& table = SinCosDoubleTable();
+    const bool negative = reduced.j < 0;
+    const int index = negative ? -reduced.j : reduced.j;
+    const double c = NegatedIf(negative, reduced.b), cLo = NegatedIf(negative, reduced.rLo);
+    const double z = c * c;
+    // tan c - c, its series by Estrin's scheme: the chain of dependent operations is what limits a call.
+    const double z2 = z * z;
+    const double tail = cLo + c * z * ((1.0 / 3 + z * (2.0 / 15)) + z2 * (17.0 / 315 + z * (62.0 / 2835)));
+    const double tanA = table.tanHi[index], tanALo = table.tanLo[index];
+    const long double plus = (static_cast<long double>(tanA) + c) + (tanALo + tail);  // the first sum exact
+    const long double minus = (1.0L - static_cast<long double>(tanA) * c) - (tanA * tail + tanALo * c);
+    const bool odd = reduced.quadrant % 2 == 1;
+    const long double quotient = odd ? minus / plus : plus / minus;
+    if (!RoundsSafelyWithin(quotient, 6)) return false;
+    result = NegatedIf(odd != negative, static_cast<double>(quotient));
     return true;
 }
 
@@ -678,7 +720,8 @@ double Exp(double x) {
 
 namespace careful {
 
-double Exp(double x) {
+// Out of line, as the trigonometric functions' later paths below, for the same reason.
+[[gnu::noinline]] double Exp(double x) {
     if (std::isnan(x)) return x;
     if (x > 709.8) return std::numeric_limits<double>::infinity();
     if (x < -745.2) return 0.0;
@@ -695,41 +738,58 @@ double Log(double x) {
 
 namespace careful {
 
-double Log(double x) {
+// Out of line, as the trigonometric functions' later paths below, for the same reason.
+[[gnu::noinline]] double Log(double x) {
     if (std::isnan(x)) return x;
     return Decide(LogFast(x), [x] { return LogWide(x); });
 }
 
 }  // namespace careful
 
-double Sin(double x) {
-    if (x == 0 || std::isnan(x)) return x;
-    if (double value; SinCosDouble(std::fabs(x), false, value)) return WithSignOf(x, value);
+namespace {
+
+// The paths after the double ones, out of line: inlined, their registers were saved and restored in
+// every call, also in the nine in ten the double path decides.
+[[gnu::noinline]] double SinAfterDouble(double x) {
     if (cReduced quick; ReduceRightAnglesFast(std::fabs(x), quick)) {
         const long double fast = SinOfReducedFast(quick);
         if (RoundsSafely(fast)) return WithSignOf(x, static_cast<double>(fast));
     }
     return careful::Sin(x);
 }
-
-double Cos(double x) {
-    if (std::isnan(x)) return x;
-    if (double value; SinCosDouble(std::fabs(x), true, value)) return value;
+[[gnu::noinline]] double CosAfterDouble(double x) {
     if (cReduced quick; ReduceRightAnglesFast(std::fabs(x), quick)) {
         const long double fast = CosOfReducedFast(quick);
         if (RoundsSafely(fast)) return static_cast<double>(fast);
     }
     return careful::Cos(x);
 }
-
-double Tan(double x) {
-    if (x == 0 || std::isnan(x)) return x;
-    if (double value; TanDouble(std::fabs(x), value)) return WithSignOf(x, value);
+[[gnu::noinline]] double TanAfterDouble(double x) {
     if (cReduced quick; ReduceRightAnglesFast(std::fabs(x), quick)) {
         const long double fast = TanOfReducedFast(quick);
         if (RoundsSafely(fast)) return WithSignOf(x, static_cast<double>(fast));
     }
     return careful::Tan(x);
+}
+
+}  // namespace
+
+double Sin(double x) {
+    if (x == 0 || std::isnan(x)) return x;
+    if (double value; SinCosDouble(std::fabs(x), false, value)) return NegatedIf(x < 0, value);
+    return SinAfterDouble(x);
+}
+
+double Cos(double x) {
+    if (std::isnan(x)) return x;
+    if (double value; SinCosDouble(std::fabs(x), true, value)) return value;
+    return CosAfterDouble(x);
+}
+
+double Tan(double x) {
+    if (x == 0 || std::isnan(x)) return x;
+    if (double value; TanDouble(std::fabs(x), value)) return NegatedIf(x < 0, value);
+    return TanAfterDouble(x);
 }
 
 namespace careful {

@@ -139,11 +139,16 @@ void PlotWindowTest::resetListsARangeProblemOnceUntilItIsMended() {
 void PlotWindowTest::exportWritesThePictureTypes() {
     OpenPlotWith(QStringLiteral("sin(x*10)"));
     QTemporaryDir folder;
-    for (int type = 0; type < 3; ++type) {
+#ifdef Q_OS_WIN
+    const auto names = {"plot.png", "plot.pdf"};  // no Qt Svg in the Windows program's Qt
+#else
+    const auto names = {"plot.png", "plot.svg", "plot.pdf"};
+#endif
+    for (int type = 0; type < static_cast<int>(names.size()); ++type) {
         program_->dialogs.fileAnswers.push_back({folder.filePath(QStringLiteral("plot")), type});
         FPlot->BExport->click();
     }
-    for (const char* name : {"plot.png", "plot.svg", "plot.pdf"})
+    for (const char* name : names)
         QVERIFY2(QFileInfo(folder.filePath(QLatin1String(name))).size() > 1000, name);
     QVERIFY(program_->dialogs.messages.isEmpty());
 }
@@ -152,7 +157,9 @@ void PlotWindowTest::aFailedExportKeepsTheOldPicture_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("readOnly");  // else the disk is full
     QTest::newRow("PNG, full disk") << "keep.png" << false;
+#ifndef Q_OS_WIN
     QTest::newRow("SVG, full disk") << "keep.svg" << false;
+#endif
     QTest::newRow("PDF, full disk") << "keep.pdf" << false;
     QTest::newRow("read-only") << "keep.png" << true;
 }

@@ -51,6 +51,11 @@ wineserver -w
 wineserver -p </dev/null >/dev/null
 trap 'wineserver -k 2>/dev/null || true' EXIT
 wineboot </dev/null >/dev/null 2>&1 || true
+# wine does not pass on the QT_ variables of the environment: the Qt programs (the window tests, the
+# installed orvane.exe) take them from the prefix's. The offscreen platform needs no display; Qt's
+# messages go to standard error, not to the Windows debugger.
+wine reg add 'HKCU\Environment' /v QT_QPA_PLATFORM /d offscreen /f >/dev/null
+wine reg add 'HKCU\Environment' /v QT_FORCE_STDERR_LOGGING /d 1 /f >/dev/null
 cmake --build "$build" -j "$jobs"
 
 echo "== tests under wine"

@@ -169,6 +169,7 @@ void PlotWindowTest::aFailedExportKeepsTheOldPicture_data() {
 void PlotWindowTest::aFailedExportKeepsTheOldPicture() {
     QFETCH(QString, name);
     QFETCH(bool, readOnly);
+    if (!readOnly) SKIP_WITHOUT_FULL_DISK();
     OpenPlotWith(QStringLiteral("sin(x*10)"));
     QTemporaryDir folder;
     QFile old(folder.filePath(name));

@@ -158,7 +158,9 @@ private:
 // QFile::link makes a shortcut (.lnk) there, which the program rightly takes for a file of its own.
 #define SKIP_WITHOUT_SYMBOLIC_LINKS() QSKIP("QFile::link makes a shortcut on Windows, not a symbolic link")
 #else
-#define SKIP_WITHOUT_SYMBOLIC_LINKS()
+#define SKIP_WITHOUT_SYMBOLIC_LINKS() \
+    do {                              \
+    } while (false)
 #endif
 
 #ifdef Q_OS_WIN
@@ -169,7 +171,9 @@ public:
     explicit cFileSizeLimit(long long) {}
 };
 #else
-#define SKIP_WITHOUT_FULL_DISK()
+#define SKIP_WITHOUT_FULL_DISK() \
+    do {                         \
+    } while (false)
 // While it lives, every write to a file fails past the given size, as on a full disk: the process's
 // file size limit, with SIGXFSZ ignored so that the write fails (EFBIG) and not the test.
 class cFileSizeLimit {

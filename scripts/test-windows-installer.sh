@@ -38,6 +38,9 @@ for mode in AllUsers CurrentUser; do
         key=${uninstall_key/HKEY_LOCAL_MACHINE/HKEY_CURRENT_USER}
         start_menu=$appdata/Microsoft/Windows/Start\ Menu/Programs
     fi
+    # Windows' known folder for programs of one user, which a fresh wine prefix lacks: the installer
+    # would make it, and as a folder of Windows it stays.
+    mkdir -p "$(unix_path "$(windows_variable LOCALAPPDATA)\\Programs")"
     listing >"$work/before"
 
     wine "$setup" /S "/$mode"

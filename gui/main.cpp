@@ -16,8 +16,15 @@
 #include "shared/quiet_start.h"
 #include "shared/termination_signals.h"
 #include "windows/app_windows.h"
+#ifdef Q_OS_WIN
+#include "shared/parent_console.h"
+#endif
 
 int main(int argc, char* argv[]) {
+#ifdef Q_OS_WIN
+    // Only with options: a console the program is attached to would end it on Ctrl+C there.
+    if (argc > 1) UseParentConsole();
+#endif
     // --help and --version answer before the application object connects to a display.
     const QStringList arguments = ProgramArguments(argc, argv);
     if (const auto status = AnswerInformationOptions(arguments)) return *status;

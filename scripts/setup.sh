@@ -5,7 +5,7 @@
 #   bash scripts/setup.sh test   that, and the test, packaging and developer tools (also the default)
 #   bash scripts/setup.sh windows   the MinGW-w64 cross-compiler, wine, GoogleTest's sources and what
 #                                   scripts/build-qt-mingw.sh needs (Debian's Qt host tools, ninja,
-#                                   apt-get source)
+#                                   apt-get source), NSIS for the installer and the tests' font
 set -euo pipefail
 
 run_packages=(cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins libedit-dev libqcustomplot-dev
@@ -16,7 +16,7 @@ run_packages=(cmake make g++ pkg-config qt6-base-dev qt6-qpa-plugins libedit-dev
 test_packages=(git clang clang-format libclang-rt-14-dev xvfb xauth libgtest-dev libgmock-dev
                libbenchmark-dev libmuparser-dev dpkg-dev file desktop-file-utils appstream man-db locales
                lintian)
-windows_packages=(cmake make mingw-w64 g++-mingw-w64-x86-64-posix wine wine64 googletest
+windows_packages=(cmake make mingw-w64 g++-mingw-w64-x86-64-posix wine wine64 googletest nsis fonts-dejavu-core
                   qt6-base-dev qt6-base-dev-tools ninja-build dpkg-dev xz-utils)
 
 case "${1:-test}" in

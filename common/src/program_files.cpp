@@ -19,6 +19,9 @@ namespace fs = std::filesystem;
 constexpr const char* ProgramFolderName = "orvane";
 constexpr const char* HistoryFileName = "history";
 constexpr const char* FormerDesktopHistory = "formula history.txt";
+#ifdef _WIN32
+constexpr const char* WindowsUninstallerName = "uninstall.exe";  // as named in scripts/orvane.nsi
+#endif
 
 fs::path WithoutTrailingSeparator(const fs::path& folder) {
     return folder.has_filename() ? folder : folder.parent_path();
@@ -109,6 +112,10 @@ fs::path RunningProgramFolder() {
 bool IsInstalledProgram(const fs::path& programFolder) {
     const fs::path folder = WithoutTrailingSeparator(programFolder);
     std::error_code error;
+#ifdef _WIN32
+    // The installer puts its uninstaller beside the programs, in whatever folder the user chose.
+    if (IsFile(folder / WindowsUninstallerName)) return true;
+#endif
     return folder.filename() == "bin" && fs::is_directory(folder.parent_path() / "share", error);
 }
 

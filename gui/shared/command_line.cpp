@@ -21,7 +21,12 @@ const QString UsageText = QStringLiteral(
     "  --plot FORMULA    draw FORMULA, a function of x, into a picture without showing a\n"
     "                    window (up to four times)\n"
     "  --from A, --to B  the picture's x range (default -10 to 10)\n"
+#ifdef Q_OS_WIN
+    "  --export FILE     the picture to write: FILE.png or FILE.pdf (SVG is not\n"
+    "                    available on Windows)\n");
+#else
     "  --export FILE     the picture to write: FILE.png, FILE.svg or FILE.pdf\n");
+#endif
 
 struct cParser {
     cParser() {

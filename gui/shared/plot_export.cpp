@@ -7,9 +7,8 @@
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QSaveFile>
-#include <QSvgGenerator>
 #include <algorithm>
-#include <array>
+#include <iterator>
 
 #include <qcustomplot.h>
 
@@ -18,25 +17,37 @@
 #include "save_commit.h"
 #include "view_clipping.h"
 
+// The Windows program's Qt has no Qt Svg (gui/CMakeLists.txt): it writes PNG and PDF only.
+#ifndef Q_OS_WIN
+#include <QSvgGenerator>
+#define ORVANE_SVG_EXPORT
+#endif
+
 namespace {
 
 using tPictureWriter = bool (*)(QCustomPlot& plot, QIODevice& device, int width, int height);
 
 bool WritePng(QCustomPlot& plot, QIODevice& device, int width, int height);
+#ifdef ORVANE_SVG_EXPORT
 bool WriteSvg(QCustomPlot& plot, QIODevice& device, int width, int height);
+#endif
 bool WritePdf(QCustomPlot& plot, QIODevice& device, int width, int height);
 
 struct cPictureType {
     QString ending;
+    QString filter;
     tPictureWriter write;
 };
 
 // In the order of the save dialog's filters.
-const std::array<cPictureType, 3> PictureTypes = {{
-    {QStringLiteral("png"), WritePng},
-    {QStringLiteral("svg"), WriteSvg},
-    {QStringLiteral("pdf"), WritePdf},
-}};
+const cPictureType PictureTypes[] = {
+    {QStringLiteral("png"), QStringLiteral("PNG picture (*.png)"), WritePng},
+#ifdef ORVANE_SVG_EXPORT
+    {QStringLiteral("svg"), QStringLiteral("SVG picture (*.svg)"), WriteSvg},
+#endif
+    {QStringLiteral("pdf"), QStringLiteral("PDF document (*.pdf)"), WritePdf},
+};
+constexpr int PictureTypeCount = static_cast<int>(std::size(PictureTypes));
 
 // The resolution QCustomPlot's own savePng and savePdf give their pictures, a screen's.
 constexpr int DotsPerInch = 96;
@@ -44,16 +55,17 @@ constexpr int DotsPerInch = 96;
 }  // namespace
 
 QStringList PlotPictureFilters() {
-    return {QStringLiteral("PNG picture (*.png)"), QStringLiteral("SVG picture (*.svg)"),
-            QStringLiteral("PDF document (*.pdf)")};
+    QStringList filters;
+    for (const cPictureType& type : PictureTypes)
+        filters.append(type.filter);
+    return filters;
 }
 
 QString WithPictureEnding(const QString& path, int filterIndex) {
     const QString ending = QFileInfo(path).suffix().toLower();
     for (const cPictureType& type : PictureTypes)
         if (type.ending == ending) return path;
-    return path + QLatin1Char('.') +
-           PictureTypes[static_cast<std::size_t>(std::clamp(filterIndex, 0, 2))].ending;
+    return path + QLatin1Char('.') + PictureTypes[std::clamp(filterIndex, 0, PictureTypeCount - 1)].ending;
 }
 
 std::optional<QString> PictureTargetProblem(const QString& path, const QString& name) {
@@ -64,9 +76,9 @@ std::optional<QString> PictureTargetProblem(const QString& path, const QString& 
 
 bool ExportPlot(QCustomPlot& plot, const QString& path, int width, int height) {
     const QString ending = QFileInfo(path).suffix().toLower();
-    const auto type = std::find_if(PictureTypes.begin(), PictureTypes.end(),
+    const auto type = std::find_if(std::begin(PictureTypes), std::end(PictureTypes),
                                    [&](const cPictureType& t) { return t.ending == ending; });
-    if (type == PictureTypes.end() || SaveTargetProblem(PathOf(path))) return false;
+    if (type == std::end(PictureTypes) || SaveTargetProblem(PathOf(path))) return false;
     // The picture is made in memory and then written at once, so that a short write shows: QSvgGenerator
     // takes one for success. It goes to a file beside the old one, which it replaces only once it is
     // complete: a full disk must leave the old picture, not a cut-off or empty one.
@@ -87,6 +99,7 @@ bool WritePng(QCustomPlot& plot, QIODevice& device, int width, int height) {
     return !picture.isNull() && picture.save(&device, "PNG");
 }
 
+#ifdef ORVANE_SVG_EXPORT
 // QSvgGenerator neither clips nor measures text at a screen's resolution by itself: the curves are cut
 // at the view here, and the picture gets the resolution of the PNG, whose text sizes it then matches.
 bool WriteSvg(QCustomPlot& plot, QIODevice& device, int width, int height) {
@@ -110,6 +123,7 @@ bool WriteSvg(QCustomPlot& plot, QIODevice& device, int width, int height) {
     plot.setNotAntialiasedElements(smoothed);
     return painter.end();
 }
+#endif
 
 // As QCustomPlot's savePdf draws, which writes only to a file of its own: one page of the picture's
 // size in points, lines and text as vectors.

@@ -73,9 +73,21 @@ void cModalWatchdog::Check() {
         modal->close();
 }
 
+namespace {
+
+// The variable that names the folder of the formula history (common/program_files.h).
+#ifdef Q_OS_WIN
+constexpr const char* UserDataVariable = "APPDATA";
+#else
+constexpr const char* UserDataVariable = "XDG_DATA_HOME";
+#endif
+
+}  // namespace
+
 cProgramFixture::cProgramFixture(const QString& settingsText, const QString& folderName)
     : folder_(QDir(root_.path()).filePath(folderName)),
-      userData_("XDG_DATA_HOME", QFile::encodeName(QDir(root_.path()).filePath(QStringLiteral("user data")))),
+      userData_(UserDataVariable,
+                QFile::encodeName(QDir(root_.path()).filePath(QStringLiteral("user data")))),
       override_(dialogs) {
     QDir().mkpath(folder_);
     if (!settingsText.isNull()) {

@@ -20,7 +20,9 @@
 #include "windows/app_windows.h"
 #include "windows/progress_handler.h"
 
+#ifndef Q_OS_WIN
 #include <sys/resource.h>
+#endif
 
 // Records every message box, file dialog, text viewer and clipboard write, and answers them from a
 // script. A box without a scripted answer is answered with its first button and noted as unexpected.
@@ -152,6 +154,26 @@ private:
     cFakeClock clock_{true};
 };
 
+#ifdef Q_OS_WIN
+// QFile::link makes a shortcut (.lnk) there, which the program rightly takes for a file of its own.
+#define SKIP_WITHOUT_SYMBOLIC_LINKS() QSKIP("QFile::link makes a shortcut on Windows, not a symbolic link")
+#else
+#define SKIP_WITHOUT_SYMBOLIC_LINKS() \
+    do {                              \
+    } while (false)
+#endif
+
+#ifdef Q_OS_WIN
+// Windows has no file size limit: a test of a full disk says so and stops before it needs one.
+#define SKIP_WITHOUT_FULL_DISK() QSKIP("Windows has no file size limit to make the disk seem full")
+class cFileSizeLimit {
+public:
+    explicit cFileSizeLimit(long long) {}
+};
+#else
+#define SKIP_WITHOUT_FULL_DISK() \
+    do {                         \
+    } while (false)
 // While it lives, every write to a file fails past the given size, as on a full disk: the process's
 // file size limit, with SIGXFSZ ignored so that the write fails (EFBIG) and not the test.
 class cFileSizeLimit {
@@ -169,6 +191,7 @@ private:
     }
     const rlim_t previous_;
 };
+#endif
 
 // Puts the formula into the formula field and presses Return.
 void TypeAndCalculate(const QString& formula);

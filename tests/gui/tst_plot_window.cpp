@@ -10,7 +10,9 @@
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#ifndef Q_OS_WIN
 #include <QSvgRenderer>
+#endif
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
@@ -49,7 +51,7 @@ QList<int> RowsInColour(const QImage& image, int column, const QColor& colour) {
 
 // The share of a picture's pixels whose colour the other has nowhere within a pixel of the place:
 // antialiasing does not count, a line or a letter out of place does.
-double ShareOfUnmatchedPixels(const QImage& a, const QImage& b) {
+[[maybe_unused]] double ShareOfUnmatchedPixels(const QImage& a, const QImage& b) {
     int unmatched = 0;
     for (int y = 1; y + 1 < a.height(); ++y)
         for (int x = 1; x + 1 < a.width(); ++x) {
@@ -161,11 +163,16 @@ void PlotWindowTest::resetListsARangeProblemOnceUntilItIsMended() {
 void PlotWindowTest::exportWritesThePictureTypes() {
     OpenPlotWith(QStringLiteral("sin(x*10)"));
     QTemporaryDir folder;
-    for (int type = 0; type < 3; ++type) {
+#ifdef Q_OS_WIN
+    const auto names = {"plot.png", "plot.pdf"};  // no Qt Svg in the Windows program's Qt
+#else
+    const auto names = {"plot.png", "plot.svg", "plot.pdf"};
+#endif
+    for (int type = 0; type < static_cast<int>(names.size()); ++type) {
         program_->dialogs.fileAnswers.push_back({folder.filePath(QStringLiteral("plot")), type});
         FPlot->BExport->click();
     }
-    for (const char* name : {"plot.png", "plot.svg", "plot.pdf"})
+    for (const char* name : names)
         QVERIFY2(QFileInfo(folder.filePath(QLatin1String(name))).size() > 1000, name);
     QVERIFY(program_->dialogs.messages.isEmpty());
 }
@@ -174,7 +181,9 @@ void PlotWindowTest::aFailedExportKeepsTheOldPicture_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<bool>("readOnly");  // else the disk is full
     QTest::newRow("PNG, full disk") << "keep.png" << false;
+#ifndef Q_OS_WIN
     QTest::newRow("SVG, full disk") << "keep.svg" << false;
+#endif
     QTest::newRow("PDF, full disk") << "keep.pdf" << false;
     QTest::newRow("read-only") << "keep.png" << true;
 }
@@ -184,6 +193,7 @@ void PlotWindowTest::aFailedExportKeepsTheOldPicture_data() {
 void PlotWindowTest::aFailedExportKeepsTheOldPicture() {
     QFETCH(QString, name);
     QFETCH(bool, readOnly);
+    if (!readOnly) SKIP_WITHOUT_FULL_DISK();
     OpenPlotWith(QStringLiteral("sin(x*10)"));
     QTemporaryDir folder;
     QFile old(folder.filePath(name));
@@ -256,6 +266,9 @@ void PlotWindowTest::headlessPictureHasTheCurvesWhereTheyBelong() {
 // A pole sends the curve far beyond the view, which the SVG must cut as the PNG's painter does; the
 // axes' numbers and the legend must have the PNG's sizes and places.
 void PlotWindowTest::svgLooksAsThePng() {
+#ifdef Q_OS_WIN
+    QSKIP("the Windows program writes no SVG: its Qt has no Qt Svg");
+#else
     QTemporaryDir folder;
     const QStringList formulas = {QStringLiteral("1/(x-2)"), QStringLiteral("x^3/20-x")};
     const QString png = folder.filePath(QStringLiteral("plot.png"));
@@ -273,6 +286,7 @@ void PlotWindowTest::svgLooksAsThePng() {
     for (const double share :
          {ShareOfUnmatchedPixels(exported, drawn), ShareOfUnmatchedPixels(drawn, exported)})
         QVERIFY2(share < 0.0005, qPrintable(QString::number(share)));
+#endif
 }
 
 void PlotWindowTest::plotOptionsOfTheCommandLine_data() {

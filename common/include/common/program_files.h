@@ -4,8 +4,9 @@
 //
 // A program run from its build tree or from an unpacked folder is portable: it keeps Orvane.ini
 // beside itself. An installed program (its executable in a bin/ folder with a share/ folder beside
-// it, as in /usr/bin and /usr/share) cannot count on writing there, so it keeps Orvane.ini in the
-// user's config folder and, while the user has none, reads the system-wide default.
+// it, as in /usr/bin and /usr/share; on Windows also a folder with the installer's uninstall.exe, as
+// in Program Files) cannot count on writing there, so it keeps Orvane.ini in the user's config folder
+// and, while the user has none, reads the system-wide default.
 #pragma once
 
 #include <filesystem>
@@ -21,8 +22,9 @@ std::optional<std::string> ProcessEnvironment(const char* name);
 // The folder that holds the running executable.
 std::filesystem::path RunningProgramFolder();
 
-// Whether programFolder is the bin/ folder of an installed layout. Decided by the folders around the
-// executable, not by write permission: root can write anywhere.
+// Whether programFolder is the bin/ folder of an installed layout, or on Windows holds the installer's
+// uninstall.exe. Decided by the files around the executable, not by write permission: root (and an
+// administrator) can write anywhere.
 bool IsInstalledProgram(const std::filesystem::path& programFolder);
 
 struct cSettingsLocation {

@@ -91,20 +91,19 @@ bool cFormulaHistory::Add(std::string formula, std::string result) {
     TakeLines(std::move(lines_));
     if (!writeFile_) return file_.empty();
     if (!IsStorableEntry(line)) return true;
-    const std::string& formulaLine = line;
 
     CreateFolderFor(file_);  // a folder that cannot be made fails the open below
     cLockedHistoryFile file(file_, true);
     if (!file.Usable()) return false;
     const std::uintmax_t size = file.Size();
-    if (rewriteFile_ || linesInFile_ >= CompactionLines || size + formulaLine.size() + 1 > CompactionSize)
-        return Compact(file, formulaLine);
+    if (rewriteFile_ || linesInFile_ >= CompactionLines || size + line.size() + 1 > CompactionSize)
+        return Compact(file, line);
     if (!file.EndsLine()) {
         // What a failed write left: cut it off, or the new line would continue it.
         const auto bytes = file.Read(MaxFileSize);
         if (!bytes || !file.Truncate(bytes->rfind('\n') + 1)) return false;  // none: npos + 1 is 0
     }
-    if (!file.Append(formulaLine + '\n')) return false;
+    if (!file.Append(line + '\n')) return false;
     ++linesInFile_;
     return true;
 }

@@ -3,9 +3,13 @@
 
 #include <histedit.h>
 
+#include <poll.h>
 #include <signal.h>
+#include <unistd.h>
 
 #include <cerrno>
+#include <climits>
+#include <cwchar>
 #include <memory>
 #include <string>
 
@@ -28,11 +32,15 @@ struct cHistoryEnd {
 };
 
 bool LineCancelled = false;
+bool KeyWaitInterrupted = false;
+volatile sig_atomic_t WindowResized = 0;
 
 const char* ShowPrompt(EditLine*) {
     return Prompt;
 }
 
+int ReadKey(EditLine* editor, wchar_t* key);
+void NoteResize(int);
 unsigned char CompleteWord(EditLine* editor, int key);
 unsigned char CancelLine(EditLine* editor, int key);
 unsigned char Suspend(EditLine* editor, int key);
@@ -75,6 +83,7 @@ std::unique_ptr<EditLine, cEditLineEnd> MakeEditor(const cHistory& pastLines) {
     EditLine* el = editor.get();
     el_set(el, EL_EDITOR, "emacs");
     el_set(el, EL_SIGNAL, 1);  // redraws after the window changes size
+    el_wset(el, EL_GETCFN, ReadKey);
     el_set(el, EL_PROMPT, ShowPrompt);
     el_set(el, EL_HIST, history, pastLines.get());
     el_source(el, nullptr);  // the user's ~/.editrc
@@ -104,13 +113,15 @@ int RunInteractive(cSession& session) {
     cHistory history;
     const auto editor = MakeEditor(history);
     CatchInterrupts();
+    signal(SIGWINCH, NoteResize);
     InstallCancellingHooks();
     session.MarkFailuresAfterPrompt(std::string_view(Prompt).size());
     for (;;) {
         LineCancelled = false;
+        KeyWaitInterrupted = false;
         int count = 0;
         const char* read = el_gets(editor.get(), &count);
-        if (read == nullptr && count < 0 && errno == EINTR) {
+        if (read == nullptr && count < 0 && KeyWaitInterrupted) {
             // SIGINT from outside (kill -INT) while a line is typed: the line goes, as with Ctrl-C.
             ForgetInterrupt();
             el_reset(editor.get());
@@ -138,6 +149,55 @@ int RunInteractive(cSession& session) {
 }
 
 namespace {
+
+// Reads one character of the line being typed. libedit's own reader waits in read() and so noticed
+// SIGINT from outside only when it landed during that call: one that came while the line was being
+// redrawn went unnoticed until the next key. Here one wait covers the terminal and the request.
+int ReadKey(EditLine* editor, wchar_t* key) {
+    *key = L'\0';
+    char bytes[MB_LEN_MAX];
+    std::size_t count = 0;
+    for (;;) {
+        pollfd waits[] = {{STDIN_FILENO, POLLIN, 0}, {InterruptWakeDescriptor(), POLLIN, 0}};
+        const int ready = poll(waits, 2, -1);
+        if (ready < 0 && errno != EINTR) return -1;
+        if (WindowResized != 0) {
+            WindowResized = 0;
+            el_resize(editor);
+        }
+        if (ready <= 0) continue;
+        if (waits[1].revents != 0) {
+            ClearInterruptWake();
+            if (TakeInterrupt()) {
+                KeyWaitInterrupted = true;
+                errno = EINTR;
+                return -1;
+            }
+        }
+        if (waits[0].revents == 0) continue;
+        const ssize_t got = read(STDIN_FILENO, &bytes[count], 1);
+        if (got == 0) return 0;
+        if (got < 0) {
+            if (errno == EINTR || errno == EAGAIN) continue;
+            return -1;
+        }
+        ++count;
+        std::mbstate_t state{};
+        const std::size_t used = std::mbrtowc(key, bytes, count, &state);
+        if (used == static_cast<std::size_t>(-2) && count < sizeof bytes) continue;  // more to come
+        if (used == static_cast<std::size_t>(-1) || used == static_cast<std::size_t>(-2)) {
+            count = 0;  // not a character: dropped, as libedit drops it
+            continue;
+        }
+        return 1;
+    }
+}
+
+// libedit redraws on the first change of size and then hands the signal on to this handler, which
+// the wait above turns into the redraws of later ones.
+void NoteResize(int) {
+    WindowResized = 1;
+}
 
 std::string TextBeforeCursor(EditLine* editor) {
     const LineInfo* line = el_line(editor);

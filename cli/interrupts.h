@@ -19,6 +19,13 @@ void ForgetInterrupt();
 // Whether Ctrl-C was pressed since the last call or ForgetInterrupt; takes the request.
 bool TakeInterrupt();
 
+#ifndef _WIN32
+// A descriptor that becomes readable whenever Ctrl-C sets a request, so that a wait for input can end
+// on it; ClearInterruptWake empties it once seen. -1 before CatchInterrupts.
+int InterruptWakeDescriptor();
+void ClearInterruptWake();
+#endif
+
 // Holds back the terminating signals for its life; one that comes meanwhile arrives at its end.
 class cSignalsHeld {
 public:

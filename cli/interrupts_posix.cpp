@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "interrupts.h"
 
+#include <fcntl.h>
 #include <limits.h>
 #include <signal.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstring>
 
 namespace {
@@ -13,6 +15,7 @@ namespace {
 char TemporaryPath[PATH_MAX];
 volatile sig_atomic_t TemporaryPathSet = 0;
 volatile sig_atomic_t InterruptRequested = 0;
+int WakePipe[2] = {-1, -1};
 
 void RemoveTemporaryFileAndEnd(int signalNumber) {
     if (TemporaryPathSet != 0) unlink(TemporaryPath);
@@ -23,6 +26,10 @@ void RemoveTemporaryFileAndEnd(int signalNumber) {
 
 void RequestInterrupt(int) {
     InterruptRequested = 1;
+    if (WakePipe[1] < 0) return;
+    const int interruptedErrno = errno;
+    [[maybe_unused]] const ssize_t written = write(WakePipe[1], "", 1);  // a full pipe is awake already
+    errno = interruptedErrno;
 }
 
 void Handle(int signalNumber, void (*handler)(int)) {
@@ -45,7 +52,18 @@ void InstallTerminationCleanup() {
 }
 
 void CatchInterrupts() {
+    if (WakePipe[0] < 0 && pipe2(WakePipe, O_CLOEXEC | O_NONBLOCK) != 0) WakePipe[0] = WakePipe[1] = -1;
     Handle(SIGINT, RequestInterrupt);
+}
+
+int InterruptWakeDescriptor() {
+    return WakePipe[0];
+}
+
+void ClearInterruptWake() {
+    char bytes[64];
+    while (WakePipe[0] >= 0 && read(WakePipe[0], bytes, sizeof bytes) > 0) {
+    }
 }
 
 bool TakeInterrupt() {

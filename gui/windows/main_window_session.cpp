@@ -118,15 +118,19 @@ void Remove(const fs::path& path) {
     fs::remove(path, error);
 }
 
+tVariableValues VariablesOf(const cParseTree& tree) {
+    tVariableValues values{};
+    for (std::size_t i = 0; i < values.size(); ++i)
+        values[i] = tree.GetVariable(static_cast<char>('a' + i));
+    return values;
+}
+
 }  // namespace
 
 void TFMain::KeepSession() {
     const fs::path folder = KeptFolder("session");
     if (folder.empty() || !CreateFolderFor(folder / VariablesFileName)) return;
-    tVariableValues values{};
-    for (std::size_t i = 0; i < values.size(); ++i)
-        values[i] = calculator_->Tree().GetVariable(static_cast<char>('a' + i));
-    WriteText(folder / VariablesFileName, VariablesText(values));
+    WriteText(folder / VariablesFileName, VariablesText(VariablesOf(calculator_->Tree())));
     for (const cKeptKind& kept : KeptKinds)
         if (kept.kind->count() > 0)
             WriteLibrary(folder / kept.fileName, *kept.kind);
@@ -174,9 +178,7 @@ void TFMain::RestoreAtStart() {
     if (!options_.restoreSession) return;
     const fs::path session = KeptFolder("session");
     if (session.empty()) return;
-    tVariableValues values{};
-    for (std::size_t i = 0; i < values.size(); ++i)
-        values[i] = calculator_->Tree().GetVariable(static_cast<char>('a' + i));
+    tVariableValues values = VariablesOf(calculator_->Tree());
     ReadVariablesText(ReadText(session / VariablesFileName), values);
     for (std::size_t i = 0; i < values.size(); ++i)
         calculator_->Tree().SetVariable(static_cast<char>('a' + i), values[i]);

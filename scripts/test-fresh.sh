@@ -54,6 +54,7 @@ make_tarball() {
 }
 
 root=$(mktemp -d /var/tmp/orvane-fresh.XXXXXX)
+chmod 755 "$root"  # the new system's /: its own users (man-db's, for one) must get in
 xvfb_pid=
 
 end_processes_in_root() {

@@ -32,9 +32,6 @@ void FilePathsTest::aFolderOfAnyNameIsFoundAndNamedBack() {
 
 // Once every dialog started in the working folder, however often a library was saved elsewhere.
 void FilePathsTest::fileDialogsStartWhereAFileOfTheirKindWasChosen() {
-#ifdef Q_OS_WIN
-    QSKIP("under wine Qt's own file dialog does not come back from its first accept: checked on Linux");
-#endif
     QTemporaryDir root;
     const QString libraries = QDir(root.path()).filePath(QStringLiteral("libraries"));
     QVERIFY(QDir().mkpath(libraries));
@@ -44,8 +41,13 @@ void FilePathsTest::fileDialogsStartWhereAFileOfTheirKindWasChosen() {
     connect(&answer, &QTimer::timeout, [&] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         if (!dialog) return;
+        if (dialog->property("seen").toBool()) return dialog->reject();  // the accept failed: fail, not hang
+        dialog->setProperty("seen", true);
         startFolders << dialog->directory().absolutePath();
         if (choose.isEmpty()) return dialog->reject();
+        // selectFile leaves alone a name that is being typed: once the dialog is active and its name
+        // field has the focus, the accept would find no file chosen.
+        if (QWidget* focused = QApplication::focusWidget()) focused->clearFocus();
         dialog->selectFile(choose);
         static_cast<QDialog*>(dialog)->accept();  // QFileDialog hides it
     });

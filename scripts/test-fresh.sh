@@ -47,6 +47,7 @@ make_tarball() {
     mkdir -p "$cache"
     local fresh
     fresh=$(mktemp -d /var/tmp/orvane-debootstrap.XXXXXX)
+    chmod 755 "$fresh"
     debootstrap --include=git "$suite" "$fresh" "$mirror" >"$fresh.log" 2>&1 ||
         { tail -n 20 "$fresh.log"; rm -rf --one-file-system "$fresh" "$fresh.log"; return 1; }
     tar -C "$fresh" -czf "$tarball.part" . && mv "$tarball.part" "$tarball"
@@ -54,7 +55,6 @@ make_tarball() {
 }
 
 root=$(mktemp -d /var/tmp/orvane-fresh.XXXXXX)
-chmod 755 "$root"  # the new system's /: its own users (man-db's, for one) must get in
 xvfb_pid=
 
 end_processes_in_root() {
@@ -85,6 +85,7 @@ trap cleanup EXIT
 
 unpack_root() {
     tar -C "$root" -xzf "$tarball"
+    chmod 755 "$root"  # as / is (older tarballs kept mktemp's 0700): man-db's own user must get in
     mount -t proc proc "$root/proc"
     mount -t sysfs sysfs "$root/sys"
     mount --bind /dev "$root/dev"

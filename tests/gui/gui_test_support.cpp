@@ -64,7 +64,7 @@ cModalWatchdog::cModalWatchdog() {
 
 void cModalWatchdog::Check() {
     QWidget* modal = QApplication::activeModalWidget();
-    if (!modal) return;
+    if (!modal || leftOpen_.contains(modal)) return;
     const bool expected = expected_.contains(modal);
     (expected ? closed_ : unexpected_).append(modal->windowTitle());
     if (auto* dialog = qobject_cast<QDialog*>(modal))

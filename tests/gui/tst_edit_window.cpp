@@ -478,6 +478,7 @@ void EditWindowTest::cancelledDoneClosesTheEditorAndKeepsTheLiveTable() {
     // As Edit > Constants shows it: no other window takes input, yet the progress window's Cancel does.
     FEdit->Mode = 1;
     FEdit->setWindowModality(Qt::ApplicationModal);
+    program_->watchdog.LeaveOpen(FEdit);
     FEdit->show();
     Type("cc=3", "");
     Click(FEdit->BAdd);

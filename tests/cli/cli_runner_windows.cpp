@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <string>
 
 #include "cli_runner.h"
 
@@ -76,6 +77,7 @@ cCliRun RunCli(const std::vector<std::string>& arguments, const std::string& inp
     startup.hStdError = OpenInherited(err.path, true);
     PROCESS_INFORMATION process{};
     cCliRun run;
+    DWORD startFailure = 0;
     if (CreateProcessW(Wide(program).c_str(), commandLine.data(), nullptr, nullptr, TRUE,
                        CREATE_UNICODE_ENVIRONMENT, environment.data(), nullptr, &startup, &process) != 0) {
         WaitForSingleObject(process.hProcess, INFINITE);
@@ -84,11 +86,16 @@ cCliRun RunCli(const std::vector<std::string>& arguments, const std::string& inp
         run.exitStatus = static_cast<int>(status);
         CloseHandle(process.hThread);
         CloseHandle(process.hProcess);
+    } else {
+        startFailure = GetLastError();
     }
     for (const HANDLE handle : {startup.hStdInput, startup.hStdOutput, startup.hStdError})
         if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
     run.out = ReadWholeFile(out.path);
     run.err = ReadWholeFile(err.path);
+    // A run that never started fails its test with the reason, not with an empty output.
+    if (startFailure != 0)
+        run.err += "(the program did not start: error " + std::to_string(startFailure) + ")\n";
     return run;
 }
 
